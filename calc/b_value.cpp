@@ -1,0 +1,78 @@
+// ntc-beta: the B constant of an NTC thermistor from two readings.
+#include "calc/b_value.h"
+
+#include "calc/number_text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace calc {
+
+namespace {
+
+constexpr std::size_t kResultWidth = 8;
+
+// " d.dE+xx" or, for three-digit exponents, " dE+xxx": the widest exponent
+// form that fits the label, rounded once from the double itself.
+std::u16string fittedExponentForm(double value)
+{
+    std::array<char, 32> buf{};
+    const double magnitude = std::fabs(value);
+    auto end = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
+                             std::chars_format::scientific, 1).ptr;
+    // "d.de+xx" is 7 units; a longer one has a three-digit exponent.
+    if (end - buf.data() > 7)
+        end = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
+                            std::chars_format::scientific, 0).ptr;
+
+    std::u16string out(1, value < 0 ? u'-' : u' ');
+    for (const char* p = buf.data(); p != end; ++p) out += *p == 'e' ? u'E' : char16_t(*p);
+    return out;
+}
+
+} // namespace
+
+std::u16string resultText(double value)
+{
+    const std::u16string full = Str(value);
+    if (full.size() <= kResultWidth) return full;
+    const bool exponentForm = full.find(u'E') != std::u16string::npos;
+    const auto point = full.find(u'.');
+    const std::size_t integerEnd = point == std::u16string::npos ? full.size() : point;
+    if (!exponentForm && integerEnd <= kResultWidth) return Left(full, kResultWidth);
+    return fittedExponentForm(value);
+}
+
+std::u16string evaluate(std::u16string_view text1, std::u16string_view text2,
+                        std::u16string_view text3, std::u16string_view text4,
+                        std::int16_t check)
+{
+    try {
+        // Every field is read before any is judged, so an overflow anywhere
+        // wins over an empty field.
+        const NumberRead r1 = readNumber(text1);
+        const NumberRead r2 = readNumber(text2);
+        const NumberRead t1Read = readNumber(text3);
+        const NumberRead t2Read = readNumber(text4);
+        if (!r1.found || !r2.found || !t1Read.found || !t2Read.found)
+            return std::u16string(kFillInMessage);
+
+        double t1 = t1Read.value;
+        double t2 = t2Read.value;
+        if (check == 0) {
+            t1 = add(t1, kCelsiusOffset);
+            t2 = add(t2, kCelsiusOffset);
+        }
+        const double q = divide(r1.value, r2.value);
+        const double l = Log(q);
+        const double a = divide(1, t1);
+        const double b = divide(1, t2);
+        const double d = subtract(a, b);
+        return resultText(divide(l, d));
+    } catch (const NumericFailure&) {
+        return std::u16string(kInvalidMessage);
+    }
+}
+
+} // namespace calc

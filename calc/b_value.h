@@ -1,0 +1,40 @@
+// ntc-beta: the B constant of an NTC thermistor from two readings.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace calc {
+
+// The two messages the result label can show instead of a number.
+inline constexpr std::u16string_view kFillInMessage = u"请填入数值";
+inline constexpr std::u16string_view kInvalidMessage = u"输入数值无效";
+
+// The kelvin offset added to temperatures typed in degrees Celsius.
+inline constexpr double kCelsiusOffset = 273.15;
+
+// B = ln(R1/R2) / (1/T1 - 1/T2), from the texts of the R1, R2, T1 and T2
+// fields (read with Val) and the "absolute temperature" check state
+// (0 clear: temperatures are °C; 1 ticked or 2 greyed: they are kelvin).
+// The units of R1 and R2 are free, only their ratio counts.
+// Gives the text the result label shows:
+//   - kFillInMessage when a field holds no number at all (a typed 0 is a
+//     number and goes through the formula);
+//   - kInvalidMessage when any step overflows, divides by zero or takes the
+//     logarithm of a ratio that is not positive, and when a field's number
+//     lies beyond a double's range, whatever the other fields hold;
+//   - otherwise resultText(B).
+// Never throws, holds no state.
+std::u16string evaluate(std::u16string_view text1, std::u16string_view text2,
+                        std::u16string_view text3, std::u16string_view text4,
+                        std::int16_t check);
+
+// B written for the 8-character result label: the first 8 characters of
+// Str(value) when that cut drops nothing but digits after the period
+// (" 3415.64"); otherwise exponent form with its mantissa rounded to fit
+// 8 characters (" 2.0E+08", "-1.5E-07", " 1E+100"), so the label never shows
+// a number other than B.
+std::u16string resultText(double value);
+
+} // namespace calc

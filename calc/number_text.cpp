@@ -1,0 +1,315 @@
+// ntc-beta: reading typed numbers, writing results, and checked double arithmetic.
+#include "calc/number_text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+namespace calc {
+
+const char* NumericFailure::what() const noexcept
+{
+    switch (kind_) {
+    case FailureKind::overflow: return "numeric overflow";
+    case FailureKind::divisionByZero: return "division by zero";
+    case FailureKind::invalidArgument: return "invalid argument";
+    }
+    return "numeric failure";
+}
+
+namespace {
+
+constexpr bool isBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n'; }
+constexpr bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+int hexDigit(char16_t c)
+{
+    if (isDigit(c)) return c - u'0';
+    if (c >= u'a' && c <= u'f') return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F') return c - u'A' + 10;
+    return -1;
+}
+
+// Walks the text unit by unit, stepping over blanks as if they were not there.
+class Cursor {
+public:
+    explicit Cursor(std::u16string_view text) : text_(text) {}
+
+    // The next unit that is not a blank, or 0 past the end.
+    char16_t peek()
+    {
+        while (pos_ < text_.size() && isBlank(text_[pos_])) ++pos_;
+        return pos_ < text_.size() ? text_[pos_] : u'\0';
+    }
+    // Takes the unit that peek() returned as part of the number.
+    void take() { end_ = ++pos_; }
+    std::size_t end() const { return end_; }
+
+private:
+    std::u16string_view text_;
+    std::size_t pos_ = 0;
+    std::size_t end_ = 0;
+};
+
+// Enough significant digits to round any decimal text to the nearest double;
+// a digit further on only matters by being non-zero, which one sticky digit
+// records.
+constexpr std::size_t kMaxDigits = 800;
+
+// Exponents are clamped far beyond any double so that no digit count or typed
+// exponent can overflow the 64-bit bookkeeping.
+constexpr std::int64_t kExponentClamp = 1'000'000'000'000'000;
+
+struct Decimal {
+    std::array<char, kMaxDigits + 1> digits{};
+    std::size_t count = 0;    // significant digits kept in `digits`
+    bool sticky = false;      // a non-zero digit was dropped past kMaxDigits
+    std::int64_t scale = 0;   // value = digits × 10^scale
+    bool anyDigit = false;
+};
+
+void readDigits(Cursor& cur, Decimal& dec, bool fraction)
+{
+    for (char16_t c = cur.peek(); isDigit(c); c = cur.peek()) {
+        cur.take();
+        dec.anyDigit = true;
+        const bool leadingZero = dec.count == 0 && c == u'0';
+        if (leadingZero) {
+            if (fraction) --dec.scale;
+        } else if (dec.count < kMaxDigits) {
+            dec.digits[dec.count++] = static_cast<char>(c);
+            if (fraction) --dec.scale;
+        } else {
+            dec.sticky |= c != u'0';
+            if (!fraction) ++dec.scale;
+        }
+    }
+}
+
+// Reads "E[+|-]digits" if it is there in full; otherwise leaves the cursor.
+std::int64_t readExponent(Cursor& cur)
+{
+    const char16_t letter = cur.peek();
+    if (letter != u'E' && letter != u'e' && letter != u'D' && letter != u'd') return 0;
+    Cursor ahead = cur;
+    ahead.take();
+    bool negative = false;
+    if (const char16_t s = ahead.peek(); s == u'+' || s == u'-') {
+        negative = s == u'-';
+        ahead.take();
+    }
+    if (!isDigit(ahead.peek())) return 0;
+    std::int64_t exponent = 0;
+    for (char16_t c = ahead.peek(); isDigit(c); c = ahead.peek()) {
+        ahead.take();
+        if (exponent < kExponentClamp) exponent = exponent * 10 + (c - u'0');
+    }
+    cur = ahead;
+    return negative ? -exponent : exponent;
+}
+
+double decimalValue(Decimal& dec, std::int64_t exponent, bool negative)
+{
+    const double zero = negative ? -0.0 : 0.0;
+    if (dec.count == 0) return zero;
+
+    std::int64_t scale = dec.scale + exponent;
+    // The decimal point stands `point` digits after the first significant one.
+    const std::int64_t point = static_cast<std::int64_t>(dec.count) + scale;
+    if (point > 310) throw NumericFailure(FailureKind::overflow);
+    if (point < -330) return zero;
+
+    std::array<char, kMaxDigits + 32> text{};
+    char* out = text.data();
+    if (negative) *out++ = '-';
+    for (std::size_t i = 0; i < dec.count; ++i) *out++ = dec.digits[i];
+    if (dec.sticky) {
+        *out++ = '1';
+        --scale;
+    }
+    *out++ = 'e';
+    out = std::to_chars(out, text.data() + text.size(), scale).ptr;
+
+    double value = 0.0;
+    const auto [ptr, ec] = std::from_chars(text.data(), out, value);
+    (void)ptr;
+    if (ec == std::errc::result_out_of_range) {
+        if (point > 0) throw NumericFailure(FailureKind::overflow);
+        return zero;
+    }
+    if (std::isinf(value)) throw NumericFailure(FailureKind::overflow);
+    return value;
+}
+
+// &H / &O integers. Returns false (nothing read) when no digit follows.
+bool readRadixInteger(Cursor& cur, double& value)
+{
+    Cursor ahead = cur;
+    ahead.take(); // the '&'
+    const char16_t letter = ahead.peek();
+    int radix = 0;
+    if (letter == u'H' || letter == u'h') radix = 16;
+    else if (letter == u'O' || letter == u'o') radix = 8;
+    else return false;
+    ahead.take();
+
+    std::uint64_t magnitude = 0;
+    bool tooLarge = false;
+    bool anyDigit = false;
+    for (;;) {
+        const int d = hexDigit(ahead.peek());
+        if (d < 0 || d >= radix) break;
+        ahead.take();
+        anyDigit = true;
+        magnitude = magnitude * static_cast<std::uint64_t>(radix) + static_cast<std::uint64_t>(d);
+        tooLarge |= magnitude > 0xFFFF'FFFFu;
+        if (tooLarge) magnitude = 0xFFFF'FFFFu + 1;
+    }
+    if (!anyDigit) return false;
+    if (tooLarge) throw NumericFailure(FailureKind::overflow);
+
+    cur = ahead;
+    if (magnitude <= 0xFFFFu)
+        value = static_cast<std::int16_t>(static_cast<std::uint16_t>(magnitude));
+    else
+        value = static_cast<std::int32_t>(static_cast<std::uint32_t>(magnitude));
+    return true;
+}
+
+std::u16string widen(std::string_view ascii)
+{
+    return std::u16string(ascii.begin(), ascii.end());
+}
+
+// Appends "E+05"-style exponents: a sign and at least two digits.
+void writeExponent(std::string& out, int exponent)
+{
+    out += 'E';
+    out += exponent < 0 ? '-' : '+';
+    const int magnitude = exponent < 0 ? -exponent : exponent;
+    if (magnitude < 10) out += '0';
+    out += std::to_string(magnitude);
+}
+
+} // namespace
+
+NumberRead readNumber(std::u16string_view text)
+{
+    Cursor cur(text);
+    NumberRead result;
+
+    if (cur.peek() == u'&') {
+        if (readRadixInteger(cur, result.value)) {
+            result.found = true;
+            result.end = cur.end();
+        }
+        return result;
+    }
+
+    bool negative = false;
+    if (const char16_t s = cur.peek(); s == u'+' || s == u'-') {
+        negative = s == u'-';
+        cur.take();
+    }
+    Decimal dec;
+    readDigits(cur, dec, false);
+    if (cur.peek() == u'.') {
+        cur.take();
+        readDigits(cur, dec, true);
+    }
+    if (!dec.anyDigit) return result;
+
+    const std::int64_t exponent = readExponent(cur);
+    result.value = decimalValue(dec, exponent, negative);
+    result.found = true;
+    result.end = cur.end();
+    return result;
+}
+
+double Val(std::u16string_view text)
+{
+    return readNumber(text).value;
+}
+
+std::u16string Str(double value)
+{
+    if (std::isnan(value)) return u" nan";
+    if (std::isinf(value)) return value > 0 ? u" inf" : u"-inf";
+
+    std::string out(1, value < 0 ? '-' : ' ');
+    if (value == 0) return widen(out + '0');
+
+    // 15 significant digits, correctly rounded: d.dddddddddddddde±x
+    std::array<char, 32> buf{};
+    const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(value),
+                                   std::chars_format::scientific, 14).ptr;
+    std::string digits(1, buf[0]);
+    digits.append(buf.data() + 2, buf.data() + 16);
+    int exponent = 0;
+    std::from_chars(buf.data() + 17 + (buf[17] == '+'), end, exponent);
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+
+    if (exponent >= -4 && exponent < 15) {
+        if (exponent < 0) {
+            out += "0.";
+            out.append(static_cast<std::size_t>(-exponent - 1), '0');
+            out += digits;
+        } else {
+            const auto intDigits = static_cast<std::size_t>(exponent) + 1;
+            if (digits.size() <= intDigits) {
+                out += digits;
+                out.append(intDigits - digits.size(), '0');
+            } else {
+                out.append(digits, 0, intDigits);
+                out += '.';
+                out.append(digits, intDigits);
+            }
+        }
+    } else {
+        out += digits[0];
+        if (digits.size() > 1) {
+            out += '.';
+            out.append(digits, 1);
+        }
+        writeExponent(out, exponent);
+    }
+    return widen(out);
+}
+
+std::u16string Left(std::u16string_view text, std::size_t count)
+{
+    if (text.size() <= count) return std::u16string(text);
+    std::size_t cut = count;
+    const auto isHigh = [](char16_t c) { return c >= 0xD800 && c <= 0xDBFF; };
+    const auto isLow = [](char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; };
+    if (cut > 0 && isHigh(text[cut - 1]) && isLow(text[cut])) --cut;
+    return std::u16string(text.substr(0, cut));
+}
+
+double Log(double value)
+{
+    if (!(value > 0)) throw NumericFailure(FailureKind::invalidArgument);
+    return std::log(value);
+}
+
+namespace {
+double checked(double result)
+{
+    if (std::isinf(result)) throw NumericFailure(FailureKind::overflow);
+    if (std::isnan(result)) throw NumericFailure(FailureKind::invalidArgument);
+    return result;
+}
+} // namespace
+
+double add(double a, double b) { return checked(a + b); }
+double subtract(double a, double b) { return checked(a - b); }
+
+double divide(double a, double b)
+{
+    if (b == 0) throw NumericFailure(FailureKind::divisionByZero);
+    return checked(a / b);
+}
+
+} // namespace calc
