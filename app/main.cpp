@@ -6,6 +6,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(NTC_BETA_VERSION));
     ui::Form1 window;
     window.showCentred();
     return app.exec();
