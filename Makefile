@@ -1,14 +1,18 @@
 # ntc-beta: `make run` and `make test` are the whole set-up on a fresh Debian machine.
 BUILD := build
+ASAN_BUILD := build-asan
+FUZZ_BUILD := build-fuzz
 EXE := $(BUILD)/app/ntc-beta
+FUZZ_SECONDS := 60
+SANITIZE := -O1 -g -fno-omit-frame-pointer -fsanitize=address,undefined -fno-sanitize-recover=undefined
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
 # Toolchain, Qt 6 Widgets, the Song face the labels use, and what the
 # screenshot needs (a virtual X server, a window finder, ImageMagick).
 DEBS := g++ cmake ninja-build libgtest-dev qt6-base-dev fonts-arphic-uming \
-        xvfb xauth xdotool imagemagick
+        xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
 
-.PHONY: deps build test run screenshot resources
+.PHONY: deps build test test-sanitized fuzz run screenshot resources
 
 # Installs the Debian packages that are missing, and nothing when none is.
 deps:
@@ -26,8 +30,25 @@ build: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD)
 
+# Every test: the plain build, the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and 20 s of each fuzzer.
 test: build
 	cd $(BUILD) && ctest --output-on-failure
+	@$(MAKE) --no-print-directory test-sanitized
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=20
+
+test-sanitized: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$(SANITIZE)"
+	cmake --build $(ASAN_BUILD)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure
+
+# libFuzzer targets for the calculation, FUZZ_SECONDS each (60 by default).
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DNTC_WITH_UI=OFF -DNTC_FUZZ=ON -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
+	cmake --build $(FUZZ_BUILD) --target evaluate_fuzz number_text_fuzz
+	tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 # On a desktop the window opens; without a display it is shown on a virtual
 # one and photographed instead.

@@ -178,6 +178,9 @@ bool readRadixInteger(Cursor& cur, double& value)
     return true;
 }
 
+// The 15 leading digits of the largest double, rounded toward zero.
+constexpr std::string_view kLargestDigits = "179769313486231";
+
 std::u16string widen(std::string_view ascii)
 {
     return std::u16string(ascii.begin(), ascii.end());
@@ -249,6 +252,10 @@ std::u16string Str(double value)
     digits.append(buf.data() + 2, buf.data() + 16);
     int exponent = 0;
     std::from_chars(buf.data() + 17 + (buf[17] == '+'), end, exponent);
+    // The largest doubles round up past the largest double at 15 digits
+    // (1.79769313486232E+308 would not read back); their last digit is
+    // rounded toward zero instead.
+    if (exponent == 308 && digits > kLargestDigits) digits = kLargestDigits;
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
     if (exponent >= -4 && exponent < 15) {

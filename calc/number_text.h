@@ -51,7 +51,9 @@ double Val(std::u16string_view text);
 
 // The display text of a number: a leading blank for a number that is not
 // negative (negative zero included), "-" otherwise; at most 15 significant
-// digits, correctly rounded, no trailing zeros, the period as separator.
+// digits, correctly rounded (except above 1.79769313486231E+308, where the
+// last digit is cut so the text still reads back), no trailing zeros, the
+// period as separator.
 // Magnitudes from 1E-04 up to below 1E+15 are written in fixed form, with a 0
 // before the period below 1 (" 0.5"); all others in exponent form with at
 // least two exponent digits (" 1.5E+20", " 1E-05"). Never fails; infinities

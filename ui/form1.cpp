@@ -2,6 +2,7 @@
 #include "ui/form1.h"
 
 #include "calc/b_value.h"
+#include "ui/field.h"
 #include "ui/line.h"
 #include "ui/picture_label.h"
 
@@ -15,7 +16,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include <limits>
 
 namespace ui {
 
@@ -77,11 +77,9 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& box, const 
 
 QLineEdit* makeField(QWidget* parent, const QString& name, const QRect& box, const QString& accessibleName)
 {
-    auto* field = new QLineEdit(parent);
+    auto* field = new Field(parent);
     field->setObjectName(name);
     field->setGeometry(box);
-    // A pasted text is taken whole, however long.
-    field->setMaxLength(std::numeric_limits<int>::max());
     field->setAccessibleName(accessibleName);
     return field;
 }

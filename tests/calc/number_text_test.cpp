@@ -198,7 +198,10 @@ const WriteCase kWriteCases[] = {
     {1.5e20, u" 1.5E+20", "exponent form"},
     {-1.5e-7, u"-1.5E-07", "negative, negative exponent"},
     {1e100, u" 1E+100", "three-digit exponent"},
-    {DBL_MAX, u" 1.79769313486232E+308", "largest double"},
+    {DBL_MAX, u" 1.79769313486231E+308", "largest double, cut so it reads back"},
+    {1.797693134862315e308, u" 1.79769313486231E+308", "rounding up would pass the largest double"},
+    {1.79769313486231e308, u" 1.79769313486231E+308", "just below the cut"},
+    {-DBL_MAX, u"-1.79769313486231E+308", "most negative double"},
     {4.9406564584124654e-324, u" 4.94065645841247E-324", "smallest subnormal"},
 };
 
@@ -212,6 +215,12 @@ TEST(Str, Table)
 
 // For many random doubles, reading back what Str wrote gives the double to
 // 15 significant digits, and writing it again gives the same text.
+TEST(Str, LargestDoublesReadBack)
+{
+    for (double d : {DBL_MAX, -DBL_MAX, std::nextafter(DBL_MAX, 0.0), 1.797693134862315e308})
+        EXPECT_NO_THROW(calc::Val(calc::Str(d))) << d;
+}
+
 TEST(Str, ReadsBackTo15Digits)
 {
     std::mt19937_64 rng(20261208);
@@ -223,8 +232,11 @@ TEST(Str, ReadsBackTo15Digits)
         const std::u16string text = calc::Str(d);
         const double back = calc::Val(text);
         ASSERT_EQ(calc::Str(back), text) << "bits " << std::bit_cast<std::uint64_t>(d);
-        // Half a unit in the 15th digit, plus the rounding of the read-back.
-        if (std::fabs(d) >= DBL_MIN) {
+        // Half a unit in the 15th digit, plus the rounding of the read-back
+        // (a whole unit for the few doubles above the last readable text).
+        if (std::fabs(d) > 1.79769313486231e308) {
+            ASSERT_LE(std::fabs(back - d), 1e-14 * std::fabs(d));
+        } else if (std::fabs(d) >= DBL_MIN) {
             ASSERT_LE(std::fabs(back - d), (5e-15 + 0x1p-53) * std::fabs(d)) << utf8(text);
         }
     }

@@ -75,11 +75,11 @@ private slots:
         const auto row = [](const char* name, const char* cls, QRect box, const QString& text, qreal size) {
             QTest::newRow(name) << QString::fromLatin1(cls) << box << text << size;
         };
-        row("Text1", "QLineEdit", {112, 32, 65, 25}, {}, 9);
-        row("Text2", "QLineEdit", {112, 72, 65, 25}, {}, 9);
+        row("Text1", "ui::Field", {112, 32, 65, 25}, {}, 9);
+        row("Text2", "ui::Field", {112, 72, 65, 25}, {}, 9);
         row("Label1", "QLabel", {80, 112, 121, 17}, QStringLiteral("   1        1"), 12);
-        row("Text3", "QLineEdit", {80, 144, 49, 25}, {}, 9);
-        row("Text4", "QLineEdit", {152, 144, 57, 25}, {}, 9);
+        row("Text3", "ui::Field", {80, 144, 49, 25}, {}, 9);
+        row("Text4", "ui::Field", {152, 144, 57, 25}, {}, 9);
         row("Label2(0)", "QLabel", {72, 56, 41, 33}, QStringLiteral("Ln("), 15.75);
         row("Label2(1)", "QLabel", {184, 56, 17, 33}, QStringLiteral(")"), 15.75);
         row("Label2(2)", "QLabel", {200, 96, 17, 33}, QStringLiteral("="), 15.75);

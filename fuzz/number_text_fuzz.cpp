@@ -1,0 +1,73 @@
+// ntc-beta fuzzing: reading any text, and writing any double.
+//
+// The whole input is read as one entry text; its first eight bytes are also
+// taken as the bits of a double that is written and read back.
+#include "calc/b_value.h"
+#include "calc/number_text.h"
+#include "fuzz_input.h"
+
+#include <bit>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+void checkReading(const std::u16string& text)
+{
+    try {
+        const calc::NumberRead r = calc::readNumber(text);
+        if (r.end > text.size()) std::abort();
+        if (!r.found && (r.value != 0 || r.end != 0)) std::abort();
+        if (!std::isfinite(r.value)) std::abort();
+    } catch (const calc::NumericFailure& failure) {
+        if (failure.kind() != calc::FailureKind::overflow) std::abort();
+    }
+}
+
+void checkWriting(double d)
+{
+    if (!std::isfinite(d)) return;
+    const std::u16string text = calc::Str(d);
+    const double back = calc::Val(text);
+    // Same 15 significant digits, and within half a unit of the 15th digit
+    // (plus the read-back's own rounding) for normal numbers.
+    if (calc::Str(back) != text) std::abort();
+    const double tolerance = std::fabs(d) > 1.79769313486231e308 ? 1e-14 : 5e-15 + 0x1p-53;
+    if (std::fabs(d) >= 0x1p-1022 && std::fabs(back - d) > tolerance * std::fabs(d)) std::abort();
+
+    // The label's 8 characters never misstate the number: same sign and
+    // within a factor of two (two significant digits, or one beside a
+    // three-digit exponent, or a cut after the period).
+    const std::u16string shown = calc::resultText(d);
+    if (shown.size() > 8) std::abort();
+    double seen = 0;
+    try {
+        seen = calc::Val(shown);
+    } catch (const calc::NumericFailure&) {
+        // " 2E+308": rounding to one digit may pass the largest double.
+        if (std::fabs(d) < 1.5e308) std::abort();
+        return;
+    }
+    if (d == 0) {
+        if (seen != 0) std::abort();
+    } else if (std::fabs(d) >= 1e-3) {
+        const double ratio = seen / d;
+        if (!(ratio > 0.5 && ratio < 2)) std::abort();
+    } else if (std::fabs(seen) > 2 * std::fabs(d) || (seen != 0 && std::signbit(seen) != std::signbit(d))) {
+        std::abort(); // fixed form cut below 1E-03 may only lose digits
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    checkReading(fuzz::decodeText(data, size));
+    if (size >= sizeof(double)) {
+        std::uint64_t bits = 0;
+        std::memcpy(&bits, data, sizeof bits);
+        checkWriting(std::bit_cast<double>(bits));
+    }
+    return 0;
+}
