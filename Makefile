@@ -10,9 +10,9 @@ SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 # Toolchain, Qt 6 Widgets, the Song face the labels use, and what the
 # screenshot needs (a virtual X server, a window finder, ImageMagick).
 DEBS := g++ cmake ninja-build libgtest-dev qt6-base-dev fonts-arphic-uming \
-        xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
+        xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libxcb1-dev
 
-.PHONY: deps build test test-sanitized fuzz run screenshot resources
+.PHONY: deps build test test-sanitized fuzz bench run screenshot resources
 
 # Installs the Debian packages that are missing, and nothing when none is.
 deps:
@@ -49,6 +49,13 @@ fuzz: deps
 	  -DNTC_WITH_UI=OFF -DNTC_FUZZ=ON -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
 	cmake --build $(FUZZ_BUILD) --target evaluate_fuzz number_text_fuzz
 	tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# Start-up time and memory against the toolkit's floor (under Xvfb), then the
+# calculation's micro-benchmarks.
+bench: build
+	xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" $(BUILD)/bench/startup 9 \
+	  $(EXE) $(BUILD)/bench/floor $(BUILD)/bench/floor_fields
+	$(BUILD)/bench/calc_bench
 
 # On a desktop the window opens; without a display it is shown on a virtual
 # one and photographed instead.

@@ -63,7 +63,7 @@ constexpr std::size_t kMaxDigits = 800;
 constexpr std::int64_t kExponentClamp = 1'000'000'000'000'000;
 
 struct Decimal {
-    std::array<char, kMaxDigits + 1> digits{};
+    std::array<char, kMaxDigits + 1> digits; // only the first `count` are set
     std::size_t count = 0;    // significant digits kept in `digits`
     bool sticky = false;      // a non-zero digit was dropped past kMaxDigits
     std::int64_t scale = 0;   // value = digits × 10^scale
@@ -121,7 +121,20 @@ double decimalValue(Decimal& dec, std::int64_t exponent, bool negative)
     if (point > 310) throw NumericFailure(FailureKind::overflow);
     if (point < -330) return zero;
 
-    std::array<char, kMaxDigits + 32> text{};
+    // Up to 15 digits times an exact power of ten up to 1e22 is one correctly
+    // rounded IEEE operation: the usual case, without a text round trip.
+    if (!dec.sticky && dec.count <= 15 && scale >= -22 && scale <= 22) {
+        static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+        std::uint64_t mantissa = 0;
+        for (std::size_t i = 0; i < dec.count; ++i) mantissa = mantissa * 10 + std::uint64_t(dec.digits[i] - '0');
+        double value = static_cast<double>(mantissa);
+        value = scale < 0 ? value / kPowers[-scale] : value * kPowers[scale];
+        return negative ? -value : value;
+    }
+
+    std::array<char, kMaxDigits + 32> text;
     char* out = text.data();
     if (negative) *out++ = '-';
     for (std::size_t i = 0; i < dec.count; ++i) *out++ = dec.digits[i];
