@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <charconv>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -166,6 +167,22 @@ TEST(ReadNumber, LongTexts)
     EXPECT_TRUE(tiny.found);
     EXPECT_EQ(tiny.value, 0);
     EXPECT_THROW(calc::Val(std::u16string(1'000'000, u'7')), NumericFailure);
+}
+
+// Short decimals are read without a text round trip; the result must still
+// be the correctly rounded double that the standard library's reader gives.
+TEST(ReadNumber, ShortDecimalsAgreeWithTheStandardReader)
+{
+    std::mt19937_64 rng(8122026);
+    for (int i = 0; i < 100000; ++i) {
+        const int digits = 1 + int(rng() % 17);
+        std::string text;
+        for (int d = 0; d < digits; ++d) text += char('0' + rng() % 10);
+        text += 'e' + std::to_string(int(rng() % 61) - 30);
+        double expected = 0;
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        ASSERT_EQ(calc::Val(std::u16string(text.begin(), text.end())), expected) << text;
+    }
 }
 
 // ---------------------------------------------------------------------------
