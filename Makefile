@@ -10,9 +10,10 @@ SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 # Toolchain, Qt 6 Widgets, the Song face the labels use, and what the
 # screenshot needs (a virtual X server, a window finder, ImageMagick).
 DEBS := g++ cmake ninja-build libgtest-dev qt6-base-dev fonts-arphic-uming \
-        xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libxcb1-dev
+        xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libxcb1-dev \
+        desktop-file-utils appstream binutils-mingw-w64-x86-64
 
-.PHONY: deps build test test-sanitized fuzz bench run screenshot resources
+.PHONY: deps build test test-sanitized fuzz bench package run screenshot resources
 
 # Installs the Debian packages that are missing, and nothing when none is.
 deps:
@@ -38,7 +39,8 @@ test: build
 	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=20
 
 test-sanitized: deps
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$(SANITIZE)"
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNTC_PACKAGE_TESTS=OFF \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE)"
 	cmake --build $(ASAN_BUILD)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure
@@ -49,6 +51,11 @@ fuzz: deps
 	  -DNTC_WITH_UI=OFF -DNTC_FUZZ=ON -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
 	cmake --build $(FUZZ_BUILD) --target evaluate_fuzz number_text_fuzz
 	tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# A .deb in build/package/: `apt-get install ./build/package/ntc-beta_*.deb`.
+package: build
+	cd $(BUILD) && cpack
+	@ls $(BUILD)/package/*.deb
 
 # Start-up time and memory against the toolkit's floor (under Xvfb), then the
 # calculation's micro-benchmarks.

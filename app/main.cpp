@@ -8,6 +8,7 @@ int main(int argc, char* argv[])
 {
     const auto app = ui::openApplication(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(NTC_BETA_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(NTC_BETA_APP_ID));
     ui::Form1 window;
     window.showCentred();
     return app->exec();

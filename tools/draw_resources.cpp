@@ -1,6 +1,7 @@
 // ntc-beta: draws the window icon and the formula picture into resources/.
 //
-//   draw_resources OUTPUT_DIR     writes OUTPUT_DIR/ntc-beta.ico and formula.jpg
+//   draw_resources OUTPUT_DIR     writes OUTPUT_DIR/ntc-beta.ico, formula.jpg
+//                                 and icons/ntc-beta-{16,32,48}.png (for the desktop menu)
 //
 // Run it with QT_QPA_PLATFORM=offscreen where there is no display
 // (`make resources` does). The fonts it typesets with are Debian's
@@ -359,7 +360,10 @@ int main(int argc, char* argv[])
     const QDir out(QString::fromLocal8Bit(argv[1]));
     const bool iconWritten = write(out.filePath(QStringLiteral("ntc-beta.ico")), iconFile());
     const bool formulaWritten = drawFormula().save(out.filePath(QStringLiteral("formula.jpg")), "JPEG", 92);
-    if (!iconWritten || !formulaWritten) {
+    bool pngsWritten = out.mkpath(QStringLiteral("icons"));
+    for (int size : {16, 32, 48})
+        pngsWritten &= drawIcon(size, false).save(out.filePath(QStringLiteral("icons/ntc-beta-%1.png").arg(size)), "PNG");
+    if (!iconWritten || !formulaWritten || !pngsWritten) {
         std::fprintf(stderr, "draw_resources: cannot write into %s\n", argv[1]);
         return 1;
     }
