@@ -108,12 +108,12 @@ Form1::Form1(QWidget* parent)
     Text4 = makeField(this, QStringLiteral("Text4"), twipsRect(2280, 2160, 855, 375),
                       QStringLiteral("T2：电阻R2时的温度"));
 
-    struct LabelSpec {
+    struct LabelLayout {
         QRect box;
         const char16_t* text;
         qreal pointSize;
     };
-    const std::array<LabelSpec, 5> label2Specs{{
+    const std::array<LabelLayout, 5> label2Layout{{
         {twipsRect(1080, 840, 615, 495), u"Ln(", 15.75},
         {twipsRect(2760, 840, 255, 495), u")", 15.75},
         {twipsRect(3000, 1440, 255, 495), u"=", 15.75},
@@ -121,9 +121,9 @@ Form1::Form1(QWidget* parent)
         {twipsRect(720, 1440, 495, 495), u"B=", 15.75},
     }};
     for (std::size_t i = 0; i < Label2.size(); ++i) {
-        const LabelSpec& spec = label2Specs[i];
-        Label2[i] = makeLabel(this, QStringLiteral("Label2(%1)").arg(i), spec.box,
-                              QString::fromUtf16(spec.text), spec.pointSize);
+        const LabelLayout& layout = label2Layout[i];
+        Label2[i] = makeLabel(this, QStringLiteral("Label2(%1)").arg(i), layout.box,
+                              QString::fromUtf16(layout.text), layout.pointSize);
     }
     Label2[3]->setAccessibleName(QStringLiteral("B值计算结果"));
 
@@ -145,10 +145,10 @@ Form1::Form1(QWidget* parent)
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setPixmap(QPixmap(QStringLiteral(":/formula.jpg")));
 
-    struct LineSpec {
+    struct LineLayout {
         int x1, y1, x2, y2;
     };
-    const std::array<LineSpec, 5> lineSpecs{{
+    const std::array<LineLayout, 5> lineLayout{{
         {1560, 960, 2760, 960},   // R1 over R2 inside Ln( )
         {1320, 1560, 2880, 1560}, // Ln(…) over (1/T1 − 1/T2)
         {1200, 2040, 1920, 2040}, // 1 over T1
@@ -156,8 +156,8 @@ Form1::Form1(QWidget* parent)
         {2040, 2040, 2160, 2040}, // the minus sign
     }};
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const LineSpec& spec = lineSpecs[i];
-        lines[i] = new Line(QPoint(px(spec.x1), px(spec.y1)), QPoint(px(spec.x2), px(spec.y2)), this);
+        const LineLayout& layout = lineLayout[i];
+        lines[i] = new Line(QPoint(px(layout.x1), px(layout.y1)), QPoint(px(layout.x2), px(layout.y2)), this);
         lines[i]->setObjectName(QStringLiteral("Line%1").arg(i + 1));
     }
 
