@@ -15,6 +15,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 
 namespace ui {
@@ -92,7 +93,6 @@ Form1::Form1(QWidget* parent)
     substituteSongFace();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("NTC电阻B值计算"));
-    setWindowIcon(QIcon(QStringLiteral(":/ntc-beta.ico")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(songFont(9));
     resize(px(6120), px(3195));
@@ -143,7 +143,6 @@ Form1::Form1(QWidget* parent)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(twipsRect(3000, 0, 3015, 1260));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/formula.jpg")));
 
     struct LineLayout {
         int x1, y1, x2, y2;
@@ -180,6 +179,22 @@ void Form1::showCentred()
         move(frame.topLeft());
     }
     show();
+}
+
+// Loading the first image loads the image format plug-ins as well; the
+// picture and the icon therefore come just after the first frame is on the
+// screen, which the fields and the drawn formula reach a few ms sooner.
+void Form1::paintEvent(QPaintEvent*)
+{
+    if (imagesRequested) return;
+    imagesRequested = true;
+    QTimer::singleShot(0, this, &Form1::loadImages);
+}
+
+void Form1::loadImages()
+{
+    Image1->setPixmap(QPixmap(QStringLiteral(":/formula.jpg")));
+    setWindowIcon(QIcon(QStringLiteral(":/ntc-beta.ico")));
 }
 
 std::int16_t Form1::checkValue() const

@@ -31,7 +31,11 @@ public:
     // Shows the window centred on the screen it opens on.
     void showCentred();
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
+    void loadImages();
     void calculateClicked();
     void pictureClicked();
 
@@ -49,6 +53,7 @@ private:
     QLabel* Label1;
     std::array<QLabel*, 5> Label2;
     std::array<Line*, 5> lines;
+    bool imagesRequested = false;
 };
 
 } // namespace ui
