@@ -17,7 +17,6 @@
 #include <QScreen>
 #include <QTimer>
 
-
 namespace ui {
 
 namespace {
