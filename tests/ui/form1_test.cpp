@@ -33,6 +33,14 @@ private:
     }
     QLabel* result() const { return control<QLabel>("Label2(3)"); }
     void type(const char* field, const QString& text) { QTest::keyClicks(control<QLineEdit>(field), text); }
+    // Types R1, R2, T1 and T2 into their fields, as a user would.
+    void typeReading(const QString& r1, const QString& r2, const QString& t1, const QString& t2)
+    {
+        type("Text1", r1);
+        type("Text2", r2);
+        type("Text3", t1);
+        type("Text4", t2);
+    }
     void clickButton() { QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton); }
     void clickPicture() { QTest::mouseClick(control<QLabel>("Image1"), Qt::LeftButton); }
     QColor resultColour() const { return result()->palette().color(QPalette::WindowText); }
@@ -168,10 +176,7 @@ private slots:
         QFETCH(QString, t2);
         QFETCH(bool, tick);
         QFETCH(QString, expected);
-        type("Text1", r1);
-        type("Text2", r2);
-        type("Text3", t1);
-        type("Text4", t2);
+        typeReading(r1, r2, t1, t2);
         if (tick) QTest::mouseClick(control<QCheckBox>("Check1"), Qt::LeftButton, {}, QPoint(6, 12));
         QCOMPARE(control<QCheckBox>("Check1")->isChecked(), tick);
         clickButton();
@@ -186,10 +191,7 @@ private slots:
         auto* box = control<QCheckBox>("Check1");
         box->setTristate(true);
         box->setCheckState(Qt::PartiallyChecked);
-        type("Text1", QStringLiteral("10000"));
-        type("Text2", QStringLiteral("1000"));
-        type("Text3", QStringLiteral("298.15"));
-        type("Text4", QStringLiteral("373.15"));
+        typeReading(QStringLiteral("10000"), QStringLiteral("1000"), QStringLiteral("298.15"), QStringLiteral("373.15"));
         clickButton();
         QCOMPARE(result()->text(), QStringLiteral(" 3415.64"));
     }
@@ -218,10 +220,7 @@ private slots:
 
     void calculateTwice()
     {
-        type("Text1", QStringLiteral("10000"));
-        type("Text2", QStringLiteral("1066.1"));
-        type("Text3", QStringLiteral("25"));
-        type("Text4", QStringLiteral("85"));
+        typeReading(QStringLiteral("10000"), QStringLiteral("1066.1"), QStringLiteral("25"), QStringLiteral("85"));
         clickButton();
         // Datasheet B25/85 of a 10 kOhm part with 1066.1 Ohm at 85 degC: 3984 K.
         QCOMPARE(result()->text(), QStringLiteral(" 3984.01"));
@@ -241,10 +240,7 @@ private slots:
 
     void enterDoesNotCalculate()
     {
-        type("Text1", QStringLiteral("10000"));
-        type("Text2", QStringLiteral("1000"));
-        type("Text3", QStringLiteral("25"));
-        type("Text4", QStringLiteral("100"));
+        typeReading(QStringLiteral("10000"), QStringLiteral("1000"), QStringLiteral("25"), QStringLiteral("100"));
         QSignalSpy clicks(control<QPushButton>("Command1"), &QPushButton::clicked);
         for (const char* field : {"Text1", "Text4"}) {
             QTest::keyClick(control<QLineEdit>(field), Qt::Key_Return);
