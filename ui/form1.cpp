@@ -153,10 +153,10 @@ Form1::Form1(QWidget* parent)
         {2280, 2040, 3120, 2040}, // 1 over T2
         {2040, 2040, 2160, 2040}, // the minus sign
     }};
-    for (std::size_t i = 0; i < lines.size(); ++i) {
+    for (std::size_t i = 0; i < lineLayout.size(); ++i) {
         const LineLayout& layout = lineLayout[i];
-        lines[i] = new Line(QPoint(px(layout.x1), px(layout.y1)), QPoint(px(layout.x2), px(layout.y2)), this);
-        lines[i]->setObjectName(QStringLiteral("Line%1").arg(i + 1));
+        auto* line = new Line(QPoint(px(layout.x1), px(layout.y1)), QPoint(px(layout.x2), px(layout.y2)), this);
+        line->setObjectName(QStringLiteral("Line%1").arg(i + 1));
     }
 
     setTabOrder(Text1, Text2);

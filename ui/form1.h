@@ -15,7 +15,6 @@ class QPushButton;
 
 namespace ui {
 
-class Line;
 class PictureLabel;
 
 // Fixed layout, 408 × 213 pixels: nothing moves when the window is resized.
@@ -52,7 +51,6 @@ private:
     PictureLabel* Image1;
     QLabel* Label1;
     std::array<QLabel*, 5> Label2;
-    std::array<Line*, 5> lines;
     bool imagesRequested = false;
 };
 
