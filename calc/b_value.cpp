@@ -31,6 +31,20 @@ std::u16string fittedExponentForm(double value)
     return out;
 }
 
+// A kelvin temperature in °C as a B's name writes it: two decimals at most,
+// no trailing zeros, no "-0".
+std::string celsiusName(double kelvin)
+{
+    const double celsius = kelvin - kCelsiusOffset;
+    std::array<char, 400> buf{};
+    char* end = std::to_chars(buf.data(), buf.data() + buf.size(), celsius, std::chars_format::fixed, 2).ptr;
+    std::string text(buf.data(), end);
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == '.') text.pop_back();
+    if (text == "-0") text = "0";
+    return text;
+}
+
 } // namespace
 
 std::u16string resultText(double value)
@@ -42,6 +56,32 @@ std::u16string resultText(double value)
     const std::size_t integerEnd = point == std::u16string::npos ? full.size() : point;
     if (!exponentForm && integerEnd <= kResultWidth) return Left(full, kResultWidth);
     return fittedExponentForm(value);
+}
+
+double computeB(double r1, double r2, double t1, double t2, bool celsius)
+{
+    if (celsius) {
+        t1 = add(t1, kCelsiusOffset);
+        t2 = add(t2, kCelsiusOffset);
+    }
+    const double q = divide(r1, r2);
+    const double l = Log(q);
+    const double a = divide(1, t1);
+    const double b = divide(1, t2);
+    const double d = subtract(a, b);
+    return divide(l, d);
+}
+
+std::string betaName(double t1Kelvin, double t2Kelvin)
+{
+    return "B" + celsiusName(t1Kelvin) + "/" + celsiusName(t2Kelvin);
+}
+
+std::string fullValueText(double value)
+{
+    const std::u16string text = Str(value);
+    const std::size_t from = text.empty() || text[0] != u' ' ? 0 : 1;
+    return std::string(text.begin() + static_cast<std::ptrdiff_t>(from), text.end());
 }
 
 std::u16string evaluate(std::u16string_view text1, std::u16string_view text2,
@@ -58,18 +98,7 @@ std::u16string evaluate(std::u16string_view text1, std::u16string_view text2,
         if (!r1.found || !r2.found || !t1Read.found || !t2Read.found)
             return std::u16string(kFillInMessage);
 
-        double t1 = t1Read.value;
-        double t2 = t2Read.value;
-        if (check == 0) {
-            t1 = add(t1, kCelsiusOffset);
-            t2 = add(t2, kCelsiusOffset);
-        }
-        const double q = divide(r1.value, r2.value);
-        const double l = Log(q);
-        const double a = divide(1, t1);
-        const double b = divide(1, t2);
-        const double d = subtract(a, b);
-        return resultText(divide(l, d));
+        return resultText(computeB(r1.value, r2.value, t1Read.value, t2Read.value, check == 0));
     } catch (const NumericFailure&) {
         return std::u16string(kInvalidMessage);
     }

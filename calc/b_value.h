@@ -30,6 +30,25 @@ std::u16string evaluate(std::u16string_view text1, std::u16string_view text2,
                         std::u16string_view text3, std::u16string_view text4,
                         std::int16_t check);
 
+// The evaluation's arithmetic on numbers already read, step for step:
+// T1 and T2 get kCelsiusOffset added when `celsius`, then q = R1 / R2,
+// L = Log(q), a = 1 / T1, b = 1 / T2, d = a - b, B = L / d, each step checked.
+// Temperatures in kelvin (or °C when `celsius`); the resistances' unit is free.
+// Throws NumericFailure (division by zero for equal temperatures or 0 K,
+// invalid argument for a ratio that is not positive, overflow).
+double computeB(double r1, double r2, double t1, double t2, bool celsius);
+
+// The name engineers give a B measured between two temperatures, from the
+// temperatures in kelvin as the formula used them: each in °C rounded to two
+// decimals without trailing zeros, "B25/85", "B25.5/85", "B-40/25" (298.15 K
+// names 25). ASCII.
+std::string betaName(double t1Kelvin, double t2Kelvin);
+
+// B with all of Str's 15 significant digits and without the blank that
+// stands for a sign: "3984.01296410608", "-3415.64467232579", "1.5E+20".
+// ASCII.
+std::string fullValueText(double value);
+
 // B written for the 8-character result label: the first 8 characters of
 // Str(value) when that cut drops nothing but digits after the period
 // (" 3415.64"); otherwise exponent form with its mantissa rounded to fit

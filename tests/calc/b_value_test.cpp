@@ -2,6 +2,7 @@
 // Expected B values come from datasheets or from hand calculation at 50
 // significant digits, never from the formula under test.
 #include "calc/b_value.h"
+#include "calc/number_text.h"
 
 #include <gtest/gtest.h>
 
@@ -134,3 +135,45 @@ TEST(ResultText, Table)
 }
 
 } // namespace
+
+// ---------------------------------------------------------------------------
+// The name of a B and its full value, as the tooltip and the command line
+// write them.
+TEST(BetaName, FromKelvin)
+{
+    const struct {
+        double t1, t2;
+        const char* expected;
+    } cases[] = {
+        {298.15, 358.15, "B25/85"},
+        {298.65, 358.15, "B25.5/85"},
+        {233.15, 298.15, "B-40/25"},
+        {273.15, 373.15, "B0/100"},
+        {273.15 - 1e-9, 298.15, "B0/25"},    // rounds to 0, never "-0"
+        {298.16, 323.1549, "B25.01/50"},     // two decimals at most
+        {25.0 + 273.15, 50.0 + 273.15, "B25/50"}, // the window's own offset sum
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expected);
+        EXPECT_EQ(calc::betaName(c.t1, c.t2), c.expected);
+    }
+}
+
+TEST(FullValueText, FifteenDigitsWithoutTheSignBlank)
+{
+    // 50-digit hand values: 3984.0129641060796..., 3415.6446723257946...
+    EXPECT_EQ(calc::fullValueText(3984.0129641060796), "3984.01296410608");
+    EXPECT_EQ(calc::fullValueText(-3415.6446723257946), "-3415.64467232579");
+    EXPECT_EQ(calc::fullValueText(1.5e20), "1.5E+20");
+    EXPECT_EQ(calc::fullValueText(0.0), "0");
+}
+
+TEST(ComputeB, SameStepsAsTheWindow)
+{
+    // R1 10000, R2 1000 at 25 °C and 100 °C: 3415.6446723257946... (hand value)
+    EXPECT_EQ(calc::fullValueText(calc::computeB(10000, 1000, 25, 100, true)), "3415.64467232579");
+    EXPECT_EQ(calc::computeB(10000, 1000, 25, 100, true), calc::computeB(10000, 1000, 298.15, 373.15, false));
+    EXPECT_THROW(calc::computeB(10000, 1000, 25, 25, true), calc::NumericFailure);
+    EXPECT_THROW(calc::computeB(10000, -1000, 25, 100, true), calc::NumericFailure);
+    EXPECT_THROW(calc::computeB(10000, 1000, 0, 100, false), calc::NumericFailure);
+}
