@@ -1,5 +1,5 @@
 // ntc-beta: a picture that reports clicks.
-#include "ui/picture_label.h"
+#include "ui/qt/picture_label.h"
 
 #include <QMouseEvent>
 

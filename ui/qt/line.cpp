@@ -1,5 +1,5 @@
 // ntc-beta: a one-pixel straight line drawn among the window's controls.
-#include "ui/line.h"
+#include "ui/qt/line.h"
 
 #include <QPainter>
 #include <QRect>

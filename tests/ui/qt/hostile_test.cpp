@@ -1,7 +1,7 @@
 // Hostile input through the window: huge pasted texts, odd characters, and a
 // long seeded run of random user actions.
 #include "calc/b_value.h"
-#include "ui/form1.h"
+#include "ui/qt/form1.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 // ntc-beta: shows the window and runs the event loop until it is closed.
-#include "ui/application.h"
-#include "ui/form1.h"
+#include "ui/qt/application.h"
+#include "ui/qt/form1.h"
 
 #include <QApplication>
 

@@ -1,5 +1,5 @@
 // ntc-beta: a single-line entry field that takes texts of any length.
-#include "ui/field.h"
+#include "ui/qt/field.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -4,11 +4,9 @@
 
 #include <QWidget>
 
-#include <array>
 #include <cstdint>
 
 class QCheckBox;
-class QColor;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -16,6 +14,7 @@ class QPushButton;
 namespace ui {
 
 class PictureLabel;
+struct ResultState;
 
 // Fixed layout, 408 × 213 pixels: nothing moves when the window is resized.
 // Clicking "计算" evaluates the fields into the result label; clicking the
@@ -40,7 +39,7 @@ private:
 
     // 0 clear, 1 ticked, 2 greyed: the value the evaluation expects.
     std::int16_t checkValue() const;
-    void setResultStyle(qreal pointSize, const QColor& colour);
+    void showResult(const ResultState& state);
 
     QLineEdit* Text1;
     QLineEdit* Text2;
@@ -49,8 +48,7 @@ private:
     QCheckBox* Check1;
     QPushButton* Command1;
     PictureLabel* Image1;
-    QLabel* Label1;
-    std::array<QLabel*, 5> Label2;
+    QLabel* Result; // Label2(3)
     bool imagesRequested = false;
 };
 

@@ -1,5 +1,5 @@
 // ntc-beta: opening the display the window is shown on.
-#include "ui/application.h"
+#include "ui/qt/application.h"
 
 #include <QApplication>
 #include <QByteArray>

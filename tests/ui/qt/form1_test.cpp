@@ -1,5 +1,5 @@
 // Drives the window as a user would and checks what the user sees.
-#include "ui/form1.h"
+#include "ui/qt/form1.h"
 
 #include <QApplication>
 #include <QCheckBox>

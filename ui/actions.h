@@ -1,0 +1,46 @@
+// ntc-beta: the window's two actions, as the result label's next state.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ui {
+
+// Colours are 24-bit 0x00BBGGRR values: red in the low byte.
+using Bgr = std::uint32_t;
+constexpr int redOf(Bgr colour) { return int(colour & 0xFF); }
+constexpr int greenOf(Bgr colour) { return int((colour >> 8) & 0xFF); }
+constexpr int blueOf(Bgr colour) { return int((colour >> 16) & 0xFF); }
+constexpr Bgr bgr(int red, int green, int blue) { return Bgr(red) | Bgr(green) << 8 | Bgr(blue) << 16; }
+
+inline constexpr std::u16string_view kThanksText = u"希望此小小工具节省了你几分钟的时间！     Designed By: Tavrenko";
+
+// What the result label Label2(3) shows: its text, its size in points (the
+// face stays the Song face) and its text colour, where no colour means the
+// system's default text colour.
+struct ResultState {
+    std::u16string text;
+    double pointSize = 21;
+    std::optional<Bgr> colour;
+};
+
+// Before either action: "填入数值" at 21 points in the default colour.
+ResultState startState();
+
+// A click on Command1: the evaluation of the four field texts (Text1…Text4)
+// and Check1's value (0 clear, 1 ticked, 2 greyed), at 21 points in black:
+// the B value cut to 8 characters, "请填入数值" or "输入数值无效". Never
+// throws: whatever fails on the way (even memory) ends in "输入数值无效".
+ResultState calculate(std::u16string_view text1, std::u16string_view text2, std::u16string_view text3,
+                      std::u16string_view text4, std::int16_t check) noexcept;
+
+// What a click on Command1 shows when the front end itself fails on the way
+// (reading a field, setting the font): "输入数值无效" at 21 points in black.
+ResultState calculationFailed() noexcept;
+
+// A click on Image1: the thanks text at 11 points in dark red (0x000080).
+ResultState thanks();
+
+} // namespace ui

@@ -1,0 +1,77 @@
+// ntc-beta: the window's layout as data, which every front end renders.
+#include "ui/form_layout.h"
+
+#include <algorithm>
+#include <array>
+
+namespace ui {
+
+namespace {
+
+using enum ControlKind;
+
+// The four fields stand where the symbols of the formula stand:
+//
+//          Text1
+//   B= Ln( ----- )  =  Label2(3)
+//          Text2
+//      ---------------
+//        1        1
+//      ----- - -----
+//      Text3   Text4
+constexpr std::array<ControlSpec, 13> kControls{{
+    {"Text1", field, {1680, 480, 975, 375}, u"", 0, 0, u"R1：温度T1时的电阻"},
+    {"Text2", field, {1680, 1080, 975, 375}, u"", 0, 1, u"R2：温度T2时的电阻"},
+    {"Label1", label, {1200, 1680, 1815, 255}, u"   1        1", 12, 2, u""},
+    {"Text3", field, {1200, 2160, 735, 375}, u"", 0, 3, u"T1：电阻R1时的温度"},
+    {"Text4", field, {2280, 2160, 855, 375}, u"", 0, 4, u"T2：电阻R2时的温度"},
+    {"Label2(0)", label, {1080, 840, 615, 495}, u"Ln(", 15.75, 5, u""},
+    {"Label2(1)", label, {2760, 840, 255, 495}, u")", 15.75, 6, u""},
+    {"Label2(2)", label, {3000, 1440, 255, 495}, u"=", 15.75, 7, u""},
+    {"Label2(3)", label, {3240, 1320, 2775, 735}, u"填入数值", 21, 8, u"B值计算结果"},
+    {"Label2(4)", label, {720, 1440, 495, 495}, u"B=", 15.75, 9, u""},
+    {"Command1", button, {3840, 2280, 1935, 735}, u"计算", 0, 10, u"计算B值"},
+    {"Check1", checkBox, {1320, 2640, 1455, 375}, u"使用绝对温度", 0, 11,
+     u"温度为绝对温度（开尔文），不勾选时为摄氏度"},
+    {"Image1", picture, {3000, 0, 3015, 1260}, u"", 0, -1, u""},
+}};
+
+constexpr std::array<LineSpec, 5> kLines{{
+    {"Line1", 1560, 960, 2760, 960},   // R1 over R2 inside Ln( )
+    {"Line2", 1320, 1560, 2880, 1560}, // Ln(…) over (1/T1 − 1/T2)
+    {"Line3", 1200, 2040, 1920, 2040}, // 1 over T1
+    {"Line4", 2280, 2040, 3120, 2040}, // 1 over T2
+    {"Line5", 2040, 2040, 2160, 2040}, // the minus sign
+}};
+
+} // namespace
+
+std::span<const ControlSpec> controls() { return kControls; }
+
+std::span<const LineSpec> lines() { return kLines; }
+
+const ControlSpec* findControl(std::string_view name)
+{
+    for (const ControlSpec& control : kControls)
+        if (control.name == name) return &control;
+    return nullptr;
+}
+
+bool takesFocus(const ControlSpec& control)
+{
+    return control.kind == field || control.kind == button || control.kind == checkBox;
+}
+
+const std::vector<const ControlSpec*>& tabOrder()
+{
+    static const std::vector<const ControlSpec*> order = [] {
+        std::vector<const ControlSpec*> focusable;
+        for (const ControlSpec& control : kControls)
+            if (takesFocus(control)) focusable.push_back(&control);
+        std::ranges::sort(focusable, {}, &ControlSpec::tabIndex);
+        return focusable;
+    }();
+    return order;
+}
+
+} // namespace ui
