@@ -2,18 +2,21 @@
 BUILD := build
 ASAN_BUILD := build-asan
 FUZZ_BUILD := build-fuzz
+WIN_BUILD := build-windows
 EXE := $(BUILD)/app/ntc-beta
 FUZZ_SECONDS := 60
 SANITIZE := -O1 -g -fno-omit-frame-pointer -fsanitize=address,undefined -fno-sanitize-recover=undefined
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
 # Toolchain, Qt 6 Widgets, the Song face the labels use, and what the
-# screenshot needs (a virtual X server, a window finder, ImageMagick).
-DEBS := g++ cmake ninja-build libgtest-dev qt6-base-dev fonts-arphic-uming \
+# screenshot needs (a virtual X server, a window finder, ImageMagick); the
+# MinGW-w64 cross compiler, GoogleTest's sources and Wine for the Windows build.
+DEBS := g++ cmake ninja-build libgtest-dev googletest qt6-base-dev fonts-arphic-uming \
         xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libxcb1-dev \
-        desktop-file-utils appstream binutils-mingw-w64-x86-64
+        desktop-file-utils appstream binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix \
+        wine64 icoutils unzip
 
-.PHONY: deps build test test-sanitized fuzz bench package run screenshot resources
+.PHONY: deps build test test-sanitized fuzz windows bench package run screenshot resources
 
 # Installs the Debian packages that are missing, and nothing when none is.
 deps:
@@ -32,11 +35,13 @@ build: deps
 	cmake --build $(BUILD)
 
 # Every test: the plain build, the same tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and 20 s of each fuzzer.
+# UndefinedBehaviorSanitizer, 20 s of each fuzzer, and the Windows build
+# with its tests under Wine.
 test: build
 	cd $(BUILD) && ctest --output-on-failure
 	@$(MAKE) --no-print-directory test-sanitized
 	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=20
+	@$(MAKE) --no-print-directory windows
 
 test-sanitized: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNTC_PACKAGE_TESTS=OFF \
@@ -51,6 +56,15 @@ fuzz: deps
 	  -DNTC_WITH_UI=OFF -DNTC_FUZZ=ON -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
 	cmake --build $(FUZZ_BUILD) --target evaluate_fuzz number_text_fuzz
 	tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# The Windows programs, cross-built with MinGW-w64, and their tests run as
+# Windows programs under Wine on a virtual display; leaves the zip a user
+# downloads in $(WIN_BUILD)/.
+windows: deps
+	cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
+	cmake --build $(WIN_BUILD)
+	cd $(WIN_BUILD) && xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" ctest --output-on-failure
+	@ls $(WIN_BUILD)/ntc-beta-*-win64.zip
 
 # A .deb in build/package/: `apt-get install ./build/package/ntc-beta_*.deb`.
 package: build

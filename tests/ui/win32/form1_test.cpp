@@ -1,0 +1,368 @@
+// Drives the Windows window as a user would (typing, clicks, Tab and Enter
+// as key messages) and checks what the user sees: texts, positions, fonts,
+// colours on the screen. Runs under Wine in the cross build.
+#include "ui/form_layout.h"
+#include "ui/win32/form1.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <memory>
+#include <string>
+
+namespace {
+
+std::u16string windowText(HWND hwnd)
+{
+    const int length = GetWindowTextLengthW(hwnd);
+    std::wstring text(std::size_t(length) + 1, L'\0');
+    GetWindowTextW(hwnd, text.data(), length + 1);
+    text.resize(std::size_t(length));
+    return std::u16string(text.begin(), text.end());
+}
+
+std::wstring className(HWND hwnd)
+{
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    return name;
+}
+
+RECT clientRectOf(HWND child)
+{
+    RECT box;
+    GetWindowRect(child, &box);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&box), 2);
+    return box;
+}
+
+LOGFONTW fontOf(HWND control)
+{
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font;
+}
+
+class Win32Form1 : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        form = std::make_unique<ui::win32::Form1>(GetModuleHandleW(nullptr));
+        ASSERT_NE(form->hwnd(), nullptr);
+        form->showCentred(SW_SHOWNORMAL);
+        SetForegroundWindow(form->hwnd());
+        pump();
+    }
+    void TearDown() override { form.reset(); }
+
+    // Handles what is queued, as the program's message loop would.
+    void pump()
+    {
+        for (int round = 0; round < 3; ++round) {
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                if (form->translateDialogMessage(message)) continue;
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+            Sleep(5);
+        }
+    }
+    HWND control(const char* name) const { return form->control(name); }
+    std::u16string result() const { return windowText(control("Label2(3)")); }
+
+    // Types into a field character by character, as the keyboard would.
+    void type(const char* field, std::u16string_view text)
+    {
+        HWND hwnd = control(field);
+        SetFocus(hwnd);
+        for (char16_t c : text) SendMessageW(hwnd, WM_CHAR, WPARAM(c), 1);
+    }
+    void typeReading(std::u16string_view r1, std::u16string_view r2, std::u16string_view t1, std::u16string_view t2)
+    {
+        type("Text1", r1);
+        type("Text2", r2);
+        type("Text3", t1);
+        type("Text4", t2);
+    }
+    void key(UINT virtualKey)
+    {
+        PostMessageW(GetFocus(), WM_KEYDOWN, virtualKey, 1);
+        PostMessageW(GetFocus(), WM_KEYUP, virtualKey, 0xC0000001);
+        pump();
+    }
+    void click(HWND hwnd)
+    {
+        RECT box;
+        GetClientRect(hwnd, &box);
+        const LPARAM at = MAKELPARAM(box.right / 2, box.bottom / 2);
+        SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(hwnd, WM_LBUTTONUP, 0, at);
+        pump();
+    }
+    void clickButton() { click(control("Command1")); }
+    void clickPicture() { click(control("Image1")); }
+
+    // How many pixels of the control's box on the screen have exactly this
+    // colour.
+    int pixelsOfColour(HWND child, COLORREF colour)
+    {
+        RedrawWindow(form->hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        pump();
+        const RECT box = clientRectOf(child);
+        HDC dc = GetDC(form->hwnd());
+        int count = 0;
+        for (int y = box.top; y < box.bottom; ++y)
+            for (int x = box.left; x < box.right; ++x) count += GetPixel(dc, x, y) == colour;
+        ReleaseDC(form->hwnd(), dc);
+        return count;
+    }
+
+    std::unique_ptr<ui::win32::Form1> form;
+};
+
+TEST_F(Win32Form1, Window)
+{
+    HWND hwnd = form->hwnd();
+    EXPECT_EQ(windowText(hwnd), u"NTC电阻B值计算");
+    RECT client;
+    GetClientRect(hwnd, &client);
+    EXPECT_EQ(client.right, 408);
+    EXPECT_EQ(client.bottom, 213);
+    const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_TRUE(style & WS_THICKFRAME);
+    EXPECT_FALSE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_NE(SendMessageW(hwnd, WM_GETICON, ICON_BIG, 0), 0);
+    EXPECT_NE(SendMessageW(hwnd, WM_GETICON, ICON_SMALL, 0), 0);
+
+    // Centred on the work area.
+    RECT frame, work;
+    GetWindowRect(hwnd, &frame);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_LE(std::abs((frame.left + frame.right) - (work.left + work.right)), 1);
+    EXPECT_LE(std::abs((frame.top + frame.bottom) - (work.top + work.bottom)), 1);
+}
+
+// Every control: a child of Windows' standard classes at its place, whose
+// window text is what it shows, in the Song face at its size.
+TEST_F(Win32Form1, Controls)
+{
+    for (const ui::ControlSpec& spec : ui::controls()) {
+        SCOPED_TRACE(std::string(spec.name));
+        HWND hwnd = form->control(spec.name);
+        ASSERT_NE(hwnd, nullptr);
+        EXPECT_EQ(GetParent(hwnd), form->hwnd());
+        const wchar_t* expectedClass = spec.kind == ui::ControlKind::field                                        ? L"Edit"
+                                       : spec.kind == ui::ControlKind::button || spec.kind == ui::ControlKind::checkBox ? L"Button"
+                                                                                                                   : L"Static";
+        EXPECT_EQ(className(hwnd), expectedClass);
+        const RECT box = clientRectOf(hwnd);
+        EXPECT_EQ(box.left, spec.box.left / 15);
+        EXPECT_EQ(box.top, spec.box.top / 15);
+        EXPECT_EQ(box.right - box.left, spec.box.width / 15);
+        EXPECT_EQ(box.bottom - box.top, spec.box.height / 15);
+        if (spec.kind != ui::ControlKind::picture) EXPECT_EQ(windowText(hwnd), spec.text);
+
+        const LOGFONTW font = fontOf(hwnd);
+        EXPECT_EQ(std::wstring(font.lfFaceName), L"宋体");
+        EXPECT_EQ(font.lfCharSet, GB2312_CHARSET);
+        EXPECT_EQ(font.lfWeight, FW_NORMAL);
+        const double points = spec.kind == ui::ControlKind::label ? spec.pointSize : 9;
+        EXPECT_EQ(font.lfHeight, -std::lround(points * 96 / 72));
+    }
+}
+
+// 宋体 resolves to a Song face with CJK glyphs, a blank as wide as a digit:
+// the two 1s of Label1 then stand over their fraction bars.
+TEST_F(Win32Form1, SongFaceKeepsBlanksAsWideAsDigits)
+{
+    HDC dc = GetDC(form->hwnd());
+    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control("Label1"), WM_GETFONT, 0, 0)));
+    wchar_t face[LF_FACESIZE] = {};
+    GetTextFaceW(dc, LF_FACESIZE, face);
+    SIZE blank, digit, chinese;
+    GetTextExtentPoint32W(dc, L" ", 1, &blank);
+    GetTextExtentPoint32W(dc, L"1", 1, &digit);
+    GetTextExtentPoint32W(dc, L"温", 1, &chinese);
+    WORD glyph = 0;
+    GetGlyphIndicesW(dc, L"温", 1, &glyph, GGI_MARK_NONEXISTING_GLYPHS);
+    SelectObject(dc, previous);
+    ReleaseDC(form->hwnd(), dc);
+    EXPECT_EQ(std::wstring(face), L"宋体");
+    EXPECT_EQ(blank.cx, digit.cx);
+    EXPECT_EQ(digit.cx, 8);
+    EXPECT_EQ(chinese.cx, 16);
+    EXPECT_NE(glyph, 0xFFFF);
+}
+
+TEST_F(Win32Form1, StartState)
+{
+    EXPECT_EQ(result(), u"填入数值");
+    EXPECT_EQ(fontOf(control("Label2(3)")).lfHeight, -28);
+    EXPECT_EQ(GetFocus(), control("Text1"));
+    EXPECT_EQ(SendMessageW(control("Check1"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_GT(pixelsOfColour(control("Label2(3)"), GetSysColor(COLOR_BTNTEXT)), 50);
+    // The formula picture, decoded after the first frame: black strokes.
+    EXPECT_GT(pixelsOfColour(control("Image1"), RGB(0, 0, 0)), 200);
+}
+
+TEST_F(Win32Form1, LinesInTheWindowTextColour)
+{
+    HDC dc = GetDC(form->hwnd());
+    const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+    for (const ui::LineSpec& line : ui::lines()) {
+        SCOPED_TRACE(std::string(line.name));
+        const int y = line.y1 / 15;
+        EXPECT_EQ(GetPixel(dc, line.x1 / 15, y), text);
+        EXPECT_EQ(GetPixel(dc, line.x2 / 15 - 1, y), text);
+        EXPECT_NE(GetPixel(dc, line.x2 / 15, y), text); // the end point is not drawn
+        EXPECT_NE(GetPixel(dc, line.x1 / 15, y + 1), text);
+    }
+    ReleaseDC(form->hwnd(), dc);
+}
+
+struct Reading {
+    const char16_t *r1, *r2, *t1, *t2;
+    bool tick;
+    const char16_t* expected;
+};
+
+TEST_F(Win32Form1, Calculate)
+{
+    const Reading readings[] = {
+        // ln(10) / (1/298.15 - 1/373.15) = 3415.6446...
+        {u"10000", u"1000", u"25", u"100", false, u" 3415.64"},
+        {u"10000", u"1000", u"298.15", u"373.15", true, u" 3415.64"},
+        {u"1000", u"10000", u"25", u"100", false, u"-3415.64"},
+        // Datasheet B25/85 of a 10 kOhm part with 1066.1 Ohm at 85 degC: 3984 K.
+        {u"10000", u"1066.1", u"25", u"85", false, u" 3984.01"},
+        {u"", u"", u"", u"", false, u"请填入数值"},
+        {u"", u"", u"", u"1e999", false, u"输入数值无效"},
+        {u"10000", u"1000", u"25", u"25", false, u"输入数值无效"},
+    };
+    int row = 0;
+    for (const Reading& r : readings) {
+        SCOPED_TRACE("reading " + std::to_string(row++));
+        for (const char* field : {"Text1", "Text2", "Text3", "Text4"}) SetWindowTextW(control(field), L"");
+        SendMessageW(control("Check1"), BM_SETCHECK, BST_UNCHECKED, 0);
+        typeReading(r.r1, r.r2, r.t1, r.t2);
+        if (r.tick) click(control("Check1"));
+        EXPECT_EQ(SendMessageW(control("Check1"), BM_GETCHECK, 0, 0), r.tick ? BST_CHECKED : BST_UNCHECKED);
+        clickButton();
+        EXPECT_EQ(result(), r.expected);
+        EXPECT_EQ(fontOf(control("Label2(3)")).lfHeight, -28);
+        ASSERT_TRUE(form->result().colour.has_value());
+        EXPECT_EQ(*form->result().colour, 0u);
+        EXPECT_GT(pixelsOfColour(control("Label2(3)"), RGB(0, 0, 0)), 30);
+        EXPECT_EQ(windowText(control("Text1")), r.r1); // the fields keep what was typed
+    }
+}
+
+TEST_F(Win32Form1, GreyedBoxCountsAsTicked)
+{
+    typeReading(u"10000", u"1000", u"298.15", u"373.15");
+    SendMessageW(control("Check1"), BM_SETCHECK, BST_INDETERMINATE, 0);
+    clickButton();
+    EXPECT_EQ(result(), u" 3415.64");
+}
+
+TEST_F(Win32Form1, ThanksThenCalculate)
+{
+    clickPicture();
+    EXPECT_EQ(result(), u"希望此小小工具节省了你几分钟的时间！     Designed By: Tavrenko");
+    EXPECT_EQ(fontOf(control("Label2(3)")).lfHeight, -15); // 11 pt
+    EXPECT_GT(pixelsOfColour(control("Label2(3)"), RGB(128, 0, 0)), 30);
+    clickPicture();
+    EXPECT_EQ(fontOf(control("Label2(3)")).lfHeight, -15);
+
+    clickButton();
+    EXPECT_EQ(result(), u"请填入数值");
+    EXPECT_EQ(fontOf(control("Label2(3)")).lfHeight, -28);
+    EXPECT_GT(pixelsOfColour(control("Label2(3)"), RGB(0, 0, 0)), 30);
+    EXPECT_EQ(pixelsOfColour(control("Label2(3)"), RGB(128, 0, 0)), 0); // the old text is gone
+}
+
+TEST_F(Win32Form1, TabOrder)
+{
+    const char* order[] = {"Text2", "Text3", "Text4", "Command1", "Check1", "Text1"};
+    ASSERT_EQ(GetFocus(), control("Text1"));
+    for (const char* name : order) {
+        key(VK_TAB);
+        EXPECT_EQ(GetFocus(), control(name)) << "after Tab, expected " << name;
+    }
+}
+
+TEST_F(Win32Form1, EnterCalculatesOnlyOnTheButton)
+{
+    typeReading(u"10000", u"1000", u"25", u"100");
+    for (const char* field : {"Text1", "Text4"}) {
+        SetFocus(control(field));
+        key(VK_RETURN);
+    }
+    EXPECT_EQ(result(), u"填入数值");
+    SetFocus(control("Text4"));
+    key(VK_TAB); // to the button
+    ASSERT_EQ(GetFocus(), control("Command1"));
+    key(VK_RETURN);
+    EXPECT_EQ(result(), u" 3415.64");
+}
+
+TEST_F(Win32Form1, LongPastedText)
+{
+    std::wstring pasted(40000, L' ');
+    pasted += L"10000";
+    ASSERT_TRUE(OpenClipboard(form->hwnd()));
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (pasted.size() + 1) * sizeof(wchar_t));
+    std::memcpy(GlobalLock(memory), pasted.c_str(), (pasted.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+
+    SetFocus(control("Text1"));
+    SendMessageW(control("Text1"), WM_PASTE, 0, 0);
+    EXPECT_EQ(GetWindowTextLengthW(control("Text1")), int(pasted.size()));
+    type("Text2", u"1000");
+    type("Text3", u"25");
+    type("Text4", u"100");
+    clickButton();
+    EXPECT_EQ(result(), u" 3415.64");
+}
+
+TEST_F(Win32Form1, ResizingMovesNothing)
+{
+    RECT before = clientRectOf(control("Command1"));
+    SetWindowPos(form->hwnd(), nullptr, 0, 0, 700, 500, SWP_NOMOVE | SWP_NOZORDER);
+    pump();
+    RECT after = clientRectOf(control("Command1"));
+    EXPECT_TRUE(EqualRect(&before, &after));
+    SetWindowPos(form->hwnd(), nullptr, 0, 0, 200, 100, SWP_NOMOVE | SWP_NOZORDER);
+    pump();
+    after = clientRectOf(control("Command1"));
+    EXPECT_TRUE(EqualRect(&before, &after));
+}
+
+// Moved to a monitor at 150 %: positions, sizes and fonts scale by 1.5.
+TEST_F(Win32Form1, FollowsTheDpiOfItsMonitor)
+{
+    RECT frame;
+    GetWindowRect(form->hwnd(), &frame);
+    SendMessageW(form->hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&frame));
+    pump();
+    EXPECT_EQ(form->dpi(), 144);
+    const RECT box = clientRectOf(control("Text1")); // 1680, 480, 975 × 375 twips
+    EXPECT_EQ(box.left, 168);
+    EXPECT_EQ(box.top, 48);
+    EXPECT_EQ(box.right - box.left, 98); // 97.5 rounds up
+    EXPECT_EQ(fontOf(control("Label2(3)")).lfHeight, -42);
+    EXPECT_EQ(fontOf(control("Text1")).lfHeight, -18);
+    typeReading(u"10000", u"1000", u"25", u"100");
+    clickButton();
+    EXPECT_EQ(fontOf(control("Label2(3)")).lfHeight, -42);
+}
+
+} // namespace

@@ -1,0 +1,5 @@
+// ntc-beta: resource numbers of the Windows programs (C and rc syntax).
+#pragma once
+
+#define IDI_NTC_BETA 1 /* the icon: 16, 32 and 48 px, 256 and 16 colours */
+#define IDR_FORMULA 2  /* the formula picture, a JPEG (RCDATA) */
