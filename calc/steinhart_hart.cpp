@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace calc {
@@ -67,7 +68,13 @@ double logResistanceAt(const SteinhartHart& model, double kelvin)
         if (!std::isfinite(next) || next == x) break;
         x = next;
     }
-    return finiteOr(x, ModelFailureKind::outsideModel);
+    // With C < 0 the curve turns back beyond ln R = ±√(B / 3|C|); a root
+    // past the turn lies on the branch where the resistance would rise with
+    // the temperature, which is no reading of this thermistor.
+    const double slope = model.b + 3 * model.c * x * x;
+    if (!std::isfinite(x) || (model.b > 0 && !(slope > 0)) || (model.b < 0 && !(slope < 0)))
+        throw ModelFailure(ModelFailureKind::outsideModel);
+    return x;
 }
 
 } // namespace
@@ -92,8 +99,12 @@ SteinhartHart fitSteinhartHart(Reading p1, Reading p2, Reading p3)
     // is C times the sum of the three logarithms.
     const double gamma2 = (y2 - y1) / (l2 - l1);
     const double gamma3 = (y3 - y1) / (l3 - l1);
+    // The system's determinant is (L2−L1)(L3−L1)(L3−L2)(L1+L2+L3): a sum of
+    // logarithms that is 0 up to its own rounding leaves C undetermined.
     const double logSum = l1 + l2 + l3;
-    if (logSum == 0) throw ModelFailure(ModelFailureKind::singularFit);
+    const double logScale = std::fabs(l1) + std::fabs(l2) + std::fabs(l3);
+    if (std::fabs(logSum) <= 8 * std::numeric_limits<double>::epsilon() * logScale)
+        throw ModelFailure(ModelFailureKind::singularFit);
 
     SteinhartHart fit;
     fit.c = finiteOr((gamma3 - gamma2) / (l3 - l2) / logSum, ModelFailureKind::overflow);

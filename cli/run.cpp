@@ -115,7 +115,7 @@ void Program::addModelOptions(CLI::App* command)
     command->add_option("--beta", a_.beta, std::string(m_.betaOption))->type_name("B");
     command->add_option("--steinhart", a_.steinhart, std::string(m_.steinhartOption))
         ->expected(3)
-        ->type_name("A B C");
+        ->type_name("N");
 }
 
 void Program::describe(CLI::App& app)
@@ -149,7 +149,7 @@ void Program::describe(CLI::App& app)
     table_->add_option("--to", a_.to, std::string(m_.toOption))->type_name("T");
     table_->add_option("--step", a_.step, std::string(m_.stepOption))->type_name("K");
     table_->add_option("--format", a_.format, std::string(m_.formatOption))
-        ->type_name("csv|markdown|c")
+        ->type_name("FORMAT")
         ->check(CLI::IsMember({"csv", "markdown", "c"}));
 
     temperature_ = addCommand(app, "temperature", m_.temperatureCommand);
