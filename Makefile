@@ -63,6 +63,7 @@ bench: build
 	xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" $(BUILD)/bench/startup 9 \
 	  $(EXE) $(BUILD)/bench/floor $(BUILD)/bench/floor_fields
 	$(BUILD)/bench/calc_bench
+	$(BUILD)/bench/cli_batch $(BUILD)/cli/ntc-beta-cli 1000000
 
 # On a desktop the window opens; without a display it is shown on a virtual
 # one and photographed instead.
