@@ -204,7 +204,7 @@ int runCsvBatch(std::istream& in, std::ostream& out, std::ostream& err, const Me
         return 1;
     }
     if (failures > 0) {
-        err << m.errorPrefix << failures << m.rowsFailed << '\n';
+        err << m.errorPrefix << m.rowsFailed << failures << '\n';
         return 1;
     }
     return 0;
