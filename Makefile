@@ -10,11 +10,12 @@ SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
 # Toolchain, Qt 6 Widgets, the Song face the labels use, and what the
 # screenshot needs (a virtual X server, a window finder, ImageMagick); the
-# MinGW-w64 cross compiler, GoogleTest's sources and Wine for the Windows build.
+# MinGW-w64 cross compiler, GoogleTest's sources and Wine for the Windows build;
+# CLI11 for the command line.
 DEBS := g++ cmake ninja-build libgtest-dev googletest qt6-base-dev fonts-arphic-uming \
         xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libxcb1-dev \
         desktop-file-utils appstream binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix \
-        wine64 icoutils unzip
+        wine64 icoutils unzip libcli11-dev
 
 .PHONY: deps build test test-sanitized fuzz windows bench package run screenshot resources
 
@@ -77,6 +78,7 @@ bench: build
 	xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" $(BUILD)/bench/startup 9 \
 	  $(EXE) $(BUILD)/bench/floor $(BUILD)/bench/floor_fields
 	$(BUILD)/bench/calc_bench
+	$(BUILD)/bench/cli_batch $(BUILD)/cli/ntc-beta-cli 1000000
 
 # On a desktop the window opens; without a display it is shown on a virtual
 # one and photographed instead.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the .deb, unpacks it into a scratch root and checks what it lays
-# out: the program, the menu entry, the AppStream metadata, the icons, the
-# version and the dependencies; the metadata must pass the validators.
+# out: the program and its command-line twin, the menu entry, the AppStream
+# metadata, the icons, the version and the dependencies; the metadata must
+# pass the validators.
 #   package_test.sh BUILD_DIR APP_ID VERSION
 set -uo pipefail
 build=$1
@@ -27,7 +28,7 @@ done
 
 root="$scratch/root"
 dpkg -x "$deb" "$root"
-for f in usr/bin/ntc-beta \
+for f in usr/bin/ntc-beta usr/bin/ntc-beta-cli \
          "usr/share/applications/$app.desktop" \
          "usr/share/metainfo/$app.metainfo.xml"; do
     [ -s "$root/$f" ] && ok "$f" || fail "missing $f"
@@ -52,5 +53,11 @@ grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/$app.metainfo.
 strings -el "$root/usr/bin/ntc-beta" | grep -qx "$version" && ok "program version $version" || fail "program version"
 QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/bin/ntc-beta" >/dev/null 2>&1
 [ $? -eq 124 ] && ok "installed program runs" || fail "installed program did not keep running"
+
+# The command-line twin is installed beside it and answers.
+[ "$("$root/usr/bin/ntc-beta-cli" --version 2>&1)" = "ntc-beta-cli $version" ] && ok "ntc-beta-cli --version" ||
+    fail "ntc-beta-cli --version"
+[ "$("$root/usr/bin/ntc-beta-cli" beta 10k 25 1k 100 2>&1)" = "B25/100 = 3415.64467232579 K" ] &&
+    ok "installed ntc-beta-cli computes" || fail "installed ntc-beta-cli beta"
 
 exit $((failures > 0))

@@ -2,21 +2,25 @@
 # The Windows program as Windows sees it: it imports nothing but the
 # system's own DLLs, carries the version record and the six-image icon, is
 # under 1 MiB, and the zip a user downloads holds it with the licence.
-#   exe_test.sh NTC-BETA.EXE VERSION ZIP
+#   exe_test.sh NTC-BETA.EXE VERSION ZIP NTC-BETA-CLI.EXE
 set -uo pipefail
 exe=$1
 version=$2
 zip=$3
+cli=$4
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 ok() { echo "ok: $*"; }
 
 # Every Windows 10/11 has these; no libstdc++, libgcc or winpthread DLL.
 system_dlls='^(KERNEL32|USER32|GDI32|COMCTL32|OLE32|OLEAUT32|MSVCRT|ADVAPI32|SHELL32)\.DLL$'
-imports=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p')
-[ -n "$imports" ] || fail "no imports read from $exe"
-for dll in $imports; do
-    if grep -qiE "$system_dlls" <<<"$dll"; then ok "imports $dll"; else fail "imports $dll, not a system DLL"; fi
+for program in "$exe" "$cli"; do
+    name=$(basename "$program")
+    imports=$(x86_64-w64-mingw32-objdump -p "$program" | sed -n 's/^\s*DLL Name: //p')
+    [ -n "$imports" ] || fail "no imports read from $name"
+    for dll in $imports; do
+        if grep -qiE "$system_dlls" <<<"$dll"; then ok "$name imports $dll"; else fail "$name imports $dll, not a system DLL"; fi
+    done
 done
 
 size=$(stat -c %s "$exe")
@@ -50,8 +54,8 @@ for size in 16 32 48; do
     done
 done
 
-# The download: the program and the licence, nothing else needed.
+# The download: the two programs and the licence, nothing else needed.
 listing=$(unzip -Z1 "$zip" 2>/dev/null | sort | tr '\n' ' ')
-[ "$listing" = "LICENSE ntc-beta.exe " ] && ok "zip holds: $listing" || fail "zip holds: '$listing'"
+[ "$listing" = "LICENSE ntc-beta-cli.exe ntc-beta.exe " ] && ok "zip holds: $listing" || fail "zip holds: '$listing'"
 
 exit $((failures > 0))

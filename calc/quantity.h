@@ -1,0 +1,48 @@
+// ntc-beta: reading resistances and temperatures written with their units.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace calc {
+
+// These readers are strict, unlike the window's Val: the whole text must be
+// one quantity, or nothing is read. Blanks and tabs around the text and
+// between the number and its unit are allowed; nothing else is skipped.
+//
+// A number is plain decimal with the period: [+|-] digits [. digits]
+// [e|E [+|-] digits], at least one digit before or after the period
+// ("0.5", ".5", "5.", "1e4"). No grouping, no comma, no hex, no "inf"/"nan".
+// The value is correctly rounded; a magnitude beyond a double's range is no
+// value (std::nullopt), one too small for a double reads as (signed) zero.
+std::optional<double> parseNumber(std::string_view text);
+
+// A resistance in ohms: a number, then an optional SI prefix m (milli),
+// k or K (kilo), M (mega), G (giga), then an optional unit "Ω" (U+03A9),
+// "Ω" (U+2126), "ohm" or "ohms" (any case), UTF-8: "10000", "10k", "4.7M",
+// "680Ω", "10 kohm". The prefix scales the decimal exponent before rounding,
+// so "4.7M" is exactly the double nearest 4700000. The sign is kept (the
+// B formula takes the ratio of two readings); the models reject R <= 0.
+// std::nullopt when the text is anything else.
+std::optional<double> parseResistance(std::string_view text);
+
+enum class TemperatureUnit { unspecified, celsius, kelvin, fahrenheit };
+
+struct TemperatureText {
+    double value = 0.0;
+    TemperatureUnit unit = TemperatureUnit::unspecified;
+};
+
+// A temperature: a number, then optionally "C", "°C", "℃", "K", "K" (the
+// kelvin sign U+212A), "F", "°F" or "℉" (letters in either case), UTF-8:
+// "25", "25C", "25°C", "298.15K", "77°F". The number is returned as written,
+// with the unit it carried; the caller decides what an unspecified unit is.
+// std::nullopt when the text is anything else.
+std::optional<TemperatureText> parseTemperature(std::string_view text);
+
+// Degrees Fahrenheit in degrees Celsius, (f - 32) * 5 / 9, each step rounded
+// once (77 °F is exactly 25 °C). Throws NumericFailure(overflow) when a step
+// leaves a double's range.
+double fahrenheitToCelsius(double fahrenheit);
+
+} // namespace calc

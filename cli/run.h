@@ -1,0 +1,27 @@
+// ntc-beta-cli: the command-line twin of the window, as one callable function.
+#pragma once
+
+#include "cli/language.h"
+
+#include <istream>
+#include <ostream>
+
+namespace cli {
+
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitComputationFailed = 1;
+inline constexpr int kExitUsage = 2;
+
+// Runs the program on UTF-8 arguments (argv[0] is the program's name):
+// reads standard input from `in` (for `beta --csv -`), writes results and
+// help to `out`, messages and warnings to `err`, in `language`.
+// Returns the exit status: kExitSuccess, kExitComputationFailed when a
+// computation (or any CSV row) failed, kExitUsage for a usage error,
+// including a number that cannot be read on the command line.
+// Never throws.
+int run(int argc, char** argv, std::istream& in, std::ostream& out, std::ostream& err, Language language);
+
+// run() in the language the environment chooses (languageFromEnvironment).
+int run(int argc, char** argv, std::istream& in, std::ostream& out, std::ostream& err);
+
+} // namespace cli

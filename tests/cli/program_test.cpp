@@ -1,0 +1,281 @@
+// Tests of ntc-beta-cli as a user runs it, driven in-process through cli::run:
+// arguments, the CSV round trip, bad rows, exit codes, help and version.
+#include "cli/language.h"
+#include "cli/run.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using cli::Language;
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+Outcome runCli(std::initializer_list<std::string> args, const std::string& input = "",
+               Language language = Language::english)
+{
+    std::vector<std::string> texts{"ntc-beta-cli"};
+    texts.insert(texts.end(), args);
+    std::vector<char*> argv;
+    for (std::string& t : texts) argv.push_back(t.data());
+    argv.push_back(nullptr);
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    const int status = cli::run(static_cast<int>(texts.size()), argv.data(), in, out, err, language);
+    return {status, out.str(), err.str()};
+}
+
+// ---------------------------------------------------------------------------
+// One command line each: exit status and what it prints.
+struct CommandCase {
+    std::initializer_list<std::string> args;
+    int status;
+    std::string out;       // exact standard output
+    std::string errPart;   // found in standard error ("" = error is empty)
+    const char* guards;
+};
+
+const CommandCase kCommands[] = {
+    // ln(10) / (1/298.15 − 1/373.15) = 3415.6446723257946... (50 digits)
+    {{"beta", "10000", "25", "1000", "100"}, 0, "B25/100 = 3415.64467232579 K\n", "", "the issue's example"},
+    {{"beta", "10k\u03a9", "25\u00b0C", "1k", "100C"}, 0, "B25/100 = 3415.64467232579 K\n", "", "units"},
+    {{"beta", "--kelvin", "10000", "298.15", "1000", "373.15"}, 0, "B25/100 = 3415.64467232579 K\n", "",
+     "kelvin"},
+    {{"beta", "10000", "298.15K", "1000", "100"}, 0, "B25/100 = 3415.64467232579 K\n", "", "kelvin and °C mixed"},
+    // Murata NCP03WF104 from its datasheet, temperatures in °F (77 °F = 25 °C, 185 °F = 85 °C).
+    {{"beta", "100k", "77F", "8873", "185\u00b0F"}, 0, "B25/85 = 4310.73027493548 K\n", "", "Fahrenheit"},
+    {{"beta", "10000", "-40", "1000", "100"}, 0, "B-40/100 = 1430.89089028669 K\n", "", "a negative temperature"},
+    {{"beta", "10000", "25", "1000", "25"}, 1, "", "the two temperatures are equal", "equal temperatures"},
+    {{"beta", "10000", "0K", "1000", "100"}, 1, "", "0 K", "0 K"},
+    {{"beta", "10000", "-300", "1000", "100"}, 1, "", "below 0 K", "below 0 K"},
+    {{"beta", "10000", "25", "-1000", "100"}, 1, "", "not positive", "opposite signs"},
+    {{"beta", "1e300", "25", "1e-300", "100"}, 1, "", "range of a double", "overflow"},
+    {{"beta", "10x", "25", "1000", "100"}, 2, "",
+     "R1 '10x': expected a resistance such as 10000, 10k, 4.7M or 680\u03a9", "unreadable resistance"},
+    // ln(10) / (1/298.15 − 1/100) = -346.46265227159982... (50 digits)
+    {{"beta", "10000", "25", "1000", "100 K"}, 0, "B25/-173.15 = -346.4626522716 K\n", "",
+     "a blank before the unit is allowed"},
+    {{"beta", "10000", "25", "1000", "100x"}, 2, "", "T2 '100x': expected a temperature", "unreadable temperature"},
+    {{"beta", "10000", "25", "1000", "1,5"}, 2, "", "T2 '1,5'", "a decimal comma is refused"},
+    {{"beta", "10000", "25", "1000"}, 2, "", "R1 T1 R2 T2", "three values"},
+    {{"beta", "10000", "25", "1000", "100", "5"}, 2, "", "R1 T1 R2 T2", "five values"},
+    {{"beta", "--csv", "-", "10000"}, 2, "", "R1 T1 R2 T2", "CSV and values"},
+    {{"beta", "--csv", "/nonexistent/parts.csv"}, 2, "", "cannot open /nonexistent/parts.csv", "missing file"},
+    {{"beta", "--bogus"}, 2, "", "--bogus", "unknown option"},
+    {{}, 2, "", "subcommand is required", "no command"},
+
+    {{"steinhart", "100k", "25", "1628", "150", "205", "250"}, 0,
+     "A = 8.2649517014797e-04\nB = 1.99562430992111e-04\nC = 1.50702832891752e-07\n"
+     "B25/150 = 4156.10283636599 K\nB25/250 = 4291.04673552894 K\nB150/250 = 4587.02150010674 K\n",
+     "", "the published firmware set"},
+    {{"steinhart", "205", "250", "100k", "25", "1628", "150"}, 0,
+     "A = 8.2649517014797e-04\nB = 1.99562430992111e-04\nC = 1.50702832891752e-07\n"
+     "B25/150 = 4156.10283636599 K\nB25/250 = 4291.04673552894 K\nB150/250 = 4587.02150010674 K\n",
+     "", "points in any order"},
+    {{"steinhart", "200720", "6", "57094", "22", "28766", "37"}, 0,
+     "A = -2.33721619460982e-03\nB = 6.78956296651436e-04\nC = -1.30224830124524e-06\n"
+     "B6/22 = 6473.943572943 K\nB6/37 = 5425.71793520016 K\nB22/37 = 4183.44319527896 K\n",
+     "warning: C <= 0", "negative C warns and still prints"},
+    {{"steinhart", "1k", "25", "5k", "50", "10k", "85"}, 0, "", "do not fall", "rising resistances warn"},
+    {{"steinhart", "1k", "25", "5k", "25", "10k", "85"}, 1, "", "temperatures are equal", "equal temperatures"},
+    {{"steinhart", "1k", "25", "5k", "50"}, 2, "", "R1 T1 R2 T2 R3 T3", "four values"},
+
+    {{"temperature", "--r25", "10k", "--beta", "3435", "10k"}, 0, "T(10k) = 25 \u00b0C = 298.15 K\n", "",
+     "beta model"},
+    {{"resistance", "--r25", "10k", "--beta", "3435", "25", "298.15K"}, 0,
+     "R(25) = 10000 \u03a9\nR(298.15K) = 10000 \u03a9\n", "", "beta model, two values"},
+    {{"resistance", "--r25", "10k", "25"}, 2, "", "--r25 and --beta", "half a model"},
+    {{"resistance", "--r25", "10k", "--beta", "3435", "--steinhart", "1", "2", "3", "25"}, 2, "", "not both",
+     "two models"},
+    {{"resistance", "--r25", "10k", "--beta", "3435K", "25"}, 2, "", "--beta '3435K'", "B is a plain number"},
+    {{"temperature", "--r25", "10k", "--beta", "3435", "-5"}, 1, "", "not positive", "negative resistance"},
+
+    {{"table", "--r25", "10k", "--beta", "3435", "--from", "0", "--to", "10", "--step", "5"}, 0,
+     "temperature_c,resistance_ohm,alpha_percent_per_k\n"
+     "0,28704.2903897308,-4.60388356677938\n"
+     "5,22896.6445710341,-4.43985322116683\n"
+     "10,18410.437653103,-4.28443550332716\n",
+     "", "CSV table"},
+    {{"table", "--r25", "10k", "--beta", "3435", "--from", "0", "--to", "5", "--format", "markdown"}, 0,
+     "| T (\u00b0C) | R (\u03a9) | \u03b1 (%/K) |\n|---:|---:|---:|\n"
+     "| 0 | 28704.2903897308 | -4.60388356677938 |\n| 5 | 22896.6445710341 | -4.43985322116683 |\n",
+     "", "Markdown table"},
+    {{"table", "--r25", "10k", "--beta", "3435", "--from", "5", "--to", "0"}, 2, "", "--from", "empty range"},
+    {{"table", "--r25", "10k", "--beta", "3435", "--format", "xml"}, 2, "", "xml", "unknown format"},
+    {{"table", "--steinhart", "-2.33721619460982e-03", "6.78956296651436e-04", "-1.30224830124524e-06"}, 1, "",
+     "at -40 \u00b0C: the model gives no value here", "a table with a hole is refused"},
+};
+
+TEST(Program, Commands)
+{
+    for (const CommandCase& c : kCommands) {
+        SCOPED_TRACE(c.guards);
+        const Outcome o = runCli(c.args);
+        EXPECT_EQ(o.status, c.status) << o.err;
+        if (!c.out.empty() || c.status != 0) {
+            EXPECT_EQ(o.out, c.out);
+        }
+        if (c.errPart.empty()) {
+            EXPECT_EQ(o.err, "");
+        } else {
+            EXPECT_NE(o.err.find(c.errPart), std::string::npos) << o.err;
+        }
+    }
+}
+
+TEST(Program, SteinhartHartResistance)
+{
+    // 6481.6336333631860545... ohm at 100 degC (50 digits, bisection on ln R);
+    // through exp the last of 15 digits may differ by one.
+    const Outcome o = runCli(
+        {"resistance", "--steinhart", "8.2649517014797e-4", "1.99562430992111e-4", "1.50702832891752e-7", "100"});
+    EXPECT_EQ(o.status, 0);
+    EXPECT_TRUE(o.out.starts_with("R(100) = 6481.633633363")) << o.out;
+    EXPECT_TRUE(o.out.ends_with(" \u03a9\n")) << o.out;
+}
+
+TEST(Program, CTableIsReadyForFirmware)
+{
+    const Outcome o = runCli({"table", "--r25", "10k", "--beta", "3435", "--from", "-10", "--to", "0", "--format", "c"});
+    ASSERT_EQ(o.status, 0);
+    EXPECT_NE(o.out.find("-10 degC to 0 degC in steps of 5 K, 3 rows"), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("R25 = 10000 ohm, B = 3435 K"), std::string::npos);
+    EXPECT_NE(o.out.find("} ntc_rt_table[3] = {\n    {-10, 46290.1984258107, -4.96043762179291},\n"),
+              std::string::npos);
+    EXPECT_TRUE(o.out.ends_with("    {0, 28704.2903897308, -4.60388356677938},\n};\n"));
+}
+
+// ---------------------------------------------------------------------------
+// CSV batches.
+TEST(CsvBatch, RoundTripKeepsColumnsAndLineEnds)
+{
+    const std::string input = "part,T2,R2,\"note, quoted\",t1,r1\r\n"
+                              "NCP03WF104,85,8873,\"100k \"\"typ\"\"\",25,100k\r\n"
+                              "103AT-2,85\u00b0C,1451\u03a9,\"two\r\nlines\",25,10k\r\n";
+    const Outcome o = runCli({"beta", "--csv", "-"}, input);
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.err, "");
+    EXPECT_EQ(o.out, "part,T2,R2,\"note, quoted\",t1,r1,b,b_name\r\n"
+                     "NCP03WF104,85,8873,\"100k \"\"typ\"\"\",25,100k,4310.73027493548,B25/85\r\n"
+                     "103AT-2,85\u00b0C,1451\u03a9,\"two\r\nlines\",25,10k,3435.42566510336,B25/85\r\n");
+}
+
+TEST(CsvBatch, BadRowsAreReportedWithTheirLinesAndTheRestGoesThrough)
+{
+    const std::string input = "r1,t1,r2,t2\n"      // line 1
+                              "10000,25,1000,100\n" // 2
+                              "10x,25,1000,100\n"   // 3
+                              "\n"                  // 4: kept blank
+                              "10000,25,1000,25\n"  // 5
+                              "10000,25\n"          // 6
+                              "\"10000\",\"25\",\"1000\",\"100\"\n" // 7
+                              "10000,25,1000,\"100\n";              // 8, never closed
+    const Outcome o = runCli({"beta", "--csv", "-"}, input);
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.out, "r1,t1,r2,t2,b,b_name\n"
+                     "10000,25,1000,100,3415.64467232579,B25/100\n"
+                     "10x,25,1000,100,,\n"
+                     "\n"
+                     "10000,25,1000,25,,\n"
+                     "10000,25,,\n"
+                     "\"10000\",\"25\",\"1000\",\"100\",3415.64467232579,B25/100\n"
+                     "10000,25,1000,\"100\n,,\n");
+    EXPECT_NE(o.err.find("line 3: r1 '10x': expected a resistance"), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find("line 5: the two temperatures are equal"), std::string::npos);
+    EXPECT_NE(o.err.find("line 6: the row has no field r2"), std::string::npos);
+    EXPECT_NE(o.err.find("line 8: a quoted field is not closed"), std::string::npos);
+    EXPECT_NE(o.err.find("rows that could not be computed (their b is empty): 4\n"), std::string::npos);
+}
+
+TEST(CsvBatch, KelvinAppliesToCellsWithoutUnit)
+{
+    const Outcome o = runCli({"beta", "--kelvin", "--csv", "-"}, "\xEF\xBB\xBFR1,T1,R2,T2\n10000,298.15,1000,100C\n");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, "\xEF\xBB\xBFR1,T1,R2,T2,b,b_name\n10000,298.15,1000,100C,3415.64467232579,B25/100\n");
+}
+
+TEST(CsvBatch, InputWithoutAUsableHeaderIsAUsageError)
+{
+    EXPECT_EQ(runCli({"beta", "--csv", "-"}, "").status, 2);
+    const Outcome o = runCli({"beta", "--csv", "-"}, "r1,t1,r2,temp2\n1,2,3,4\n");
+    EXPECT_EQ(o.status, 2);
+    EXPECT_NE(o.err.find("no column t2"), std::string::npos) << o.err;
+    EXPECT_EQ(o.out, "");
+}
+
+// ---------------------------------------------------------------------------
+// Help, version, language.
+TEST(Program, HelpForEveryCommandInBothLanguages)
+{
+    for (const char* command : {"beta", "steinhart", "table", "temperature", "resistance"}) {
+        SCOPED_TRACE(command);
+        for (const char* flag : {"--help", "-h"}) {
+            const Outcome english = runCli({command, flag});
+            EXPECT_EQ(english.status, 0);
+            EXPECT_NE(english.out.find(std::string("Usage: ntc-beta-cli ") + command), std::string::npos)
+                << english.out;
+            const Outcome chinese = runCli({command, flag}, "", Language::chinese);
+            EXPECT_EQ(chinese.status, 0);
+            EXPECT_NE(chinese.out.find(std::string("用法: ntc-beta-cli ") + command), std::string::npos)
+                << chinese.out;
+            EXPECT_NE(chinese.out.find("显示本帮助并退出"), std::string::npos);
+        }
+    }
+    const Outcome top = runCli({"--help"}, "", Language::chinese);
+    EXPECT_EQ(top.status, 0);
+    EXPECT_NE(top.out.find("命令:"), std::string::npos) << top.out;
+    EXPECT_NE(top.out.find("退出状态：0 成功，1 计算失败，2 用法错误"), std::string::npos);
+}
+
+TEST(Program, MessagesFollowTheLanguage)
+{
+    const Outcome o = runCli({"beta", "10x", "25", "1000", "100"}, "", Language::chinese);
+    EXPECT_EQ(o.status, 2);
+    EXPECT_NE(o.err.find("R1\u201c10x\u201d\uff1a应为电阻值"), std::string::npos) << o.err;
+    EXPECT_NE(runCli({"beta", "1", "25", "2", "25"}, "", Language::chinese).err.find("两个温度相同"),
+              std::string::npos);
+}
+
+TEST(Program, Version)
+{
+    const Outcome o = runCli({"--version"});
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.out, "ntc-beta-cli 1.00\n");
+}
+
+struct LanguageCase {
+    const char *lcAll, *lcMessages, *lang;
+    bool systemChinese;
+    Language expected;
+    const char* guards;
+};
+
+const LanguageCase kLanguages[] = {
+    {nullptr, nullptr, nullptr, false, Language::english, "nothing set"},
+    {nullptr, nullptr, nullptr, true, Language::chinese, "the system's UI language"},
+    {nullptr, nullptr, "zh_CN.UTF-8", false, Language::chinese, "LANG"},
+    {nullptr, nullptr, "zh_TW.UTF-8", false, Language::chinese, "any zh"},
+    {nullptr, nullptr, "en_US.UTF-8", true, Language::english, "the variables come before the system"},
+    {"C", nullptr, "zh_CN.UTF-8", false, Language::english, "LC_ALL wins"},
+    {"", "zh_CN", "en_US", false, Language::chinese, "an empty variable counts as unset"},
+    {nullptr, "en_GB", "zh_CN", false, Language::english, "LC_MESSAGES before LANG"},
+    {nullptr, nullptr, "zhx", false, Language::chinese, "a prefix is enough"},
+};
+
+TEST(ChooseLanguage, Table)
+{
+    for (const LanguageCase& c : kLanguages) {
+        SCOPED_TRACE(c.guards);
+        EXPECT_EQ(cli::chooseLanguage(c.lcAll, c.lcMessages, c.lang, c.systemChinese), c.expected);
+    }
+}
+
+} // namespace

@@ -1,0 +1,138 @@
+// Tests for reading resistances, temperatures and plain numbers: the whole
+// text or nothing.
+#include "calc/number_text.h"
+#include "calc/quantity.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+namespace {
+
+using calc::TemperatureUnit;
+
+struct ResistanceCase {
+    std::string text;
+    std::optional<double> ohms;
+    const char* guards;
+};
+
+const ResistanceCase kResistanceCases[] = {
+    {"10000", 10000, "plain ohms"},
+    {"680", 680, "no prefix"},
+    {"10k", 10000, "kilo"},
+    {"10K", 10000, "upper-case kilo, as parts lists write it"},
+    {"4.7M", 4700000, "mega is scaled before rounding"},
+    {"0.1G", 100000000, "giga"},
+    {"220m", 0.22, "milli"},
+    {"680\u03a9", 680, "Greek capital omega"},
+    {"680\u2126", 680, "the ohm sign"},
+    {"10k\u03a9", 10000, "prefix and unit"},
+    {"10 kohm", 10000, "a blank before the prefix, unit as a word"},
+    {"100 Ohms", 100, "plural word in any case"},
+    {" 1e4 ", 10000, "exponent form, blanks around"},
+    {"1e2k", 100000, "exponent and prefix add up"},
+    {"-10k", -10000, "the sign is kept for the ratio"},
+    {".5k", 500, "no digit before the period"},
+    {"1e-400", 0, "too small for a double reads as 0"},
+    {"", std::nullopt, "empty"},
+    {"k", std::nullopt, "prefix alone"},
+    {"10x", std::nullopt, "unknown unit"},
+    {"10kk", std::nullopt, "two prefixes"},
+    {"4k7", std::nullopt, "letter as decimal point is not read"},
+    {"10,5", std::nullopt, "the comma is no decimal separator"},
+    {"10 000", std::nullopt, "no digit grouping"},
+    {"1e", std::nullopt, "exponent letter without digits"},
+    {"0x10", std::nullopt, "no hexadecimal"},
+    {"inf", std::nullopt, "no infinity"},
+    {"nan", std::nullopt, "no NaN"},
+    {"1e309", std::nullopt, "beyond a double's range"},
+    {"1e306G", std::nullopt, "beyond range through the prefix"},
+    {"10kohmx", std::nullopt, "trailing text after the unit"},
+    {"\u03a910", std::nullopt, "unit before the number"},
+};
+
+TEST(ParseResistance, Table)
+{
+    for (const ResistanceCase& c : kResistanceCases) {
+        SCOPED_TRACE(c.guards);
+        EXPECT_EQ(calc::parseResistance(c.text), c.ohms) << c.text;
+    }
+}
+
+TEST(ParseResistance, PrefixRoundsOnce)
+{
+    // 8.11 × 1000 in doubles is 8109.999999999999 and 4.1 × 1e6 is
+    // 4099999.9999999995; the prefix shifts the exponent of the text, which
+    // is then rounded once.
+    EXPECT_EQ(calc::parseResistance("8.11k"), 8110.0);
+    EXPECT_EQ(calc::parseResistance("4.1M"), 4100000.0);
+    EXPECT_EQ(calc::parseResistance("4.700000001M"), 4700000.001);
+}
+
+struct TemperatureCase {
+    std::string text;
+    bool ok;
+    double value;
+    TemperatureUnit unit;
+    const char* guards;
+};
+
+const TemperatureCase kTemperatureCases[] = {
+    {"25", true, 25, TemperatureUnit::unspecified, "no unit"},
+    {"-40", true, -40, TemperatureUnit::unspecified, "negative"},
+    {"25C", true, 25, TemperatureUnit::celsius, "C"},
+    {"25c", true, 25, TemperatureUnit::celsius, "lower-case c"},
+    {"25\u00b0C", true, 25, TemperatureUnit::celsius, "degree sign and C"},
+    {"25 \u00b0C", true, 25, TemperatureUnit::celsius, "a blank before the unit"},
+    {"25\u2103", true, 25, TemperatureUnit::celsius, "the degree Celsius sign"},
+    {"298.15K", true, 298.15, TemperatureUnit::kelvin, "kelvin"},
+    {"298.15\u212a", true, 298.15, TemperatureUnit::kelvin, "the kelvin sign"},
+    {"77F", true, 77, TemperatureUnit::fahrenheit, "Fahrenheit"},
+    {"77\u00b0F", true, 77, TemperatureUnit::fahrenheit, "degree sign and F"},
+    {"25\u00b0", false, 0, TemperatureUnit::unspecified, "a degree sign alone names no scale"},
+    {"25 deg", false, 0, TemperatureUnit::unspecified, "unknown unit"},
+    {"25CC", false, 0, TemperatureUnit::unspecified, "unit twice"},
+    {"\u00b0C", false, 0, TemperatureUnit::unspecified, "unit alone"},
+    {"25,5", false, 0, TemperatureUnit::unspecified, "comma"},
+    {"2 5", false, 0, TemperatureUnit::unspecified, "blank inside the number"},
+    {"1e999", false, 0, TemperatureUnit::unspecified, "beyond range"},
+};
+
+TEST(ParseTemperature, Table)
+{
+    for (const TemperatureCase& c : kTemperatureCases) {
+        SCOPED_TRACE(c.guards);
+        const auto read = calc::parseTemperature(c.text);
+        ASSERT_EQ(read.has_value(), c.ok) << c.text;
+        if (!c.ok) continue;
+        EXPECT_EQ(read->value, c.value);
+        EXPECT_EQ(read->unit, c.unit);
+    }
+}
+
+TEST(ParseNumber, WholeTextOnly)
+{
+    EXPECT_EQ(calc::parseNumber("3435"), 3435.0);
+    EXPECT_EQ(calc::parseNumber("1.50702832891752e-7"), 1.50702832891752e-7);
+    EXPECT_EQ(calc::parseNumber("+5."), 5.0);
+    EXPECT_EQ(calc::parseNumber("3435K"), std::nullopt);
+    EXPECT_EQ(calc::parseNumber("10k"), std::nullopt);
+    EXPECT_EQ(calc::parseNumber("-"), std::nullopt);
+    EXPECT_EQ(calc::parseNumber("."), std::nullopt);
+    EXPECT_EQ(calc::parseNumber("1e+"), std::nullopt);
+    EXPECT_TRUE(std::signbit(*calc::parseNumber("-1e-999")));
+}
+
+TEST(FahrenheitToCelsius, ExactWhereTheScalesMeet)
+{
+    EXPECT_EQ(calc::fahrenheitToCelsius(77), 25.0);
+    EXPECT_EQ(calc::fahrenheitToCelsius(185), 85.0);
+    EXPECT_EQ(calc::fahrenheitToCelsius(-40), -40.0);
+    EXPECT_EQ(calc::fahrenheitToCelsius(32), 0.0);
+    EXPECT_THROW(calc::fahrenheitToCelsius(1e308), calc::NumericFailure);
+}
+
+} // namespace
