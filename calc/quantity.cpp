@@ -176,6 +176,19 @@ std::optional<TemperatureText> parseTemperature(std::string_view text)
     return TemperatureText{*value, *unit};
 }
 
+bool beyondDoubleRange(std::string_view text)
+{
+    text = trimmed(text);
+    const Scanned s = scanNumber(text);
+    if (s.end == 0) return false;
+    const std::string_view rest = trimmed(text.substr(s.end));
+    int exponent = 0;
+    const auto prefix = rest.empty() ? std::nullopt : prefixExponent(rest.front());
+    if (prefix && isOhmUnit(rest.substr(1))) exponent = *prefix;
+    else if (!isOhmUnit(rest) && !temperatureUnit(rest)) return false;
+    return !valueOf(s, exponent);
+}
+
 double fahrenheitToCelsius(double fahrenheit)
 {
     const double above = subtract(fahrenheit, 32);

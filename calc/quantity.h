@@ -40,6 +40,12 @@ struct TemperatureText {
 // std::nullopt when the text is anything else.
 std::optional<TemperatureText> parseTemperature(std::string_view text);
 
+// Whether `text` has the form of a number, resistance or temperature but
+// its number lies beyond a double's range ("1e999", "1e306G", "-1e400°C"):
+// the readers above give std::nullopt for it as for any other text; this
+// tells the two apart for the message.
+bool beyondDoubleRange(std::string_view text);
+
 // Degrees Fahrenheit in degrees Celsius, (f - 32) * 5 / 9, each step rounded
 // once (77 °F is exactly 25 °C). Throws NumericFailure(overflow) when a step
 // leaves a double's range.

@@ -1,6 +1,8 @@
 // ntc-beta-cli: every text the program shows, in English and Simplified Chinese.
 #include "cli/messages.h"
 
+#include "calc/quantity.h"
+
 namespace cli {
 
 namespace {
@@ -42,6 +44,7 @@ const Messages kEnglish{
     .expectedResistance = "a resistance such as 10000, 10k, 4.7M or 680Ω",
     .expectedTemperature = "a temperature such as 25, 25°C, 298.15K or 77°F",
     .expectedNumber = "a plain number such as 3435 or 1.5e-7",
+    .beyondRange = "the number lies beyond the range of a double",
     .betaNeedsValues = "beta: give four values R1 T1 R2 T2, or --csv FILE",
     .steinhartNeedsValues = "steinhart: give six values R1 T1 R2 T2 R3 T3",
     .modelNeeded = "give the beta model (--r25 and --beta) or --steinhart A B C, not both",
@@ -109,6 +112,7 @@ const Messages kChinese{
     .expectedResistance = "应为电阻值，例如 10000、10k、4.7M 或 680Ω",
     .expectedTemperature = "应为温度，例如 25、25°C、298.15K 或 77°F",
     .expectedNumber = "应为数字，例如 3435 或 1.5e-7",
+    .beyondRange = "数值超出双精度数的范围",
     .betaNeedsValues = "beta：请给出四个值 R1 T1 R2 T2，或 --csv 文件",
     .steinhartNeedsValues = "steinhart：请给出六个值 R1 T1 R2 T2 R3 T3",
     .modelNeeded = "请给出 B 值模型（--r25 与 --beta）或 --steinhart A B C，二者择一",
@@ -151,8 +155,10 @@ const Messages& messages(Language language)
 std::string unreadable(const Messages& m, std::string_view what, std::string_view text, std::string_view expected)
 {
     std::string out(what);
+    if (calc::beyondDoubleRange(text)) expected = m.beyondRange;
     if (&m == &kChinese) return out.append("“").append(text).append("”：").append(expected);
-    return out.append(" '").append(text).append("': expected ").append(expected);
+    out.append(" '").append(text).append("': ");
+    return out.append(expected == m.beyondRange ? "" : "expected ").append(expected);
 }
 
 std::string_view failureText(const Messages& m, calc::ModelFailureKind kind)

@@ -22,7 +22,7 @@ struct Messages {
     std::string_view temperatureCommand, temperatureValues, resistanceCommand, resistanceValues;
     std::string_view footer;
     // Reading and usage.
-    std::string_view expectedResistance, expectedTemperature, expectedNumber;
+    std::string_view expectedResistance, expectedTemperature, expectedNumber, beyondRange;
     std::string_view betaNeedsValues, steinhartNeedsValues, modelNeeded, noRange, runHelp, errorPrefix;
     std::string_view cannotOpen, cannotWrite, cannotRead, emptyInput, headerLacks, rowLacks, openQuote, line,
         lineAfter, rowsFailed;
@@ -33,7 +33,9 @@ struct Messages {
 
 const Messages& messages(Language language);
 
-// "R1 '10x': expected a resistance such as 10000, 10k, 4.7M or 680Ω".
+// "R1 '10x': expected a resistance such as 10000, 10k, 4.7M or 680Ω", or
+// "R1 '1e999': the number lies beyond the range of a double" when that is
+// why the text could not be read.
 std::string unreadable(const Messages& m, std::string_view what, std::string_view text, std::string_view expected);
 
 std::string_view failureText(const Messages& m, calc::ModelFailureKind kind);

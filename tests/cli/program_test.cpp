@@ -63,6 +63,8 @@ const CommandCase kCommands[] = {
     // ln(10) / (1/298.15 − 1/100) = -346.46265227159982... (50 digits)
     {{"beta", "10000", "25", "1000", "100 K"}, 0, "B25/-173.15 = -346.4626522716 K\n", "",
      "a blank before the unit is allowed"},
+    {{"beta", "1e999", "25", "1000", "100"}, 2, "", "R1 '1e999': the number lies beyond the range of a double",
+     "a number beyond range says so"},
     {{"beta", "10000", "25", "1000", "100x"}, 2, "", "T2 '100x': expected a temperature", "unreadable temperature"},
     {{"beta", "10000", "25", "1000", "1,5"}, 2, "", "T2 '1,5'", "a decimal comma is refused"},
     {{"beta", "10000", "25", "1000"}, 2, "", "R1 T1 R2 T2", "three values"},

@@ -126,6 +126,14 @@ TEST(ParseNumber, WholeTextOnly)
     EXPECT_TRUE(std::signbit(*calc::parseNumber("-1e-999")));
 }
 
+TEST(BeyondDoubleRange, TellsRangeFromForm)
+{
+    for (const char* text : {"1e999", "-1e400", "1e306G", "2e308 ohm", "1e999\u00b0C", "1e309K"})
+        EXPECT_TRUE(calc::beyondDoubleRange(text)) << text;
+    for (const char* text : {"1e308", "1e-999", "10x", "1e999x", "", "k", "1e299G"})
+        EXPECT_FALSE(calc::beyondDoubleRange(text)) << text;
+}
+
 TEST(FahrenheitToCelsius, ExactWhereTheScalesMeet)
 {
     EXPECT_EQ(calc::fahrenheitToCelsius(77), 25.0);

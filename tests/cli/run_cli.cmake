@@ -6,10 +6,12 @@ set(input_option)
 if(STDIN)
     set(input_option INPUT_FILE ${STDIN})
 endif()
+# A UTF-8 locale either way: Wine turns the Unix arguments into Windows
+# ones through the locale's character set, and "C" would lose "°" and "Ω".
 if(LANG)
     set(ENV{LC_ALL} ${LANG})
 else()
-    set(ENV{LC_ALL} C.UTF-8) # UTF-8 arguments reach Wine as Unicode only in a UTF-8 locale
+    set(ENV{LC_ALL} C.UTF-8)
 endif()
 execute_process(COMMAND ${command} ${input_option}
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
