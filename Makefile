@@ -75,7 +75,7 @@ package: build
 # Start-up time and memory against the toolkit's floor (under Xvfb), then the
 # calculation's micro-benchmarks.
 bench: build
-	xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" $(BUILD)/bench/startup 9 \
+	xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -wr" $(BUILD)/bench/startup 9 \
 	  $(EXE) $(BUILD)/bench/floor $(BUILD)/bench/floor_fields
 	$(BUILD)/bench/calc_bench
 	$(BUILD)/bench/cli_batch $(BUILD)/cli/ntc-beta-cli 1000000

@@ -26,6 +26,18 @@ std::u16string digitsAndBlanks(std::size_t units)
     return text;
 }
 
+// The same text as typed by a full-width input method: every digit and period
+// full-width, the blanks ASCII.
+std::u16string fullWidthDigitsAndBlanks(std::size_t units)
+{
+    std::u16string text = digitsAndBlanks(units);
+    for (char16_t& c : text) {
+        if (c >= u'0' && c <= u'9') c = static_cast<char16_t>(c + 0xFEE0);
+        else if (c == u'.') c = u'\u3002';
+    }
+    return text;
+}
+
 template <std::u16string (*make)(std::size_t)> void BM_Val(benchmark::State& state)
 {
     const std::u16string text = make(static_cast<std::size_t>(state.range(0)));
@@ -38,6 +50,7 @@ template <std::u16string (*make)(std::size_t)> void BM_Val(benchmark::State& sta
 // so the fitted complexity shows the cost growing linearly.
 BENCHMARK(BM_Val<blanksThenNumber>)->RangeMultiplier(8)->Range(512, 4 << 20)->Complexity(benchmark::oN);
 BENCHMARK(BM_Val<digitsAndBlanks>)->RangeMultiplier(8)->Range(512, 4 << 20)->Complexity(benchmark::oN);
+BENCHMARK(BM_Val<fullWidthDigitsAndBlanks>)->RangeMultiplier(8)->Range(512, 4 << 20)->Complexity(benchmark::oN);
 
 void BM_ValTypical(benchmark::State& state)
 {
@@ -47,6 +60,17 @@ void BM_ValTypical(benchmark::State& state)
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * 5);
 }
 BENCHMARK(BM_ValTypical);
+
+void BM_ValTypicalFullWidth(benchmark::State& state)
+{
+    const std::u16string texts[] = {u"\uff11\uff10\uff10\uff10\uff10", u"\uff11\uff10\uff16\uff16\u3002\uff11",
+                                    u"\uff12\uff15", u"\uff0d\uff12\uff17\uff13\uff0e\uff11\uff15",
+                                    u"\uff11\uff0e\uff15\uff45\uff13"};
+    for (auto _ : state)
+        for (const auto& text : texts) benchmark::DoNotOptimize(calc::Val(text));
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * 5);
+}
+BENCHMARK(BM_ValTypicalFullWidth);
 
 void BM_Str(benchmark::State& state)
 {

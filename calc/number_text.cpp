@@ -32,16 +32,41 @@ int hexDigit(char16_t c)
     return -1;
 }
 
-// Walks the text unit by unit, stepping over blanks as if they were not there.
+// A full-width input method types U+FF10..FF19, U+FF0B, U+FF0D, U+FF0E,
+// U+FF25, U+FF45 (each 0xFEE0 above its ASCII form) and the ideographic full
+// stop U+3002 in place of digits, sign, period and exponent letter; they read
+// as those ASCII units. Every other unit, the full-width comma, D, H, O and &
+// included, stands for itself. All ASCII lies below U+3002, so ASCII text
+// pays one comparison.
+constexpr char16_t asciiForm(char16_t c)
+{
+    if (c < 0x3002) return c;
+    if (c == 0x3002) return u'.';
+    if (c < 0xFF0B || c > 0xFF45) return c;
+    const char16_t ascii = static_cast<char16_t>(c - 0xFEE0);
+    const bool mapped = isDigit(ascii) || ascii == u'+' || ascii == u'-' || ascii == u'.' || ascii == u'E' ||
+                        ascii == u'e';
+    return mapped ? ascii : c;
+}
+
+// Walks the text unit by unit, stepping over blanks as if they were not there
+// and handing out full-width forms as their ASCII units.
 class Cursor {
 public:
     explicit Cursor(std::u16string_view text) : text_(text) {}
 
-    // The next unit that is not a blank, or 0 past the end.
+    // The next unit that is not a blank, in its ASCII form, or 0 past the end.
+    // The tests go by how often the units come: the space, then everything
+    // above it (digits, signs, letters), then tab and line feed.
     char16_t peek()
     {
-        while (pos_ < text_.size() && isBlank(text_[pos_])) ++pos_;
-        return pos_ < text_.size() ? text_[pos_] : u'\0';
+        for (; pos_ < text_.size(); ++pos_) {
+            const char16_t c = text_[pos_];
+            if (c == u' ') continue;
+            if (c > u' ') return asciiForm(c);
+            if (!isBlank(c)) return c;
+        }
+        return u'\0';
     }
     // Takes the unit that peek() returned as part of the number.
     void take() { end_ = ++pos_; }

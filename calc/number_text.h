@@ -33,17 +33,23 @@ struct NumberRead {
 
 // Reads a number from the start of `text`:
 //   - blanks, tabs and line feeds are skipped wherever they stand (not CR or
-//     other Unicode spaces);
-//   - [+|-] digits [. digits] [E|e|D|d [+|-] digits], ASCII digits only, the
-//     period as the only decimal separator; an exponent letter with no digits
-//     after it is not part of the number;
+//     other Unicode spaces, the ideographic space U+3000 included);
+//   - [+|-] digits [. digits] [E|e|D|d [+|-] digits], the period as the only
+//     decimal separator (never the comma, ASCII or full-width); an exponent
+//     letter with no digits after it is not part of the number;
+//   - the full-width digits, "＋", "－", "．", "Ｅ", "ｅ" (U+FF10-FF19, FF0B,
+//     FF0D, FF0E, FF25, FF45) and the ideographic full stop "。" (U+3002) read
+//     exactly as their ASCII forms wherever they stand, so "２５。５" is 25.5 and
+//     "&H１Ｅ" is 30; no other full-width form is read, so the radix prefixes
+//     and the exponent letter D are ASCII only ("１Ｄ３" is 1);
 //   - or &H hex digits / &O octal digits: an integer that wraps to 16 bits when
 //     it fits 16 bits (&HFFFF is -1), to 32 bits when it fits 32 bits
 //     (&HFFFFFFFF is -1), and overflows beyond that;
 //   - reading stops at the first unit that cannot continue the number.
 // The value is correctly rounded; magnitudes too small for a double read as a
 // (signed) zero. Throws NumericFailure(overflow) when the magnitude lies beyond
-// the range of a double. Linear in the text's length, no allocation.
+// the range of a double. `end` counts UTF-16 units, one per full-width form.
+// Linear in the text's length, no allocation.
 NumberRead readNumber(std::u16string_view text);
 
 // The value of readNumber: 0 when no number starts. Throws only on overflow.

@@ -35,6 +35,15 @@ const EvalCase kEvalCases[] = {
     {u"10k", u"1k", u"25\u00b0C", u"100\u00b0C", 0, u" 3415.64", "units after the numbers"},
     {u"&H2710", u"&H3E8", u"25", u"100", 0, u" 3415.64", "hexadecimal resistances"},
     {u"1e4", u"1E3", u"2.5e1", u"1e2", 0, u" 3415.64", "exponent form"},
+    {u"\uff11\uff10\uff10\uff10\uff10", u"\uff11\uff10\uff10\uff10", u"\uff12\uff15", u"\uff11\uff10\uff10", 0,
+     u" 3415.64", "full-width digits"},
+    {u"\uff11\uff10\uff4b", u"\uff11\uff4b", u"\uff12\uff15\u2103", u"\uff11\uff10\uff10\u2103", 0, u" 3415.64",
+     "full-width numbers with units"},
+    {u"\uff11\uff45\uff14", u"\uff11\uff25\uff0b\uff13", u"\uff12\uff19\uff18\u3002\uff11\uff15",
+     u"\uff13\uff17\uff13\uff0e\uff11\uff15", 1, u" 3415.64", "full-width exponents and full stops in kelvin"},
+    // R1 "１０，０００" reads as 10: ln(10/1000) / (1/298.15 - 1/373.15) = -6831.2893446...
+    {u"\uff11\uff10\uff0c\uff10\uff10\uff10", u"1000", u"25", u"100", 0, u"-6831.28",
+     "the full-width comma is no separator"},
     // Datasheet: a 10 kOhm part with 1066.1 Ohm at 85 degC has B25/85 = 3984 K
     // (3984.0129641... at 50 digits).
     {u"10000", u"1066.1", u"25", u"85", 0, u" 3984.01", "datasheet B25/85"},
@@ -53,6 +62,7 @@ const EvalCase kEvalCases[] = {
     {u"10000", u"1000", u"   ", u"100", 0, kFill, "T1 blanks only"},
     {u"10000", u"1000", u"25", u"e5", 0, kFill, "T2 an exponent alone"},
     {u"10000", u"&H", u"25", u"100", 0, kFill, "radix prefix alone"},
+    {u"10000", u"1000", u"25", u"\u3000\uff11\uff10\uff10", 0, kFill, "ideographic space before T2"},
     {u"10000", u"1000", u"25", u"", 1, kFill, "empty field with the box ticked"},
 
     {u"", u"", u"", u"1e999", 0, kInvalid, "overflow wins over an empty field"},

@@ -45,7 +45,29 @@ const ReadCase kReadCases[] = {
     {u"\r7", 0, 0, false, "a carriage return is not a blank"},
     {u"\u30007", 0, 0, false, "an ideographic space is not a blank"},
     {u"\u00a07", 0, 0, false, "a no-break space is not a blank"},
-    {u"\uff17", 0, 0, false, "full-width digits are not digits"},
+    {u"\uff11\uff10\uff10\uff10\uff10", 10000, 5, true, "full-width digits"},
+    {u"\uff12\uff15\u3002\uff15", 25.5, 4, true, "full-width digits, ideographic full stop"},
+    {u"25\u30025", 25.5, 4, true, "ideographic full stop between ASCII digits"},
+    {u"\uff0d\uff11\uff0e\uff15\uff25\uff0b\uff13", -1500, 7, true, "full-width sign, period, exponent"},
+    {u"\uff0b\uff15\uff45\uff0d\uff12", 0.05, 5, true, "full-width plus and lower-case e"},
+    {u"1\uff10", 10, 2, true, "ASCII and full-width digits mixed"},
+    {u"\uff11e\uff13", 1000, 3, true, "ASCII exponent letter between full-width digits"},
+    {u"\uff11 \uff10\uff10\uff10", 1000, 5, true, "blanks between full-width digits"},
+    {u"\u3002\uff15", 0.5, 2, true, "no digit before the full stop"},
+    {u"\uff11\uff0e\uff12\u3002\uff13", 1.2, 3, true, "a second full stop ends the number"},
+    {u"\uff11\uff0c\uff15", 1, 1, true, "the full-width comma is no decimal separator"},
+    {u"\uff12\uff15\u2103", 25, 2, true, "reading stops at the degree Celsius sign"},
+    {u"\uff11\uff25", 1, 1, true, "full-width exponent letter without digits is left over"},
+    {u"\uff11\uff24\uff13", 1, 1, true, "full-width D is no exponent letter"},
+    {u"\uff11\u3000\uff12", 1, 1, true, "the ideographic space ends the number"},
+    {u"\uff10", 0, 1, true, "a full-width zero is a typed zero"},
+    {u"\uff0d", 0, 0, false, "a full-width sign alone"},
+    {u"\u3002", 0, 0, false, "a full stop alone"},
+    {u"\uff10\uff58\uff11\uff10", 0, 1, true, "full-width x stops the number"},
+    {u"\uff06\uff28\uff11\uff10", 0, 0, false, "full-width radix prefix is no prefix"},
+    {u"&H\uff11\uff25", 30, 4, true, "full-width digits and E are hex digits after &H"},
+    {u"&O\uff11\uff17", 15, 4, true, "full-width digits after &O"},
+    {u"\uff11\ufe12", 1, 1, true, "the vertical full stop is not read"},
     {u"25\u00b0C", 25, 2, true, "reading stops at the degree sign"},
     {u"12k", 12, 2, true, "reading stops at a unit letter"},
     {u"3,5", 3, 1, true, "the comma is no decimal separator"},
@@ -110,6 +132,29 @@ TEST(ReadNumber, Table)
     }
 }
 
+// Every row above typed with full-width digits, signs, periods and E/e reads
+// exactly as its ASCII text: same value, same end, same found.
+std::u16string fullWidth(std::u16string_view ascii)
+{
+    std::u16string out(ascii);
+    for (char16_t& c : out)
+        if ((c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.' || c == u'E' || c == u'e')
+            c = static_cast<char16_t>(c + 0xFEE0);
+    return out;
+}
+
+TEST(ReadNumber, FullWidthFormsReadAsAscii)
+{
+    for (const ReadCase& c : kReadCases) {
+        const std::u16string wide = fullWidth(c.text);
+        SCOPED_TRACE(std::string(c.guards) + ": '" + utf8(c.text) + "' typed full-width");
+        const calc::NumberRead r = calc::readNumber(wide);
+        EXPECT_EQ(r.value, c.value);
+        EXPECT_EQ(r.end, c.end);
+        EXPECT_EQ(r.found, c.found);
+    }
+}
+
 TEST(ReadNumber, NegativeZeroKeepsItsSign)
 {
     EXPECT_TRUE(std::signbit(calc::Val(u"-0")));
@@ -131,6 +176,7 @@ const OverflowCase kOverflowCases[] = {
     {std::u16string(u"1") + std::u16string(400, u'0'), "400-digit integer"},
     {u"1e99999999999999999999999999", "exponent with more digits than an integer holds"},
     {u"0.00001e400", "leading fraction zeros counted against the exponent"},
+    {u"\uff11\uff45\uff19\uff19\uff19", "full-width exponent beyond range"},
     {u"&H100000000", "radix integer wider than 32 bits"},
     {u"&HFFFFFFFFFFFFFFFFFFFF", "radix integer wider than 64 bits"},
 };
