@@ -44,7 +44,11 @@ struct TwipsRect {
 // `pointSize` of 0 means the window's default font (labels use the Song face
 // at their own size); `tabIndex` orders the controls that take the focus
 // (labels and the picture never do); `accessibleName` is what a screen reader
-// announces where the text alone does not say what the control is for.
+// announces where the text alone does not say what the control is for (empty:
+// the control's current text is its name); `accessibleDescription` what it
+// adds after the name; a `decorative` control is a stroke of the drawn
+// formula, which the picture's name already reads out, and stays out of the
+// accessible tree.
 struct ControlSpec {
     std::string_view name;
     ControlKind kind;
@@ -53,9 +57,12 @@ struct ControlSpec {
     double pointSize;
     int tabIndex;
     std::u16string_view accessibleName;
+    std::u16string_view accessibleDescription = {};
+    bool decorative = false;
 };
 
-// A one-pixel line in the window-text colour, end point excluded.
+// A one-pixel line in the window-text colour, end point excluded. Lines are
+// strokes of the drawn formula and never enter the accessible tree.
 struct LineSpec {
     std::string_view name;
     int x1, y1, x2, y2; // twips
@@ -73,6 +80,13 @@ const ControlSpec* findControl(std::string_view name);
 // Fields, the button and the check box take the keyboard focus; labels and
 // the picture never do.
 bool takesFocus(const ControlSpec& control);
+
+// The Enter and keypad Enter keys press a button that has the focus (Space
+// does for every button); in a field they do nothing.
+bool pressedByEnter(const ControlSpec& control);
+
+// What a screen reader finds: every control but the decorative ones.
+bool inAccessibleTree(const ControlSpec& control);
 
 // The controls that take the focus, in tab order: Text1, Text2, Text3,
 // Text4, Command1, Check1.

@@ -63,6 +63,24 @@ TEST(Layout, TheOnesStandOverTheirFractionBars)
     EXPECT_LE(second + charWidth, ui::pixels(line4.x2));
 }
 
+TEST(Layout, EnterPressesOnlyTheButton)
+{
+    for (const ui::ControlSpec& c : ui::controls())
+        EXPECT_EQ(ui::pressedByEnter(c), c.name == "Command1") << c.name;
+}
+
+// A screen reader finds every control but the 1s over the bars; the result
+// label is named by its text and described as the result.
+TEST(Layout, AccessibleTreeLeavesOutTheDrawnFormula)
+{
+    for (const ui::ControlSpec& c : ui::controls())
+        EXPECT_EQ(ui::inAccessibleTree(c), c.name != "Label1") << c.name;
+    const ui::ControlSpec& result = *ui::findControl("Label2(3)");
+    EXPECT_TRUE(result.accessibleName.empty());
+    EXPECT_EQ(result.accessibleDescription, u"B值计算结果");
+    EXPECT_EQ(ui::findControl("Image1")->accessibleName, u"公式：β(T1/T2) = ln(R_T1/R_T2) / (1/T1 − 1/T2)");
+}
+
 TEST(Layout, LinesAreHorizontalBarsInTheFormula)
 {
     const char* names[] = {"Line1", "Line2", "Line3", "Line4", "Line5"};
