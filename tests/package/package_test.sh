@@ -21,7 +21,7 @@ ok "built $(basename "$deb")"
 
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] && ok "package version $version" || fail "package version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6widgets6 libqt6gui6 libqt6core6 fonts-arphic-uming; do
+for dep in libqt6widgets6 libqt6gui6 libqt6core6 fonts-arphic-uming qt6-translations-l10n; do
     grep -q "$dep" <<<"$depends" && ok "depends on $dep" || fail "no dependency on $dep"
 done
 
@@ -47,6 +47,9 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/$app.metainfo.xml" && o
     fail "appstreamcli validate"
 grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/$app.metainfo.xml" && ok "metainfo release" ||
     fail "metainfo release"
+# The project has no web address yet, so the metadata names none.
+grep -q 'https\?://' "$root/usr/share/metainfo/$app.metainfo.xml" && fail "metainfo names a web address" ||
+    ok "metainfo names no web address"
 
 # The program carries the same version, and the installed copy starts.
 strings -el "$root/usr/bin/ntc-beta" | grep -qx "$version" && ok "program version $version" || fail "program version"
