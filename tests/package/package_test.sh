@@ -32,11 +32,11 @@ for f in usr/bin/ntc-beta \
          "usr/share/metainfo/$app.metainfo.xml"; do
     [ -s "$root/$f" ] && ok "$f" || fail "missing $f"
 done
-for size in 16 32 48; do
+for size in 16 32 48 64 128 256; do
     png="$root/usr/share/icons/hicolor/${size}x${size}/apps/$app.png"
     # Width and height are the big-endian words at bytes 16 and 20 of a PNG.
-    dims=$(od -An -tu1 -j16 -N8 "$png" 2>/dev/null | tr -s ' ')
-    [ "$dims" = " 0 0 0 $size 0 0 0 $size" ] && ok "icon ${size}x${size}" || fail "icon ${size}x${size}: '$dims'"
+    dims=$(od -An -tu4 --endian=big -j16 -N8 "$png" 2>/dev/null | tr -s ' ')
+    [ "$dims" = " $size $size" ] && ok "icon ${size}x${size}" || fail "icon ${size}x${size}: '$dims'"
 done
 
 desktop-file-validate "$root/usr/share/applications/$app.desktop" && ok "desktop-file-validate" ||

@@ -192,8 +192,12 @@ void Form1::paintEvent(QPaintEvent*)
 
 void Form1::loadImages()
 {
-    Image1->setPixmap(QPixmap(QStringLiteral(":/formula.jpg")));
-    setWindowIcon(QIcon(QStringLiteral(":/ntc-beta.ico")));
+    // Through QIcon, which takes formula@2x.jpg where pixels are doubled.
+    const QSize pictureSize = pixelRect(findControl("Image1")->box).size();
+    Image1->setPixmap(QIcon(QStringLiteral(":/formula.jpg")).pixmap(pictureSize, devicePixelRatio()));
+    QIcon icon(QStringLiteral(":/ntc-beta.ico"));
+    for (int side : {64, 128, 256}) icon.addFile(QStringLiteral(":/icons/ntc-beta-%1.png").arg(side));
+    setWindowIcon(icon);
 }
 
 std::int16_t Form1::checkValue() const

@@ -149,6 +149,21 @@ private slots:
         }
     }
 
+    // At 200 % the picture is the one drawn at twice the size, not the 1x
+    // one enlarged (run by ctest with QT_SCALE_FACTOR=2 as well).
+    void pictureAtDevicePixelRatio()
+    {
+        const qreal ratio = form->devicePixelRatio();
+        QTRY_VERIFY(!control<QLabel>("Image1")->pixmap().isNull());
+        const QPixmap picture = control<QLabel>("Image1")->pixmap();
+        const int scale = ratio >= 1.5 ? 2 : 1;
+        QCOMPARE(picture.size(), QSize(201, 84) * scale);
+        QCOMPARE(picture.devicePixelRatio(), qreal(scale));
+        QCOMPARE(picture.deviceIndependentSize(), QSizeF(201, 84));
+        QTRY_VERIFY(!form->windowIcon().isNull());
+        QVERIFY(form->windowIcon().availableSizes().contains(QSize(256, 256)));
+    }
+
     void startState()
     {
         QCOMPARE(result()->text(), kStart);
