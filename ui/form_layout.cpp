@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace ui {
 
@@ -45,6 +46,15 @@ constexpr std::array<LineSpec, 5> kLines{{
 }};
 
 } // namespace
+
+bool songBitmapsFit(double pointSize, double dotsPerInch)
+{
+    constexpr int kSmallestBitmap = 11;
+    constexpr int kLargestBitmap = 16;
+    const double pixelSize = pointSize * dotsPerInch / 72;
+    const double whole = std::round(pixelSize);
+    return std::fabs(pixelSize - whole) < 0.01 && whole >= kSmallestBitmap && whole <= kLargestBitmap;
+}
 
 std::span<const ControlSpec> controls() { return kControls; }
 

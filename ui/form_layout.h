@@ -26,6 +26,15 @@ inline constexpr std::u16string_view kSongFace = u"宋体";
 inline constexpr std::u16string_view kSongSubstitutes[] = {u"SimSun", u"NSimSun", u"AR PL UMing CN",
                                                            u"AR PL SungtiL GB"};
 
+// The Song faces carry hand-made black-and-white bitmaps for 11 to 16 pixels
+// per em, which Windows draws SimSun from at those sizes. A font of
+// `pointSize` at `dotsPerInch` device pixels per inch that lands on one of
+// those whole pixel sizes (9 pt at 96 dpi is 12 px) is drawn without
+// antialiasing, so the toolkit takes the bitmaps instead of greying the
+// outlines; at other sizes (11 pt is 14.67 px, anything at 200 %) the
+// outlines are antialiased as usual.
+bool songBitmapsFit(double pointSize, double dotsPerInch);
+
 struct WindowSpec {
     std::u16string_view title;
     int clientWidth;  // twips

@@ -69,11 +69,17 @@ std::u16string_view view(const QString& text)
     return std::u16string_view(QStringView(text).utf16(), static_cast<std::size_t>(text.size()));
 }
 
-QFont songFont(qreal pointSize)
+// The Song face at `pointSize`, from its bitmaps where it has them for the
+// size in device pixels (`dotsPerInch` counts device pixels).
+QFont songFont(qreal pointSize, qreal dotsPerInch)
 {
     QFont font(qs(kSongFace));
     font.setPointSizeF(pointSize);
     font.setWeight(QFont::Normal);
+    if (songBitmapsFit(pointSize, dotsPerInch)) {
+        font.setStyleStrategy(QFont::NoAntialias);
+        font.setHintingPreference(QFont::PreferFullHinting);
+    }
     return font;
 }
 
@@ -88,7 +94,6 @@ QWidget* makeControl(QWidget* parent, const ControlSpec& spec)
     }
     case ControlKind::label: {
         auto* label = new QLabel(qs(spec.text), parent);
-        label->setFont(songFont(spec.pointSize));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
         widget = label;
@@ -131,7 +136,6 @@ Form1::Form1(QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(qs(kWindow.title));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFont(songFont(kWindow.pointSize));
     resize(pixels(kWindow.clientWidth), pixels(kWindow.clientHeight));
 
     for (const ControlSpec& spec : controls()) makeControl(this, spec);
@@ -149,6 +153,7 @@ Form1::Form1(QWidget* parent)
     Image1 = findChild<PictureLabel*>(QStringLiteral("Image1"));
     Result = findChild<QLabel*>(QStringLiteral("Label2(3)"));
     shown = startState();
+    applyFonts();
 
     // Selectable with the mouse for copying, yet never in the tab chain:
     // selectable text would otherwise take the focus on a click.
@@ -215,7 +220,7 @@ std::int16_t Form1::checkValue() const
 void Form1::showResult(const ResultState& state)
 {
     shown = state;
-    Result->setFont(songFont(state.pointSize));
+    Result->setFont(songFont(state.pointSize, deviceDotsPerInch()));
     applyResultColour();
     Result->setText(qs(state.text));
     Result->setToolTip(qs(state.toolTip));
@@ -234,6 +239,26 @@ void Form1::applyResultColour()
     QPalette palette = Result->palette();
     palette.setColor(QPalette::WindowText, fromBgr(shownColour(shown, face, windowText)));
     Result->setPalette(palette);
+}
+
+qreal Form1::deviceDotsPerInch() const { return logicalDpiY() * devicePixelRatio(); }
+
+// The window's fonts for the pixel density of the screen it is on: whether
+// the Song bitmaps fit depends on it.
+void Form1::applyFonts()
+{
+    const qreal dpi = deviceDotsPerInch();
+    setFont(songFont(kWindow.pointSize, dpi));
+    for (const ControlSpec& spec : controls())
+        if (spec.kind == ControlKind::label && spec.name != "Label2(3)")
+            findChild<QLabel*>(qs(spec.name))->setFont(songFont(spec.pointSize, dpi));
+    Result->setFont(songFont(shown.pointSize, dpi));
+}
+
+void Form1::showEvent(QShowEvent* event)
+{
+    applyFonts();
+    QWidget::showEvent(event);
 }
 
 void Form1::changeEvent(QEvent* event)

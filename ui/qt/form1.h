@@ -37,6 +37,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -46,6 +47,8 @@ private:
     void showResultMenu(const QPoint& at);
     void markPartlyReadFields();
     void applyResultColour();
+    void applyFonts();
+    qreal deviceDotsPerInch() const;
 
     // 0 clear, 1 ticked, 2 greyed: the value the evaluation expects.
     std::int16_t checkValue() const;

@@ -23,6 +23,27 @@ TEST(Pixels, FifteenTwipsPerPixelAtNinetySixDpi)
     }
 }
 
+TEST(Fonts, SongBitmapsAtWholePixelSizesFromElevenToSixteen)
+{
+    const struct {
+        double points, dpi;
+        bool bitmaps;
+    } cases[] = {
+        {9, 96, true},       // 12 px: the fields, the button, the check box
+        {12, 96, true},      // 16 px: Label1
+        {8.25, 96, true},    // 11 px
+        {9, 120, true},      // 15 px at 125 %
+        {11, 96, false},     // 14.67 px: the thanks text
+        {15.75, 96, false},  // 21 px
+        {21, 96, false},     // 28 px
+        {9, 192, false},     // 24 px at 200 %
+        {9, 144, false},     // 18 px at 150 %
+        {7.5, 96, false},    // 10 px
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ui::songBitmapsFit(c.points, c.dpi), c.bitmaps) << c.points << " pt at " << c.dpi << " dpi";
+}
+
 TEST(Layout, EveryControlOnWholePixelsInsideTheClientArea)
 {
     std::set<std::string_view> names;

@@ -2,6 +2,7 @@
 #include "ui/qt/form1.h"
 
 #include "ui/contrast.h"
+#include "ui/form_layout.h"
 #include "ui/qt/field.h"
 
 #include <QAccessible>
@@ -526,6 +527,36 @@ private slots:
             for (int x = 0; x < selected.width(); ++x) highlighted += selected.pixelColor(x, y) == highlight;
         QVERIFY2(highlighted > 200, qPrintable(QString::number(highlighted)));
         QVERIFY(plain != selected);
+    }
+
+    // 9-point digits in a field: dark, crisp strokes as the Song face draws
+    // them on Windows, not grey antialiased smears.
+    void smallTextIsDark()
+    {
+        auto* field = control<QLineEdit>("Text1");
+        field->setText(QStringLiteral("10000.25"));
+        field->setCursorPosition(0);
+        form->setFocus();
+        const QImage shot = field->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int darkest = 255;
+        int histogram[8] = {};
+        int strokes = 0;
+        for (int y = 3; y < shot.height() - 3; ++y)
+            for (int x = 3; x < shot.width() - 3; ++x) {
+                const int grey = qGray(shot.pixel(x, y));
+                if (grey > 230) continue;
+                darkest = std::min(darkest, grey);
+                ++histogram[grey / 32];
+                ++strokes;
+            }
+        QString bins;
+        for (int i = 0; i < 8; ++i) bins += QStringLiteral(" %1-%2:%3").arg(i * 32).arg(i * 32 + 31).arg(histogram[i]);
+        qInfo("darkest %d, %d stroke pixels:%s", darkest, strokes, qPrintable(bins));
+        QVERIFY(strokes > 50);
+        if (form->devicePixelRatio() != 1) return; // antialiased outlines at 150-200 %
+        // Antialiased outlines gave darkest 47 with most pixels 96-191 here.
+        QVERIFY2(darkest < 32, qPrintable(bins));
+        QVERIFY2(histogram[0] >= strokes * 9 / 10, qPrintable(bins));
     }
 
     // The thanks text wraps inside the label's box at 11 pt.
