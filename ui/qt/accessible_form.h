@@ -1,10 +1,6 @@
 // ntc-beta: the window as a screen reader finds it.
 #pragma once
 
-class QObject;
-class QString;
-class QAccessibleInterface;
-
 namespace ui {
 
 // Installs, once, the accessibility factory that presents Form1 without the

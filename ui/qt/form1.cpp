@@ -222,11 +222,16 @@ void Form1::showResult(const ResultState& state)
     shown = state;
     Result->setFont(songFont(state.pointSize, deviceDotsPerInch()));
     applyResultColour();
-    Result->setText(qs(state.text));
+    const QString text = qs(state.text);
+    const bool repeated = Result->text() == text;
+    // The label's accessible name is its text, so QLabel tells screen readers
+    // of a new text itself; the same text set again is announced here.
+    Result->setText(text);
+    if (repeated) {
+        QAccessibleEvent changed(Result, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
     Result->setToolTip(qs(state.toolTip));
-    // The label's accessible name is its text: tell screen readers it changed.
-    QAccessibleEvent changed(Result, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
 }
 
 // The colours the state asks for where they read on the window's face; the
