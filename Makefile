@@ -15,9 +15,9 @@ SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 DEBS := g++ cmake ninja-build libgtest-dev googletest qt6-base-dev fonts-arphic-uming \
         xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libxcb1-dev \
         desktop-file-utils appstream binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix \
-        wine64 icoutils unzip libcli11-dev
+        wine64 icoutils unzip libcli11-dev qt6-translations-l10n strace
 
-.PHONY: deps build test test-sanitized fuzz windows bench package run screenshot resources
+.PHONY: deps build test test-sanitized fuzz windows bench package run screenshot dark-screenshot resources
 
 # Installs the Debian packages that are missing, and nothing when none is.
 deps:
@@ -93,6 +93,12 @@ run: build
 
 screenshot: build
 	tools/screenshot.sh $(EXE) $(BUILD)/screenshot.png
+
+# The window on KDE Breeze Dark's palette after a calculation, for the README.
+dark-screenshot: build
+	cmake --build $(BUILD) --target screenshot_scenes
+	QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" \
+	  $(BUILD)/tools/screenshot_scenes dark docs/screenshot-dark.png
 
 # Redraws the icon and the formula picture into resources/.
 resources: DEBS += fonts-urw-base35

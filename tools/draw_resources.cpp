@@ -1,7 +1,9 @@
 // ntc-beta: draws the window icon and the formula picture into resources/.
 //
-//   draw_resources OUTPUT_DIR     writes OUTPUT_DIR/ntc-beta.ico, formula.jpg
-//                                 and icons/ntc-beta-{16,32,48}.png (for the desktop menu)
+//   draw_resources OUTPUT_DIR     writes OUTPUT_DIR/ntc-beta.ico, formula.jpg,
+//                                 formula@2x.jpg (for 150–200 % scaling) and
+//                                 icons/ntc-beta-{16,32,48,64,128,256}.png (for
+//                                 the desktop menu, docks and app grids)
 //
 // Run it with QT_QPA_PLATFORM=offscreen where there is no display
 // (`make resources` does). The fonts it typesets with are Debian's
@@ -278,11 +280,14 @@ private:
     QPainter& p_;
 };
 
-QImage drawFormula()
+// The picture at 201 × 84 pixels times `scale`, drawn anew at each scale
+// rather than enlarged, so its strokes stay sharp on scaled desktops.
+QImage drawFormula(int scale)
 {
-    QImage image(201, 84, QImage::Format_RGB32);
+    QImage image(201 * scale, 84 * scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setPen(Qt::black);
@@ -359,9 +364,10 @@ int main(int argc, char* argv[])
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     const bool iconWritten = write(out.filePath(QStringLiteral("ntc-beta.ico")), iconFile());
-    const bool formulaWritten = drawFormula().save(out.filePath(QStringLiteral("formula.jpg")), "JPEG", 92);
+    const bool formulaWritten = drawFormula(1).save(out.filePath(QStringLiteral("formula.jpg")), "JPEG", 92) &&
+                                drawFormula(2).save(out.filePath(QStringLiteral("formula@2x.jpg")), "JPEG", 92);
     bool pngsWritten = out.mkpath(QStringLiteral("icons"));
-    for (int size : {16, 32, 48})
+    for (int size : {16, 32, 48, 64, 128, 256})
         pngsWritten &= drawIcon(size, false).save(out.filePath(QStringLiteral("icons/ntc-beta-%1.png").arg(size)), "PNG");
     if (!iconWritten || !formulaWritten || !pngsWritten) {
         std::fprintf(stderr, "draw_resources: cannot write into %s\n", argv[1]);

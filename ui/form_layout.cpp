@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace ui {
 
@@ -22,18 +23,18 @@ using enum ControlKind;
 constexpr std::array<ControlSpec, 13> kControls{{
     {"Text1", field, {1680, 480, 975, 375}, u"", 0, 0, u"R1：温度T1时的电阻"},
     {"Text2", field, {1680, 1080, 975, 375}, u"", 0, 1, u"R2：温度T2时的电阻"},
-    {"Label1", label, {1200, 1680, 1815, 255}, u"   1        1", 12, 2, u""},
+    {"Label1", label, {1200, 1680, 1815, 255}, u"   1        1", 12, 2, u"", u"", true},
     {"Text3", field, {1200, 2160, 735, 375}, u"", 0, 3, u"T1：电阻R1时的温度"},
     {"Text4", field, {2280, 2160, 855, 375}, u"", 0, 4, u"T2：电阻R2时的温度"},
     {"Label2(0)", label, {1080, 840, 615, 495}, u"Ln(", 15.75, 5, u""},
     {"Label2(1)", label, {2760, 840, 255, 495}, u")", 15.75, 6, u""},
     {"Label2(2)", label, {3000, 1440, 255, 495}, u"=", 15.75, 7, u""},
-    {"Label2(3)", label, {3240, 1320, 2775, 735}, u"填入数值", 21, 8, u"B值计算结果"},
+    {"Label2(3)", label, {3240, 1320, 2775, 735}, u"填入数值", 21, 8, u"", u"B值计算结果"},
     {"Label2(4)", label, {720, 1440, 495, 495}, u"B=", 15.75, 9, u""},
     {"Command1", button, {3840, 2280, 1935, 735}, u"计算", 0, 10, u"计算B值"},
     {"Check1", checkBox, {1320, 2640, 1455, 375}, u"使用绝对温度", 0, 11,
      u"温度为绝对温度（开尔文），不勾选时为摄氏度"},
-    {"Image1", picture, {3000, 0, 3015, 1260}, u"", 0, -1, u""},
+    {"Image1", picture, {3000, 0, 3015, 1260}, u"", 0, -1, u"公式：β(T1/T2) = ln(R_T1/R_T2) / (1/T1 − 1/T2)"},
 }};
 
 constexpr std::array<LineSpec, 5> kLines{{
@@ -45,6 +46,15 @@ constexpr std::array<LineSpec, 5> kLines{{
 }};
 
 } // namespace
+
+bool songBitmapsFit(double pointSize, double dotsPerInch)
+{
+    constexpr int kSmallestBitmap = 11;
+    constexpr int kLargestBitmap = 16;
+    const double pixelSize = pointSize * dotsPerInch / 72;
+    const double whole = std::round(pixelSize);
+    return std::fabs(pixelSize - whole) < 0.01 && whole >= kSmallestBitmap && whole <= kLargestBitmap;
+}
 
 std::span<const ControlSpec> controls() { return kControls; }
 
@@ -61,6 +71,10 @@ bool takesFocus(const ControlSpec& control)
 {
     return control.kind == field || control.kind == button || control.kind == checkBox;
 }
+
+bool pressedByEnter(const ControlSpec& control) { return control.kind == button; }
+
+bool inAccessibleTree(const ControlSpec& control) { return !control.decorative; }
 
 const std::vector<const ControlSpec*>& tabOrder()
 {

@@ -26,6 +26,15 @@ inline constexpr std::u16string_view kSongFace = u"宋体";
 inline constexpr std::u16string_view kSongSubstitutes[] = {u"SimSun", u"NSimSun", u"AR PL UMing CN",
                                                            u"AR PL SungtiL GB"};
 
+// The Song faces carry hand-made black-and-white bitmaps for 11 to 16 pixels
+// per em, which Windows draws SimSun from at those sizes. A font of
+// `pointSize` at `dotsPerInch` device pixels per inch that lands on one of
+// those whole pixel sizes (9 pt at 96 dpi is 12 px) is drawn without
+// antialiasing, so the toolkit takes the bitmaps instead of greying the
+// outlines; at other sizes (11 pt is 14.67 px, anything at 200 %) the
+// outlines are antialiased as usual.
+bool songBitmapsFit(double pointSize, double dotsPerInch);
+
 struct WindowSpec {
     std::u16string_view title;
     int clientWidth;  // twips
@@ -44,7 +53,11 @@ struct TwipsRect {
 // `pointSize` of 0 means the window's default font (labels use the Song face
 // at their own size); `tabIndex` orders the controls that take the focus
 // (labels and the picture never do); `accessibleName` is what a screen reader
-// announces where the text alone does not say what the control is for.
+// announces where the text alone does not say what the control is for (empty:
+// the control's current text is its name); `accessibleDescription` what it
+// adds after the name; a `decorative` control is a stroke of the drawn
+// formula, which the picture's name already reads out, and stays out of the
+// accessible tree.
 struct ControlSpec {
     std::string_view name;
     ControlKind kind;
@@ -53,9 +66,12 @@ struct ControlSpec {
     double pointSize;
     int tabIndex;
     std::u16string_view accessibleName;
+    std::u16string_view accessibleDescription = {};
+    bool decorative = false;
 };
 
-// A one-pixel line in the window-text colour, end point excluded.
+// A one-pixel line in the window-text colour, end point excluded. Lines are
+// strokes of the drawn formula and never enter the accessible tree.
 struct LineSpec {
     std::string_view name;
     int x1, y1, x2, y2; // twips
@@ -73,6 +89,13 @@ const ControlSpec* findControl(std::string_view name);
 // Fields, the button and the check box take the keyboard focus; labels and
 // the picture never do.
 bool takesFocus(const ControlSpec& control);
+
+// The Enter and keypad Enter keys press a button that has the focus (Space
+// does for every button); in a field they do nothing.
+bool pressedByEnter(const ControlSpec& control);
+
+// What a screen reader finds: every control but the decorative ones.
+bool inAccessibleTree(const ControlSpec& control);
 
 // The controls that take the focus, in tab order: Text1, Text2, Text3,
 // Text4, Command1, Check1.

@@ -22,7 +22,7 @@ ok "built $(basename "$deb")"
 
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] && ok "package version $version" || fail "package version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6widgets6 libqt6gui6 libqt6core6 fonts-arphic-uming; do
+for dep in libqt6widgets6 libqt6gui6 libqt6core6 fonts-arphic-uming qt6-translations-l10n; do
     grep -q "$dep" <<<"$depends" && ok "depends on $dep" || fail "no dependency on $dep"
 done
 
@@ -33,11 +33,11 @@ for f in usr/bin/ntc-beta usr/bin/ntc-beta-cli \
          "usr/share/metainfo/$app.metainfo.xml"; do
     [ -s "$root/$f" ] && ok "$f" || fail "missing $f"
 done
-for size in 16 32 48; do
+for size in 16 32 48 64 128 256; do
     png="$root/usr/share/icons/hicolor/${size}x${size}/apps/$app.png"
     # Width and height are the big-endian words at bytes 16 and 20 of a PNG.
-    dims=$(od -An -tu1 -j16 -N8 "$png" 2>/dev/null | tr -s ' ')
-    [ "$dims" = " 0 0 0 $size 0 0 0 $size" ] && ok "icon ${size}x${size}" || fail "icon ${size}x${size}: '$dims'"
+    dims=$(od -An -tu4 --endian=big -j16 -N8 "$png" 2>/dev/null | tr -s ' ')
+    [ "$dims" = " $size $size" ] && ok "icon ${size}x${size}" || fail "icon ${size}x${size}: '$dims'"
 done
 
 desktop-file-validate "$root/usr/share/applications/$app.desktop" && ok "desktop-file-validate" ||
@@ -48,6 +48,9 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/$app.metainfo.xml" && o
     fail "appstreamcli validate"
 grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/$app.metainfo.xml" && ok "metainfo release" ||
     fail "metainfo release"
+# The project has no web address yet, so the metadata names none.
+grep -q 'https\?://' "$root/usr/share/metainfo/$app.metainfo.xml" && fail "metainfo names a web address" ||
+    ok "metainfo names no web address"
 
 # The program carries the same version, and the installed copy starts.
 strings -el "$root/usr/bin/ntc-beta" | grep -qx "$version" && ok "program version $version" || fail "program version"

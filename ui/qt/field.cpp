@@ -1,11 +1,14 @@
 // ntc-beta: a single-line entry field that takes texts of any length.
 #include "ui/qt/field.h"
 
+#include "ui/contrast.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include <algorithm>
 #include <limits>
 
 namespace ui {
@@ -13,21 +16,52 @@ namespace ui {
 namespace {
 // Far more characters than the field can show on either side of the caret.
 constexpr qsizetype kShownAround = 200;
+
+// The hint mark: a red triangle of this many pixels in the top right corner.
+constexpr int kMarkSize = 7;
+constexpr ui::Bgr kMarkRed = ui::bgr(0xD0, 0x00, 0x00);
+
+ui::Bgr toBgr(const QColor& colour) { return ui::bgr(colour.red(), colour.green(), colour.blue()); }
 } // namespace
 
 Field::Field(QWidget* parent)
     : QLineEdit(parent)
 {
     setMaxLength(std::numeric_limits<int>::max());
+    connect(this, &QLineEdit::textChanged, this, [this] { setHint(QString()); });
+}
+
+void Field::setHint(const QString& hint)
+{
+    if (hint == hint_) return;
+    hint_ = hint;
+    setToolTip(hint);
+    setAccessibleDescription(hint);
+    update();
 }
 
 void Field::paintEvent(QPaintEvent* event)
 {
-    if (text().size() <= kLongText) {
+    if (text().size() <= kLongText)
         QLineEdit::paintEvent(event);
-        return;
-    }
-    paintLongText();
+    else
+        paintLongText();
+    if (!hint_.isEmpty()) paintHintMark();
+}
+
+void Field::paintHintMark()
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // Red that stands out from the field's ground in light and dark schemes
+    // alike (a mark is no text: 3:1 is enough, 4.5:1 does no harm).
+    const QPalette& colours = palette();
+    const ui::Bgr red = ui::readableColour(kMarkRed, toBgr(colours.color(QPalette::Base)), toBgr(colours.color(QPalette::Text)));
+    const QPointF corner(width() - 1, 1);
+    const QPointF triangle[] = {corner, corner - QPointF(kMarkSize, 0), corner + QPointF(0, kMarkSize)};
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(ui::redOf(red), ui::greenOf(red), ui::blueOf(red)));
+    painter.drawPolygon(triangle, 3);
 }
 
 void Field::paintLongText()
@@ -53,8 +87,27 @@ void Field::paintLongText()
 
     painter.setClipRect(area);
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(QPointF(caretX - beforeWidth, baseline), before);
-    painter.drawText(QPointF(caretX, baseline), after);
+    const QString shown = before + after;
+    const qreal left = caretX - beforeWidth;
+    painter.drawText(QPointF(left, baseline), shown);
+
+    // The selection, where it overlaps what is shown: highlighted ground and
+    // the highlighted text colour, as QLineEdit draws it.
+    if (hasSelectedText()) {
+        const qsizetype first = std::clamp<qsizetype>(selectionStart() - from, 0, shown.size());
+        const qsizetype last = std::clamp<qsizetype>(selectionEnd() - from, 0, shown.size());
+        if (last > first) {
+            const qreal x1 = left + metrics.horizontalAdvance(shown.left(first));
+            const qreal x2 = left + metrics.horizontalAdvance(shown.left(last));
+            const QRectF band(x1, area.top(), x2 - x1, area.height());
+            painter.fillRect(band, palette().color(QPalette::Highlight));
+            painter.save();
+            painter.setClipRect(band.intersected(QRectF(area)));
+            painter.setPen(palette().color(QPalette::HighlightedText));
+            painter.drawText(QPointF(left, baseline), shown);
+            painter.restore();
+        }
+    }
     if (hasFocus()) painter.fillRect(QRectF(caretX, area.top() + 2, 1, area.height() - 4), palette().color(QPalette::Text));
 }
 

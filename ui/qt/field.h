@@ -9,7 +9,11 @@ namespace ui {
 // every paint, which for a pasted text of megabytes takes seconds each time
 // the caret blinks; beyond kLongText units this field draws only the part
 // around the caret itself, so the window stays responsive. Editing, the
-// clipboard and the text itself behave as in any QLineEdit.
+// clipboard, the selection and the text itself behave as in any QLineEdit.
+//
+// A field can carry a hint (see field_hint.h): while it does, a red corner
+// mark shows in the field and the hint is its tooltip and accessible
+// description. Any change of the text takes the hint away.
 class Field : public QLineEdit {
     Q_OBJECT
 public:
@@ -17,11 +21,18 @@ public:
 
     explicit Field(QWidget* parent = nullptr);
 
+    // An empty hint removes it.
+    void setHint(const QString& hint);
+    QString hint() const { return hint_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void paintLongText();
+    void paintHintMark();
+
+    QString hint_;
 };
 
 } // namespace ui

@@ -2,13 +2,20 @@
 #include "ui/qt/form1.h"
 
 #include "ui/actions.h"
+#include "ui/contrast.h"
+#include "ui/field_hint.h"
 #include "ui/form_layout.h"
+#include "ui/qt/accessible_form.h"
 #include "ui/qt/field.h"
 #include "ui/qt/line.h"
 #include "ui/qt/picture_label.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
@@ -43,6 +50,8 @@ QColor fromBgr(Bgr colour)
     return QColor(redOf(colour), greenOf(colour), blueOf(colour));
 }
 
+Bgr toBgr(const QColor& colour) { return bgr(colour.red(), colour.green(), colour.blue()); }
+
 void substituteSongFace()
 {
     static const bool done = [] {
@@ -60,11 +69,17 @@ std::u16string_view view(const QString& text)
     return std::u16string_view(QStringView(text).utf16(), static_cast<std::size_t>(text.size()));
 }
 
-QFont songFont(qreal pointSize)
+// The Song face at `pointSize`, from its bitmaps where it has them for the
+// size in device pixels (`dotsPerInch` counts device pixels).
+QFont songFont(qreal pointSize, qreal dotsPerInch)
 {
     QFont font(qs(kSongFace));
     font.setPointSizeF(pointSize);
     font.setWeight(QFont::Normal);
+    if (songBitmapsFit(pointSize, dotsPerInch)) {
+        font.setStyleStrategy(QFont::NoAntialias);
+        font.setHintingPreference(QFont::PreferFullHinting);
+    }
     return font;
 }
 
@@ -79,7 +94,6 @@ QWidget* makeControl(QWidget* parent, const ControlSpec& spec)
     }
     case ControlKind::label: {
         auto* label = new QLabel(qs(spec.text), parent);
-        label->setFont(songFont(spec.pointSize));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
         widget = label;
@@ -107,6 +121,8 @@ QWidget* makeControl(QWidget* parent, const ControlSpec& spec)
     widget->setGeometry(pixelRect(spec.box));
     if (!takesFocus(spec)) widget->setFocusPolicy(Qt::NoFocus);
     if (!spec.accessibleName.empty()) widget->setAccessibleName(qs(spec.accessibleName));
+    if (!spec.accessibleDescription.empty()) widget->setAccessibleDescription(qs(spec.accessibleDescription));
+    if (pressedByEnter(spec)) widget->installEventFilter(parent);
     return widget;
 }
 
@@ -116,10 +132,10 @@ Form1::Form1(QWidget* parent)
     : QWidget(parent)
 {
     substituteSongFace();
+    installAccessibleForm();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(qs(kWindow.title));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFont(songFont(kWindow.pointSize));
     resize(pixels(kWindow.clientWidth), pixels(kWindow.clientHeight));
 
     for (const ControlSpec& spec : controls()) makeControl(this, spec);
@@ -128,14 +144,24 @@ Form1::Form1(QWidget* parent)
         line->setObjectName(qs(spec.name));
     }
 
-    Text1 = findChild<QLineEdit*>(QStringLiteral("Text1"));
-    Text2 = findChild<QLineEdit*>(QStringLiteral("Text2"));
-    Text3 = findChild<QLineEdit*>(QStringLiteral("Text3"));
-    Text4 = findChild<QLineEdit*>(QStringLiteral("Text4"));
+    Text1 = findChild<Field*>(QStringLiteral("Text1"));
+    Text2 = findChild<Field*>(QStringLiteral("Text2"));
+    Text3 = findChild<Field*>(QStringLiteral("Text3"));
+    Text4 = findChild<Field*>(QStringLiteral("Text4"));
     Check1 = findChild<QCheckBox*>(QStringLiteral("Check1"));
     Command1 = findChild<QPushButton*>(QStringLiteral("Command1"));
     Image1 = findChild<PictureLabel*>(QStringLiteral("Image1"));
     Result = findChild<QLabel*>(QStringLiteral("Label2(3)"));
+    shown = startState();
+    applyFonts();
+
+    // Selectable with the mouse for copying, yet never in the tab chain:
+    // selectable text would otherwise take the focus on a click.
+    Result->setTextFormat(Qt::PlainText);
+    Result->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Result->setFocusPolicy(Qt::NoFocus);
+    Result->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Result, &QLabel::customContextMenuRequested, this, &Form1::showResultMenu);
 
     QWidget* previous = nullptr;
     for (const ControlSpec* spec : tabOrder()) {
@@ -171,8 +197,12 @@ void Form1::paintEvent(QPaintEvent*)
 
 void Form1::loadImages()
 {
-    Image1->setPixmap(QPixmap(QStringLiteral(":/formula.jpg")));
-    setWindowIcon(QIcon(QStringLiteral(":/ntc-beta.ico")));
+    // Through QIcon, which takes formula@2x.jpg where pixels are doubled.
+    const QSize pictureSize = pixelRect(findControl("Image1")->box).size();
+    Image1->setPixmap(QIcon(QStringLiteral(":/formula.jpg")).pixmap(pictureSize, devicePixelRatio()));
+    QIcon icon(QStringLiteral(":/ntc-beta.ico"));
+    for (int side : {64, 128, 256}) icon.addFile(QStringLiteral(":/icons/ntc-beta-%1.png").arg(side));
+    setWindowIcon(icon);
 }
 
 std::int16_t Form1::checkValue() const
@@ -189,12 +219,99 @@ std::int16_t Form1::checkValue() const
 
 void Form1::showResult(const ResultState& state)
 {
-    Result->setFont(songFont(state.pointSize));
+    shown = state;
+    Result->setFont(songFont(state.pointSize, deviceDotsPerInch()));
+    applyResultColour();
+    const QString text = qs(state.text);
+    const bool repeated = Result->text() == text;
+    // The label's accessible name is its text, so QLabel tells screen readers
+    // of a new text itself; the same text set again is announced here.
+    Result->setText(text);
+    if (repeated) {
+        QAccessibleEvent changed(Result, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+    Result->setToolTip(qs(state.toolTip));
+}
+
+// The colours the state asks for where they read on the window's face; the
+// scheme's text colour and a lightened red where the face is dark.
+void Form1::applyResultColour()
+{
+    const QPalette scheme = QApplication::palette(Result);
+    const Bgr face = toBgr(palette().color(QPalette::Window));
+    const Bgr windowText = toBgr(scheme.color(QPalette::WindowText));
     QPalette palette = Result->palette();
-    palette.setColor(QPalette::WindowText, state.colour ? fromBgr(*state.colour)
-                                                        : QApplication::palette(Result).color(QPalette::WindowText));
+    palette.setColor(QPalette::WindowText, fromBgr(shownColour(shown, face, windowText)));
     Result->setPalette(palette);
-    Result->setText(qs(state.text));
+}
+
+qreal Form1::deviceDotsPerInch() const { return logicalDpiY() * devicePixelRatio(); }
+
+// The window's fonts for the pixel density of the screen it is on: whether
+// the Song bitmaps fit depends on it.
+void Form1::applyFonts()
+{
+    const qreal dpi = deviceDotsPerInch();
+    setFont(songFont(kWindow.pointSize, dpi));
+    for (const ControlSpec& spec : controls())
+        if (spec.kind == ControlKind::label && spec.name != "Label2(3)")
+            findChild<QLabel*>(qs(spec.name))->setFont(songFont(spec.pointSize, dpi));
+    Result->setFont(songFont(shown.pointSize, dpi));
+}
+
+void Form1::showEvent(QShowEvent* event)
+{
+    applyFonts();
+    QWidget::showEvent(event);
+}
+
+void Form1::changeEvent(QEvent* event)
+{
+    // The desktop switched between light and dark while the window is open.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        applyResultColour();
+    QWidget::changeEvent(event);
+}
+
+// Enter and keypad Enter press the focused button as Space does; the fields
+// do not watch for them, so Enter there still does nothing.
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && mods == Qt::NoModifier) {
+            if (!key->isAutoRepeat()) button->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::showResultMenu(const QPoint& at)
+{
+    QMenu menu(this);
+    QAction* copyShown = menu.addAction(qs(kCopyShown));
+    QAction* copyFull = menu.addAction(qs(kCopyFullValue));
+    copyFull->setEnabled(!shown.fullValue.empty());
+    const QString selected = Result->selectedText();
+    connect(copyShown, &QAction::triggered, this, [this, selected] {
+        const QString text = selected.isEmpty() ? Result->text() : selected;
+        QApplication::clipboard()->setText(qs(copiedText(view(text))));
+    });
+    connect(copyFull, &QAction::triggered, this,
+            [this] { QApplication::clipboard()->setText(qs(shown.fullValue)); });
+    menu.exec(Result->mapToGlobal(at));
+}
+
+void Form1::markPartlyReadFields()
+{
+    for (Field* field : {Text1, Text2, Text3, Text4}) {
+        const std::optional<std::u16string> hint = fieldHint(view(field->text()));
+        field->setHint(hint ? qs(*hint) : QString());
+    }
 }
 
 void Form1::calculateClicked()
@@ -206,6 +323,7 @@ void Form1::calculateClicked()
         const QString t1 = Text3->text();
         const QString t2 = Text4->text();
         showResult(calculate(view(r1), view(r2), view(t1), view(t2), checkValue()));
+        markPartlyReadFields();
     } catch (...) {
         // Whatever fails (even running out of memory on a huge paste) ends
         // in the one message; the window carries on.

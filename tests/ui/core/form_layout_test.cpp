@@ -23,6 +23,27 @@ TEST(Pixels, FifteenTwipsPerPixelAtNinetySixDpi)
     }
 }
 
+TEST(Fonts, SongBitmapsAtWholePixelSizesFromElevenToSixteen)
+{
+    const struct {
+        double points, dpi;
+        bool bitmaps;
+    } cases[] = {
+        {9, 96, true},       // 12 px: the fields, the button, the check box
+        {12, 96, true},      // 16 px: Label1
+        {8.25, 96, true},    // 11 px
+        {9, 120, true},      // 15 px at 125 %
+        {11, 96, false},     // 14.67 px: the thanks text
+        {15.75, 96, false},  // 21 px
+        {21, 96, false},     // 28 px
+        {9, 192, false},     // 24 px at 200 %
+        {9, 144, false},     // 18 px at 150 %
+        {7.5, 96, false},    // 10 px
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ui::songBitmapsFit(c.points, c.dpi), c.bitmaps) << c.points << " pt at " << c.dpi << " dpi";
+}
+
 TEST(Layout, EveryControlOnWholePixelsInsideTheClientArea)
 {
     std::set<std::string_view> names;
@@ -61,6 +82,24 @@ TEST(Layout, TheOnesStandOverTheirFractionBars)
     EXPECT_LE(first + charWidth, ui::pixels(line3.x2));
     EXPECT_GE(second, ui::pixels(line4.x1));
     EXPECT_LE(second + charWidth, ui::pixels(line4.x2));
+}
+
+TEST(Layout, EnterPressesOnlyTheButton)
+{
+    for (const ui::ControlSpec& c : ui::controls())
+        EXPECT_EQ(ui::pressedByEnter(c), c.name == "Command1") << c.name;
+}
+
+// A screen reader finds every control but the 1s over the bars; the result
+// label is named by its text and described as the result.
+TEST(Layout, AccessibleTreeLeavesOutTheDrawnFormula)
+{
+    for (const ui::ControlSpec& c : ui::controls())
+        EXPECT_EQ(ui::inAccessibleTree(c), c.name != "Label1") << c.name;
+    const ui::ControlSpec& result = *ui::findControl("Label2(3)");
+    EXPECT_TRUE(result.accessibleName.empty());
+    EXPECT_EQ(result.accessibleDescription, u"B值计算结果");
+    EXPECT_EQ(ui::findControl("Image1")->accessibleName, u"公式：β(T1/T2) = ln(R_T1/R_T2) / (1/T1 − 1/T2)");
 }
 
 TEST(Layout, LinesAreHorizontalBarsInTheFormula)

@@ -1,14 +1,21 @@
 // Drives the window as a user would and checks what the user sees.
 #include "ui/qt/form1.h"
 
+#include "ui/contrast.h"
+#include "ui/form_layout.h"
+#include "ui/qt/field.h"
+
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -16,6 +23,21 @@ const QString kFill = QStringLiteral("请填入数值");
 const QString kInvalid = QStringLiteral("输入数值无效");
 const QString kStart = QStringLiteral("填入数值");
 const QString kThanks = QStringLiteral("希望此小小工具节省了你几分钟的时间！     Designed By: Tavrenko");
+
+ui::Bgr toBgr(const QColor& c) { return ui::bgr(c.red(), c.green(), c.blue()); }
+
+// KDE Breeze Dark's window colours.
+QPalette breezeDark()
+{
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x31, 0x36, 0x3B));
+    dark.setColor(QPalette::WindowText, QColor(0xFC, 0xFC, 0xFC));
+    dark.setColor(QPalette::Base, QColor(0x1B, 0x1E, 0x20));
+    dark.setColor(QPalette::Text, QColor(0xFC, 0xFC, 0xFC));
+    dark.setColor(QPalette::Button, QColor(0x31, 0x36, 0x3B));
+    dark.setColor(QPalette::ButtonText, QColor(0xFC, 0xFC, 0xFC));
+    return dark;
+}
 
 } // namespace
 
@@ -128,6 +150,21 @@ private slots:
         }
     }
 
+    // At 200 % the picture is the one drawn at twice the size, not the 1x
+    // one enlarged (run by ctest with QT_SCALE_FACTOR=2 as well).
+    void pictureAtDevicePixelRatio()
+    {
+        const qreal ratio = form->devicePixelRatio();
+        QTRY_VERIFY(!control<QLabel>("Image1")->pixmap().isNull());
+        const QPixmap picture = control<QLabel>("Image1")->pixmap();
+        const int scale = ratio >= 1.5 ? 2 : 1;
+        QCOMPARE(picture.size(), QSize(201, 84) * scale);
+        QCOMPARE(picture.devicePixelRatio(), qreal(scale));
+        QCOMPARE(picture.deviceIndependentSize(), QSizeF(201, 84));
+        QTRY_VERIFY(!form->windowIcon().isNull());
+        QVERIFY(form->windowIcon().availableSizes().contains(QSize(256, 256)));
+    }
+
     void startState()
     {
         QCOMPARE(result()->text(), kStart);
@@ -143,8 +180,8 @@ private slots:
         for (int y = 0; y < picture.height(); ++y)
             for (int x = 0; x < picture.width(); ++x) dark += qGray(picture.pixel(x, y)) < 80;
         QVERIFY(dark > 200);
-        QVERIFY(!result()->accessibleName().isEmpty());
         QVERIFY(!control<QPushButton>("Command1")->isDefault());
+        QVERIFY(result()->toolTip().isEmpty());
     }
 
     void calculate_data()
@@ -277,6 +314,249 @@ private slots:
         for (const auto& [child, box] : before) QCOMPARE(child->geometry(), box);
         form->resize(200, 100);
         for (const auto& [child, box] : before) QCOMPARE(child->geometry(), box);
+    }
+
+    // Light scheme: black and dark red exactly; dark scheme: readable at
+    // 4.5:1 or better on the window's face, whichever state is shown.
+    void schemes_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light") << false;
+        QTest::newRow("Breeze Dark") << true;
+    }
+    void schemes()
+    {
+        QFETCH(bool, dark);
+        const QPalette before = QApplication::palette();
+        if (dark) {
+            delete form;
+            QApplication::setPalette(breezeDark());
+            form = new ui::Form1;
+            form->show();
+        }
+        const ui::Bgr face = toBgr(form->palette().color(QPalette::Window));
+        const auto contrast = [&] { return ui::contrastRatio(toBgr(resultColour()), face); };
+        typeReading(QStringLiteral("10000"), QStringLiteral("1066.1"), QStringLiteral("25"), QStringLiteral("85"));
+        QVERIFY(contrast() >= (dark ? 10.0 : 4.5)); // the start text, in the scheme's colour
+        clickButton();
+        if (!dark) QCOMPARE(resultColour(), QColor(0, 0, 0));
+        QVERIFY2(contrast() >= 4.5, qPrintable(QString::number(contrast())));
+        clickPicture();
+        if (!dark) QCOMPARE(resultColour(), QColor(128, 0, 0));
+        QVERIFY2(contrast() >= 4.5, qPrintable(QString::number(contrast())));
+        QVERIFY(resultColour().red() > resultColour().green()); // still red
+        QApplication::setPalette(before);
+    }
+
+    // Switching the desktop to dark while the thanks text shows.
+    void schemeChangesWhileOpen()
+    {
+        const QPalette before = QApplication::palette();
+        clickPicture();
+        QCOMPARE(resultColour(), QColor(128, 0, 0));
+        QApplication::setPalette(breezeDark());
+        QTRY_COMPARE(resultColour(), QColor(0xFF, 0x6F, 0x6F));
+        QApplication::setPalette(before);
+        QTRY_COMPARE(resultColour(), QColor(128, 0, 0));
+    }
+
+    void resultSelectableButNeverFocused()
+    {
+        typeReading(QStringLiteral("10000"), QStringLiteral("1066.1"), QStringLiteral("25"), QStringLiteral("85"));
+        clickButton();
+        QVERIFY(result()->textInteractionFlags() & Qt::TextSelectableByMouse);
+        QCOMPARE(result()->focusPolicy(), Qt::NoFocus);
+        QWidget* focused = QApplication::focusWidget();
+        QTest::mousePress(result(), Qt::LeftButton, {}, QPoint(2, 20));
+        QTest::mouseMove(result(), QPoint(150, 20));
+        QTest::mouseRelease(result(), Qt::LeftButton, {}, QPoint(150, 20));
+        QVERIFY(!result()->selectedText().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), focused);
+        QCOMPARE(result()->toolTip(), QStringLiteral("B25/85 = 3984.01296410608 K"));
+        clickPicture();
+        QVERIFY(result()->toolTip().isEmpty());
+    }
+
+    // The context menu: exactly the two entries, what each one copies.
+    void resultContextMenu_data()
+    {
+        QTest::addColumn<bool>("calculated");
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("copied");
+        QTest::newRow("复制") << true << 0 << "3984.01";
+        QTest::newRow("复制完整数值") << true << 1 << "3984.01296410608";
+        QTest::newRow("复制 the thanks text") << false << 0 << kThanks;
+    }
+    void resultContextMenu()
+    {
+        QFETCH(bool, calculated);
+        QFETCH(int, entry);
+        QFETCH(QString, copied);
+        if (calculated) {
+            typeReading(QStringLiteral("10000"), QStringLiteral("1066.1"), QStringLiteral("25"), QStringLiteral("85"));
+            clickButton();
+        } else {
+            clickPicture();
+        }
+        QApplication::clipboard()->setText(QStringLiteral("before"));
+        QStringList entries;
+        bool fullEnabled = false;
+        QTimer::singleShot(50, this, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
+            for (QAction* action : menu->actions()) entries << action->text();
+            fullEnabled = menu->actions().value(1) && menu->actions()[1]->isEnabled();
+            if (QAction* chosen = menu->actions().value(entry); chosen && chosen->isEnabled()) chosen->trigger();
+            menu->close();
+        });
+        emit result()->customContextMenuRequested(QPoint(10, 10));
+        QCOMPARE(entries, QStringList({QStringLiteral("复制"), QStringLiteral("复制完整数值")}));
+        QCOMPARE(fullEnabled, calculated);
+        QCOMPARE(QApplication::clipboard()->text(), copied);
+    }
+
+    // What a screen reader finds: the result's text as its name; the picture
+    // named by its formula; no line or the 1s, and nothing unnamed. (Qt hands
+    // out the change events only to an active platform bridge, which the test
+    // platform has none of.)
+    void accessibleTree()
+    {
+        typeReading(QStringLiteral("10000"), QStringLiteral("1066.1"), QStringLiteral("25"), QStringLiteral("85"));
+        clickButton();
+        QAccessibleInterface* label = QAccessible::queryAccessibleInterface(result());
+        QVERIFY(label);
+        QCOMPARE(label->text(QAccessible::Name), QStringLiteral(" 3984.01"));
+        QCOMPARE(label->text(QAccessible::Description), QStringLiteral("B值计算结果"));
+        clickPicture();
+        QCOMPARE(label->text(QAccessible::Name), kThanks);
+
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form);
+        QStringList names;
+        for (int i = 0; i < window->childCount(); ++i) {
+            QAccessibleInterface* child = window->child(i);
+            QVERIFY(child);
+            QCOMPARE(window->indexOfChild(child), i);
+            const QString name = child->text(QAccessible::Name).trimmed();
+            QVERIFY2(!name.isEmpty(), qPrintable(child->object()->objectName()));
+            QVERIFY(!child->object()->objectName().startsWith(QStringLiteral("Line")));
+            names << child->object()->objectName();
+        }
+        QVERIFY(!names.contains(QStringLiteral("Label1")));
+        QVERIFY(names.contains(QStringLiteral("Label2(3)")));
+        QCOMPARE(window->childCount(), 12);
+        QCOMPARE(QAccessible::queryAccessibleInterface(control<QLabel>("Image1"))->text(QAccessible::Name),
+                 QStringLiteral("公式：β(T1/T2) = ln(R_T1/R_T2) / (1/T1 − 1/T2)"));
+    }
+
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+        QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier);
+    }
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        typeReading(QStringLiteral("10000"), QStringLiteral("1000"), QStringLiteral("25"), QStringLiteral("100"));
+        auto* button = control<QPushButton>("Command1");
+        button->setFocus();
+        QSignalSpy clicks(button, &QPushButton::clicked);
+        QTest::keyClick(button, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(clicks.count(), 1);
+        QCOMPARE(result()->text(), QStringLiteral(" 3415.64"));
+        QTest::keyClick(button, Qt::Key_Return, Qt::ControlModifier); // not a plain Enter
+        QCOMPARE(clicks.count(), 1);
+    }
+
+    // A field read only in part is marked after a calculation, and the mark
+    // goes with the next change of its text.
+    void partlyReadFieldIsMarked_data()
+    {
+        QTest::addColumn<QString>("t1");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("decimal comma") << "25,5" << "读取为 25，忽略了“,5”；小数点请用“.”";
+        QTest::newRow("grouped thousands") << "1 000,5" << "读取为 1000，忽略了“,5”；小数点请用“.”";
+        QTest::newRow("unit letter") << "10k5" << "读取为 10，忽略了“k5”；小数点请用“.”";
+        QTest::newRow("read whole") << "25.5" << "";
+    }
+    void partlyReadFieldIsMarked()
+    {
+        QFETCH(QString, t1);
+        QFETCH(QString, hint);
+        auto* field = control<ui::Field>("Text3");
+        typeReading(QStringLiteral("10000"), QStringLiteral("1000"), t1, QStringLiteral("100"));
+        QVERIFY(field->hint().isEmpty()); // not before a calculation
+        const QImage unmarked = field->grab().toImage();
+        clickButton();
+        QCOMPARE(field->hint(), hint);
+        QCOMPARE(field->toolTip(), hint);
+        QCOMPARE(field->accessibleDescription(), hint);
+        QVERIFY(control<ui::Field>("Text4")->hint().isEmpty());
+        const QImage marked = field->grab().toImage();
+        const QColor corner = marked.pixelColor(marked.width() - 3, 2);
+        if (hint.isEmpty()) {
+            QCOMPARE(marked, unmarked);
+        } else {
+            QVERIFY(corner.red() > 150 && corner.green() < 80); // a red mark
+            // The result is still what the evaluation gives.
+            QVERIFY(result()->text() != kFill && result()->text() != kInvalid);
+            QTest::keyClick(field, Qt::Key_End);
+            QTest::keyClick(field, Qt::Key_Backspace);
+            QVERIFY(field->hint().isEmpty());
+            QVERIFY(field->toolTip().isEmpty());
+            QCOMPARE(field->grab().toImage().pixelColor(marked.width() - 3, 2), unmarked.pixelColor(marked.width() - 3, 2));
+        }
+    }
+
+    // Beyond 4096 characters the field draws itself; a selection shows.
+    void longTextSelectionIsDrawn()
+    {
+        auto* field = control<ui::Field>("Text1");
+        field->setText(QString(5000, u'8'));
+        field->setFocus();
+        field->deselect();
+        const QImage plain = field->grab().toImage();
+        field->selectAll();
+        const QImage selected = field->grab().toImage();
+        const QColor highlight = field->palette().color(QPalette::Highlight);
+        int highlighted = 0;
+        for (int y = 0; y < selected.height(); ++y)
+            for (int x = 0; x < selected.width(); ++x) highlighted += selected.pixelColor(x, y) == highlight;
+        QVERIFY2(highlighted > 200, qPrintable(QString::number(highlighted)));
+        QVERIFY(plain != selected);
+    }
+
+    // 9-point digits in a field: dark, crisp strokes as the Song face draws
+    // them on Windows, not grey antialiased smears.
+    void smallTextIsDark()
+    {
+        auto* field = control<QLineEdit>("Text1");
+        field->setText(QStringLiteral("10000.25"));
+        field->setCursorPosition(0);
+        form->setFocus();
+        const QImage shot = field->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int darkest = 255;
+        int histogram[8] = {};
+        int strokes = 0;
+        for (int y = 3; y < shot.height() - 3; ++y)
+            for (int x = 3; x < shot.width() - 3; ++x) {
+                const int grey = qGray(shot.pixel(x, y));
+                if (grey > 230) continue;
+                darkest = std::min(darkest, grey);
+                ++histogram[grey / 32];
+                ++strokes;
+            }
+        QString bins;
+        for (int i = 0; i < 8; ++i) bins += QStringLiteral(" %1-%2:%3").arg(i * 32).arg(i * 32 + 31).arg(histogram[i]);
+        qInfo("darkest %d, %d stroke pixels:%s", darkest, strokes, qPrintable(bins));
+        QVERIFY(strokes > 50);
+        if (form->devicePixelRatio() != 1) return; // antialiased outlines at 150-200 %
+        // Antialiased outlines gave darkest 47 with most pixels 96-191 here.
+        QVERIFY2(darkest < 32, qPrintable(bins));
+        QVERIFY2(histogram[0] >= strokes * 9 / 10, qPrintable(bins));
     }
 
     // The thanks text wraps inside the label's box at 11 pt.
