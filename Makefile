@@ -11,7 +11,7 @@ SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 # screenshot needs (a virtual X server, a window finder, ImageMagick).
 DEBS := g++ cmake ninja-build libgtest-dev qt6-base-dev fonts-arphic-uming \
         xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libxcb1-dev \
-        desktop-file-utils appstream binutils-mingw-w64-x86-64 qt6-translations-l10n strace
+        desktop-file-utils appstream binutils-mingw-w64-x86-64 qt6-translations-l10n strace at-spi2-core dbus
 
 .PHONY: deps build test test-sanitized fuzz bench package run screenshot dark-screenshot resources
 
