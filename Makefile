@@ -15,7 +15,7 @@ SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 DEBS := g++ cmake ninja-build libgtest-dev googletest qt6-base-dev fonts-arphic-uming \
         xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libxcb1-dev \
         desktop-file-utils appstream binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix \
-        wine64 icoutils unzip libcli11-dev qt6-translations-l10n strace
+        wine64 icoutils unzip libcli11-dev qt6-translations-l10n strace at-spi2-core dbus
 
 .PHONY: deps build test test-sanitized fuzz windows bench package run screenshot dark-screenshot resources
 

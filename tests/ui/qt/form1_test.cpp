@@ -416,9 +416,9 @@ private slots:
     }
 
     // What a screen reader finds: the result's text as its name; the picture
-    // named by its formula; no line or the 1s, and nothing unnamed. (Qt hands
-    // out the change events only to an active platform bridge, which the test
-    // platform has none of.)
+    // named by its formula; no line or the 1s, and nothing unnamed. (The
+    // change events are tested in accessibility_test.cpp: Qt hands them out
+    // only while its bridge is active on a session bus.)
     void accessibleTree()
     {
         typeReading(QStringLiteral("10000"), QStringLiteral("1066.1"), QStringLiteral("25"), QStringLiteral("85"));
