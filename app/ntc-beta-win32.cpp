@@ -1,12 +1,8 @@
 // ntc-beta: shows the window and runs the message loop until it is closed.
 #include "ui/win32/form1.h"
 
-#include <commctrl.h>
-
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
     ui::win32::Form1 window(instance);
     window.showCentred(showCommand);
     return ui::win32::runMessageLoop(window);

@@ -1,6 +1,7 @@
 // ntc-beta: telling the user when a field's number was read only in part.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,5 +19,11 @@ namespace ui {
 // when what follows is no digit ("25 °C") or when the number overflows.
 // Never throws but for memory.
 std::optional<std::u16string> fieldHint(std::u16string_view text);
+
+// The mark a field with a hint shows: a red triangle of this many pixels (at
+// 96 dpi) in its top right corner, drawn readable on the field's ground
+// (readableColour in contrast.h).
+inline constexpr int kHintMarkSize = 7;
+inline constexpr std::uint32_t kHintMarkColour = 0x0000D0; // 0x00BBGGRR
 
 } // namespace ui

@@ -2,6 +2,7 @@
 #include "ui/qt/field.h"
 
 #include "ui/contrast.h"
+#include "ui/field_hint.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -16,10 +17,6 @@ namespace ui {
 namespace {
 // Far more characters than the field can show on either side of the caret.
 constexpr qsizetype kShownAround = 200;
-
-// The hint mark: a red triangle of this many pixels in the top right corner.
-constexpr int kMarkSize = 7;
-constexpr ui::Bgr kMarkRed = ui::bgr(0xD0, 0x00, 0x00);
 
 ui::Bgr toBgr(const QColor& colour) { return ui::bgr(colour.red(), colour.green(), colour.blue()); }
 } // namespace
@@ -56,9 +53,9 @@ void Field::paintHintMark()
     // Red that stands out from the field's ground in light and dark schemes
     // alike (a mark is no text: 3:1 is enough, 4.5:1 does no harm).
     const QPalette& colours = palette();
-    const ui::Bgr red = ui::readableColour(kMarkRed, toBgr(colours.color(QPalette::Base)), toBgr(colours.color(QPalette::Text)));
+    const ui::Bgr red = ui::readableColour(ui::kHintMarkColour, toBgr(colours.color(QPalette::Base)), toBgr(colours.color(QPalette::Text)));
     const QPointF corner(width() - 1, 1);
-    const QPointF triangle[] = {corner, corner - QPointF(kMarkSize, 0), corner + QPointF(0, kMarkSize)};
+    const QPointF triangle[] = {corner, corner - QPointF(ui::kHintMarkSize, 0), corner + QPointF(0, ui::kHintMarkSize)};
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(ui::redOf(red), ui::greenOf(red), ui::blueOf(red)));
     painter.drawPolygon(triangle, 3);

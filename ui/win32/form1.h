@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+struct IAccPropServices;
+
 namespace ui::win32 {
 
 // The window built from the shared layout: every control is a child window
@@ -40,6 +42,17 @@ public:
     // The dots per inch the window is laid out for.
     int dpi() const { return dpi_; }
 
+    // The tooltip window: the result's full value, the fields' hints.
+    HWND toolTips() const { return toolTips_; }
+
+    // What a field's hint says after the last calculation; empty when its
+    // number was read whole (or its text has changed since).
+    const std::u16string& fieldHintOf(std::string_view field) const;
+
+    // The result label's context menu: "复制" puts what it shows on the
+    // clipboard (without the sign blank), "复制完整数值" B in all 15 digits.
+    enum MenuCommand : int { copyShown = 1001, copyFullValue = 1002 };
+
     // Ends the message loop when the window is destroyed (the program's
     // window does; a window a test creates does not).
     void quitOnDestroy() { quitOnDestroy_ = true; }
@@ -59,6 +72,17 @@ private:
     void drawPicture(const DRAWITEMSTRUCT& item);
     HBRUSH labelColours(HDC dc, HWND label);
     void command(int id, int notification);
+    void resultContextMenu(POINT screen);
+    void copyToClipboard(std::u16string_view text);
+    void createToolTips();
+    void setToolTip(HWND control, std::u16string_view text);
+    void describeForScreenReaders();
+    void setAccessibleText(HWND control, bool description, std::u16string_view text);
+    void showFieldHints();
+    void clearFieldHint(std::size_t index);
+    static LRESULT CALLBACK fieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                      DWORD_PTR form);
+    void paintHintMark(HWND field);
 
     void calculateClicked();
     void pictureClicked();
@@ -74,8 +98,15 @@ private:
     std::array<HWND, 13> controls_{};
     // Fonts at the current dpi: the window's default and the labels' sizes.
     std::array<std::pair<double, HFONT>, 6> fonts_{};
+    std::array<std::u16string, 13> hints_{};
+    HWND toolTips_ = nullptr;
+    IAccPropServices* accessibility_ = nullptr;
+    bool comStarted_ = false;
+    // The formula picture at 1x and, for 150 % and beyond, at 2x.
     HBITMAP picture_ = nullptr;
     SIZE pictureSize_{};
+    HBITMAP picture2x_ = nullptr;
+    SIZE picture2xSize_{};
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
     bool quitOnDestroy_ = false;

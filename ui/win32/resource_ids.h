@@ -3,3 +3,4 @@
 
 #define IDI_NTC_BETA 1 /* the icon: 16, 32 and 48 px, 256 and 16 colours */
 #define IDR_FORMULA 2  /* the formula picture, a JPEG (RCDATA) */
+#define IDR_FORMULA_2X 3 /* the same at twice the size, for 150 % and beyond */

@@ -13,7 +13,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 ok() { echo "ok: $*"; }
 
 # Every Windows 10/11 has these; no libstdc++, libgcc or winpthread DLL.
-system_dlls='^(KERNEL32|USER32|GDI32|COMCTL32|OLE32|OLEAUT32|MSVCRT|ADVAPI32|SHELL32)\.DLL$'
+system_dlls='^(KERNEL32|USER32|GDI32|COMCTL32|OLE32|OLEAUT32|OLEACC|MSVCRT|ADVAPI32|SHELL32)\.DLL$'
 for program in "$exe" "$cli"; do
     name=$(basename "$program")
     imports=$(x86_64-w64-mingw32-objdump -p "$program" | sed -n 's/^\s*DLL Name: //p')

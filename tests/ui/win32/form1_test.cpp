@@ -1,11 +1,14 @@
 // Drives the Windows window as a user would (typing, clicks, Tab and Enter
 // as key messages) and checks what the user sees: texts, positions, fonts,
 // colours on the screen. Runs under Wine in the cross build.
+#include "ui/contrast.h"
+#include "ui/field_hint.h"
 #include "ui/form_layout.h"
 #include "ui/win32/form1.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <cmath>
 #include <cstring>
@@ -21,6 +24,40 @@ std::u16string windowText(HWND hwnd)
     GetWindowTextW(hwnd, text.data(), length + 1);
     text.resize(std::size_t(length));
     return std::u16string(text.begin(), text.end());
+}
+
+std::u16string clipboardText()
+{
+    std::u16string text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        const auto* chars = static_cast<const char16_t*>(GlobalLock(data));
+        if (chars) text = chars;
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// What a screen reader reads as the control's name (MSAA).
+std::u16string accessibleName(HWND hwnd)
+{
+    IAccessible* object = nullptr;
+    std::u16string name;
+    if (FAILED(AccessibleObjectFromWindow(hwnd, DWORD(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(&object))))
+        return u"(no accessible object)";
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR text = nullptr;
+    if (SUCCEEDED(object->get_accName(self, &text)) && text) {
+        name.assign(reinterpret_cast<const char16_t*>(text), SysStringLen(text));
+        SysFreeString(text);
+    }
+    object->Release();
+    return name;
 }
 
 std::wstring className(HWND hwnd)
@@ -103,6 +140,17 @@ protected:
         pump();
     }
     void clickButton() { click(control("Command1")); }
+    std::u16string toolTipOf(HWND control)
+    {
+        wchar_t text[256] = {};
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = form->hwnd();
+        tool.uId = reinterpret_cast<UINT_PTR>(control);
+        tool.lpszText = text;
+        SendMessageW(form->toolTips(), TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+        return std::u16string(text, text + std::wcslen(text));
+    }
     void clickPicture() { click(control("Image1")); }
 
     // How many pixels of the control's box on the screen have exactly this
@@ -165,7 +213,8 @@ TEST_F(Win32Form1, Controls)
         EXPECT_EQ(box.top, spec.box.top / 15);
         EXPECT_EQ(box.right - box.left, spec.box.width / 15);
         EXPECT_EQ(box.bottom - box.top, spec.box.height / 15);
-        if (spec.kind != ui::ControlKind::picture) EXPECT_EQ(windowText(hwnd), spec.text);
+        // The picture's window text is what it shows, for screen readers.
+        EXPECT_EQ(windowText(hwnd), spec.kind == ui::ControlKind::picture ? spec.accessibleName : spec.text);
 
         const LOGFONTW font = fontOf(hwnd);
         EXPECT_EQ(std::wstring(font.lfFaceName), L"宋体");
@@ -363,6 +412,139 @@ TEST_F(Win32Form1, FollowsTheDpiOfItsMonitor)
     typeReading(u"10000", u"1000", u"25", u"100");
     clickButton();
     EXPECT_EQ(fontOf(control("Label2(3)")).lfHeight, -42);
+}
+
+// On a dark face (a dark or high-contrast scheme) the result keeps a colour
+// that reads: the scheme's text colour for black, a lightened red for the
+// thanks text; the described colours stay wherever they read.
+TEST_F(Win32Form1, ReadableOnADarkFace)
+{
+    const int elements[] = {COLOR_BTNFACE, COLOR_BTNTEXT};
+    const COLORREF light[] = {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT)};
+    const COLORREF dark[] = {RGB(0x31, 0x36, 0x3B), RGB(0xFC, 0xFC, 0xFC)}; // Breeze Dark
+    ASSERT_TRUE(SetSysColors(2, elements, dark));
+    pump();
+    clickPicture();
+    const COLORREF thanks = ui::shownColour(form->result(), dark[0], dark[1]);
+    EXPECT_GE(ui::contrastRatio(thanks, dark[0]), 4.5);
+    EXPECT_GT(pixelsOfColour(control("Label2(3)"), thanks), 30);
+    EXPECT_EQ(pixelsOfColour(control("Label2(3)"), RGB(128, 0, 0)), 0);
+    clickButton();
+    EXPECT_GT(pixelsOfColour(control("Label2(3)"), dark[1]), 30);
+    SetSysColors(2, elements, light);
+    pump();
+    clickPicture();
+    EXPECT_GT(pixelsOfColour(control("Label2(3)"), RGB(128, 0, 0)), 30);
+    EXPECT_LT(ui::contrastRatio(RGB(128, 0, 0), dark[0]), 4.5); // why the dark face needs another red
+}
+
+TEST_F(Win32Form1, CopyAndToolTipOfTheResult)
+{
+    typeReading(u"10000", u"1066.1", u"25", u"85");
+    clickButton();
+    EXPECT_EQ(toolTipOf(control("Label2(3)")), u"B25/85 = 3984.01296410608 K");
+    SendMessageW(form->hwnd(), WM_COMMAND, ui::win32::Form1::copyShown, 0);
+    EXPECT_EQ(clipboardText(), u"3984.01");
+    SendMessageW(form->hwnd(), WM_COMMAND, ui::win32::Form1::copyFullValue, 0);
+    EXPECT_EQ(clipboardText(), u"3984.01296410608");
+    const HWND focus = GetFocus();
+    click(control("Label2(3)"));
+    EXPECT_EQ(GetFocus(), focus); // the label never takes the focus
+    clickPicture();
+    EXPECT_EQ(toolTipOf(control("Label2(3)")), u"");
+}
+
+// The context menu, read while it is open, then closed.
+std::u16string gMenuEntries;
+void CALLBACK readOpenMenu(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    if (HWND menuWindow = FindWindowW(L"#32768", nullptr)) {
+        HMENU menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            wchar_t text[64] = {};
+            GetMenuStringW(menu, UINT(i), text, 64, MF_BYPOSITION);
+            gMenuEntries += std::u16string(text, text + std::wcslen(text));
+            gMenuEntries += (GetMenuState(menu, UINT(i), MF_BYPOSITION) & MF_GRAYED) ? u"(off);" : u";";
+        }
+    }
+    EndMenu();
+}
+
+TEST_F(Win32Form1, ContextMenuOfTheResult)
+{
+    for (bool calculated : {false, true}) {
+        if (calculated) {
+            typeReading(u"10000", u"1000", u"25", u"100");
+            clickButton();
+        }
+        gMenuEntries.clear();
+        SetTimer(nullptr, 0, 200, readOpenMenu);
+        RECT box;
+        GetWindowRect(control("Label2(3)"), &box);
+        SendMessageW(form->hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(control("Label2(3)")),
+                     MAKELPARAM(box.left + 5, box.top + 5));
+        pump();
+        EXPECT_EQ(gMenuEntries, calculated ? u"复制;复制完整数值;" : u"复制;复制完整数值(off);");
+    }
+}
+
+TEST_F(Win32Form1, ScreenReadersHearTheResult)
+{
+    EXPECT_EQ(accessibleName(control("Image1")), u"公式：β(T1/T2) = ln(R_T1/R_T2) / (1/T1 − 1/T2)");
+    EXPECT_EQ(accessibleName(control("Label2(3)")), u"填入数值");
+
+    static int nameChanges = 0;
+    static HWND watched = nullptr;
+    watched = control("Label2(3)");
+    nameChanges = 0;
+    HWINEVENTHOOK hook = SetWinEventHook(
+        EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
+        [](HWINEVENTHOOK, DWORD, HWND hwnd, LONG, LONG, DWORD, DWORD) { nameChanges += hwnd == watched; }, 0, 0,
+        WINEVENT_OUTOFCONTEXT);
+    typeReading(u"10000", u"1000", u"25", u"100");
+    clickButton();
+    pump();
+    EXPECT_EQ(accessibleName(control("Label2(3)")), u" 3415.64");
+    const int afterFirst = nameChanges;
+    EXPECT_GE(afterFirst, 1);
+    clickButton(); // the same result again is announced again
+    pump();
+    EXPECT_GT(nameChanges, afterFirst);
+    clickPicture();
+    EXPECT_EQ(accessibleName(control("Label2(3)")), u"希望此小小工具节省了你几分钟的时间！     Designed By: Tavrenko");
+    UnhookWinEvent(hook);
+}
+
+TEST_F(Win32Form1, DecimalCommaIsMarkedUntilTheTextChanges)
+{
+    typeReading(u"10000", u"1000", u"25,5", u"100");
+    clickButton();
+    // ln(10) / (1/298.15 - 1/373.15): the comma ends the number at 25.
+    EXPECT_EQ(result(), u" 3415.64");
+    const std::u16string hint = u"读取为 25，忽略了“,5”；小数点请用“.”";
+    EXPECT_EQ(form->fieldHintOf("Text3"), hint);
+    EXPECT_EQ(toolTipOf(control("Text3")), hint);
+    EXPECT_EQ(form->fieldHintOf("Text1"), u"");
+    const COLORREF mark = ui::readableColour(ui::kHintMarkColour, GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_GT(pixelsOfColour(control("Text3"), mark), 5);
+    EXPECT_EQ(pixelsOfColour(control("Text1"), mark), 0);
+
+    type("Text3", u"1");
+    pump();
+    EXPECT_EQ(form->fieldHintOf("Text3"), u"");
+    EXPECT_EQ(toolTipOf(control("Text3")), u"");
+    EXPECT_EQ(pixelsOfColour(control("Text3"), mark), 0);
+}
+
+TEST_F(Win32Form1, KeypadEnterAndFullWidthInput)
+{
+    // A Chinese input method in full-width mode.
+    typeReading(u"１００００", u"１０００", u"２５", u"１００。０");
+    SetFocus(control("Command1"));
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 1 | 1 << 24); // the keypad's Enter is an extended key
+    pump();
+    EXPECT_EQ(result(), u" 3415.64");
 }
 
 } // namespace
