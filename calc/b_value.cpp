@@ -74,7 +74,11 @@ double computeB(double r1, double r2, double t1, double t2, bool celsius)
 
 std::string betaName(double t1Kelvin, double t2Kelvin)
 {
-    return "B" + celsiusName(t1Kelvin) + "/" + celsiusName(t2Kelvin);
+    std::string name = "B";
+    name += celsiusName(t1Kelvin);
+    name += '/';
+    name += celsiusName(t2Kelvin);
+    return name;
 }
 
 std::string fullValueText(double value)
