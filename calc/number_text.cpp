@@ -56,14 +56,13 @@ public:
     explicit Cursor(std::u16string_view text) : text_(text) {}
 
     // The next unit that is not a blank, in its ASCII form, or 0 past the end.
-    // The tests go by how often the units come: the space, then everything
-    // above it (digits, signs, letters), then tab and line feed.
+    // Every unit above the space is no blank: digits, signs and letters take
+    // one test before their ASCII form.
     char16_t peek()
     {
         for (; pos_ < text_.size(); ++pos_) {
             const char16_t c = text_[pos_];
-            if (c == u' ') continue;
-            if (c > u' ') return asciiForm(c);
+            if (c > u' ') [[likely]] return asciiForm(c);
             if (!isBlank(c)) return c;
         }
         return u'\0';
