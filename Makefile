@@ -17,7 +17,7 @@ DEBS := g++ cmake ninja-build libgtest-dev googletest qt6-base-dev fonts-arphic-
         desktop-file-utils appstream binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix \
         wine64 icoutils unzip libcli11-dev qt6-translations-l10n strace at-spi2-core dbus
 
-.PHONY: deps build test test-sanitized fuzz windows bench package run screenshot dark-screenshot resources
+.PHONY: deps build test test-sanitized fuzz windows bench bench-windows package run screenshot dark-screenshot resources
 
 # Installs the Debian packages that are missing, and nothing when none is.
 deps:
@@ -79,6 +79,18 @@ bench: build
 	  $(EXE) $(BUILD)/bench/floor $(BUILD)/bench/floor_fields
 	$(BUILD)/bench/calc_bench
 	$(BUILD)/bench/cli_batch $(BUILD)/cli/ntc-beta-cli 1000000
+	@$(MAKE) --no-print-directory bench-windows
+
+# The Windows program's start-up under Wine against a bare Win32 window of
+# the same size and title with one label (bench/win32/floor.cpp) and that
+# floor with the program's manifest, measured by the same startup tool, then
+# the programs' sizes.
+bench-windows: build
+	cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
+	cmake --build $(WIN_BUILD) --target ntc-beta ntc-beta-cli floor floor_manifest
+	xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -wr" tools/bench-windows.sh $(BUILD)/bench/startup 9 \
+	  $(WIN_BUILD)/app/ntc-beta.exe $(WIN_BUILD)/bench/win32/floor.exe $(WIN_BUILD)/bench/win32/floor_manifest.exe
+	@stat -c '%n: %s bytes' $(WIN_BUILD)/app/ntc-beta.exe $(WIN_BUILD)/cli/ntc-beta-cli.exe
 
 # On a desktop the window opens; without a display it is shown on a virtual
 # one and photographed instead.

@@ -144,10 +144,6 @@ Form1::Form1(HINSTANCE instance)
     createToolTips();
     describeForScreenReaders();
     applyDpi(int(GetDpiForWindow(hwnd_)));
-
-    // The picture is decoded once the window's first frame is on the
-    // screen: timers come after every pending paint.
-    SetTimer(hwnd_, kLoadPictureTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
 Form1::~Form1()
@@ -418,6 +414,13 @@ void Form1::showCentred(int showCommand)
     ShowWindow(hwnd_, showCommand);
     UpdateWindow(hwnd_);
     SetFocus(control("Text1"));
+
+    // The picture is decoded once the window's first frame is on the
+    // screen. The frame is painted by now, but Wine hands it to the X server
+    // only when the message loop first finds nothing to do: the timer starts
+    // here, so it comes due after that wait, not before it (as one set
+    // while the window was built would be).
+    SetTimer(hwnd_, kLoadPictureTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
 HWND Form1::control(std::string_view name) const

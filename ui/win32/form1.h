@@ -29,7 +29,9 @@ public:
 
     HWND hwnd() const { return hwnd_; }
 
-    // Shows the window centred on the work area of its monitor.
+    // Shows the window centred on the work area of its monitor; the formula
+    // picture follows once the message loop has put the first frame on the
+    // screen.
     void showCentred(int showCommand = SW_SHOWNORMAL);
 
     // The child window of a control of the layout ("Text1", "Label2(3)"…),
