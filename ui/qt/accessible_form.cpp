@@ -17,8 +17,8 @@ bool shownToScreenReaders(const QWidget* child)
 {
     if (child->isWindow() || qobject_cast<const Line*>(child)) return false;
     const QByteArray name = child->objectName().toLatin1();
-    const ControlSpec* spec = findControl(std::string_view(name.constData(), std::size_t(name.size())));
-    return !spec || inAccessibleTree(*spec);
+    const ControlSpec* item = findControl(std::string_view(name.constData(), std::size_t(name.size())));
+    return !item || inAccessibleTree(*item);
 }
 
 class AccessibleForm : public QAccessibleWidget {

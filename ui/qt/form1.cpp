@@ -83,24 +83,24 @@ QFont songFont(qreal pointSize, qreal dotsPerInch)
     return font;
 }
 
-QWidget* makeControl(QWidget* parent, const ControlSpec& spec)
+QWidget* makeControl(QWidget* parent, const ControlSpec& item)
 {
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (item.kind) {
     case ControlKind::field: {
         auto* field = new Field(parent);
         widget = field;
         break;
     }
     case ControlKind::label: {
-        auto* label = new QLabel(qs(spec.text), parent);
+        auto* label = new QLabel(qs(item.text), parent);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
         widget = label;
         break;
     }
     case ControlKind::button: {
-        auto* button = new QPushButton(qs(spec.text), parent);
+        auto* button = new QPushButton(qs(item.text), parent);
         // Not the default button: Enter in a field does not calculate.
         button->setAutoDefault(false);
         button->setDefault(false);
@@ -108,7 +108,7 @@ QWidget* makeControl(QWidget* parent, const ControlSpec& spec)
         break;
     }
     case ControlKind::checkBox:
-        widget = new QCheckBox(qs(spec.text), parent);
+        widget = new QCheckBox(qs(item.text), parent);
         break;
     case ControlKind::picture: {
         auto* picture = new PictureLabel(parent);
@@ -117,12 +117,12 @@ QWidget* makeControl(QWidget* parent, const ControlSpec& spec)
         break;
     }
     }
-    widget->setObjectName(qs(spec.name));
-    widget->setGeometry(pixelRect(spec.box));
-    if (!takesFocus(spec)) widget->setFocusPolicy(Qt::NoFocus);
-    if (!spec.accessibleName.empty()) widget->setAccessibleName(qs(spec.accessibleName));
-    if (!spec.accessibleDescription.empty()) widget->setAccessibleDescription(qs(spec.accessibleDescription));
-    if (pressedByEnter(spec)) widget->installEventFilter(parent);
+    widget->setObjectName(qs(item.name));
+    widget->setGeometry(pixelRect(item.box));
+    if (!takesFocus(item)) widget->setFocusPolicy(Qt::NoFocus);
+    if (!item.accessibleName.empty()) widget->setAccessibleName(qs(item.accessibleName));
+    if (!item.accessibleDescription.empty()) widget->setAccessibleDescription(qs(item.accessibleDescription));
+    if (pressedByEnter(item)) widget->installEventFilter(parent);
     return widget;
 }
 
@@ -138,10 +138,10 @@ Form1::Form1(QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     resize(pixels(kWindow.clientWidth), pixels(kWindow.clientHeight));
 
-    for (const ControlSpec& spec : controls()) makeControl(this, spec);
-    for (const LineSpec& spec : lines()) {
-        auto* line = new Line(QPoint(pixels(spec.x1), pixels(spec.y1)), QPoint(pixels(spec.x2), pixels(spec.y2)), this);
-        line->setObjectName(qs(spec.name));
+    for (const ControlSpec& item : controls()) makeControl(this, item);
+    for (const LineSpec& item : lines()) {
+        auto* line = new Line(QPoint(pixels(item.x1), pixels(item.y1)), QPoint(pixels(item.x2), pixels(item.y2)), this);
+        line->setObjectName(qs(item.name));
     }
 
     Text1 = findChild<Field*>(QStringLiteral("Text1"));
@@ -164,8 +164,8 @@ Form1::Form1(QWidget* parent)
     connect(Result, &QLabel::customContextMenuRequested, this, &Form1::showResultMenu);
 
     QWidget* previous = nullptr;
-    for (const ControlSpec* spec : tabOrder()) {
-        QWidget* next = findChild<QWidget*>(qs(spec->name));
+    for (const ControlSpec* item : tabOrder()) {
+        QWidget* next = findChild<QWidget*>(qs(item->name));
         if (previous) setTabOrder(previous, next);
         previous = next;
     }
@@ -254,9 +254,9 @@ void Form1::applyFonts()
 {
     const qreal dpi = deviceDotsPerInch();
     setFont(songFont(kWindow.pointSize, dpi));
-    for (const ControlSpec& spec : controls())
-        if (spec.kind == ControlKind::label && spec.name != "Label2(3)")
-            findChild<QLabel*>(qs(spec.name))->setFont(songFont(spec.pointSize, dpi));
+    for (const ControlSpec& item : controls())
+        if (item.kind == ControlKind::label && item.name != "Label2(3)")
+            findChild<QLabel*>(qs(item.name))->setFont(songFont(item.pointSize, dpi));
     Result->setFont(songFont(shown.pointSize, dpi));
 }
 

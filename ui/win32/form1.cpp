@@ -165,20 +165,20 @@ void Form1::createControls()
     // Children are created in tab order first: the dialog manager moves the
     // focus along the creation (z) order of the controls that take it.
     std::vector<std::size_t> order;
-    for (const ControlSpec* spec : tabOrder()) order.push_back(indexOf(spec->name));
+    for (const ControlSpec* item : tabOrder()) order.push_back(indexOf(item->name));
     for (std::size_t i = 0; i < all.size(); ++i)
         if (std::find(order.begin(), order.end(), i) == order.end()) order.push_back(i);
 
     for (std::size_t i : order) {
-        const ControlSpec& spec = all[i];
-        const WindowClass cls = windowClassOf(spec.kind, i == kResult);
-        const std::wstring text = wide(spec.kind == ControlKind::picture ? spec.accessibleName : spec.text);
+        const ControlSpec& item = all[i];
+        const WindowClass cls = windowClassOf(item.kind, i == kResult);
+        const std::wstring text = wide(item.kind == ControlKind::picture ? item.accessibleName : item.text);
         controls_[i] = CreateWindowExW(cls.exStyle, cls.name, text.c_str(), cls.style, 0, 0, 0, 0, hwnd_,
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)), instance_,
                                        nullptr);
         // Fields take texts of any length (a single-line Edit stops at
         // 30,000 characters otherwise).
-        if (spec.kind == ControlKind::field) {
+        if (item.kind == ControlKind::field) {
             SendMessageW(controls_[i], EM_SETLIMITTEXT, 0, 0);
             SetWindowSubclass(controls_[i], &Form1::fieldProc, 0, reinterpret_cast<DWORD_PTR>(this));
         }

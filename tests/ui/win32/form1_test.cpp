@@ -199,28 +199,28 @@ TEST_F(Win32Form1, Window)
 // window text is what it shows, in the Song face at its size.
 TEST_F(Win32Form1, Controls)
 {
-    for (const ui::ControlSpec& spec : ui::controls()) {
-        SCOPED_TRACE(std::string(spec.name));
-        HWND hwnd = form->control(spec.name);
+    for (const ui::ControlSpec& item : ui::controls()) {
+        SCOPED_TRACE(std::string(item.name));
+        HWND hwnd = form->control(item.name);
         ASSERT_NE(hwnd, nullptr);
         EXPECT_EQ(GetParent(hwnd), form->hwnd());
-        const wchar_t* expectedClass = spec.kind == ui::ControlKind::field                                        ? L"Edit"
-                                       : spec.kind == ui::ControlKind::button || spec.kind == ui::ControlKind::checkBox ? L"Button"
+        const wchar_t* expectedClass = item.kind == ui::ControlKind::field                                        ? L"Edit"
+                                       : item.kind == ui::ControlKind::button || item.kind == ui::ControlKind::checkBox ? L"Button"
                                                                                                                    : L"Static";
         EXPECT_EQ(className(hwnd), expectedClass);
         const RECT box = clientRectOf(hwnd);
-        EXPECT_EQ(box.left, spec.box.left / 15);
-        EXPECT_EQ(box.top, spec.box.top / 15);
-        EXPECT_EQ(box.right - box.left, spec.box.width / 15);
-        EXPECT_EQ(box.bottom - box.top, spec.box.height / 15);
+        EXPECT_EQ(box.left, item.box.left / 15);
+        EXPECT_EQ(box.top, item.box.top / 15);
+        EXPECT_EQ(box.right - box.left, item.box.width / 15);
+        EXPECT_EQ(box.bottom - box.top, item.box.height / 15);
         // The picture's window text is what it shows, for screen readers.
-        EXPECT_EQ(windowText(hwnd), spec.kind == ui::ControlKind::picture ? spec.accessibleName : spec.text);
+        EXPECT_EQ(windowText(hwnd), item.kind == ui::ControlKind::picture ? item.accessibleName : item.text);
 
         const LOGFONTW font = fontOf(hwnd);
         EXPECT_EQ(std::wstring(font.lfFaceName), L"宋体");
         EXPECT_EQ(font.lfCharSet, GB2312_CHARSET);
         EXPECT_EQ(font.lfWeight, FW_NORMAL);
-        const double points = spec.kind == ui::ControlKind::label ? spec.pointSize : 9;
+        const double points = item.kind == ui::ControlKind::label ? item.pointSize : 9;
         EXPECT_EQ(font.lfHeight, -std::lround(points * 96 / 72));
     }
 }
