@@ -88,10 +88,10 @@ std::string fullValueText(double value)
     return std::string(text.begin() + static_cast<std::ptrdiff_t>(from), text.end());
 }
 
-std::u16string evaluate(std::u16string_view text1, std::u16string_view text2,
-                        std::u16string_view text3, std::u16string_view text4,
-                        std::int16_t check)
+Evaluation evaluateInFull(std::u16string_view text1, std::u16string_view text2, std::u16string_view text3,
+                          std::u16string_view text4, std::int16_t check)
 {
+    Evaluation result;
     try {
         // Every field is read before any is judged, so an overflow anywhere
         // wins over an empty field.
@@ -99,13 +99,29 @@ std::u16string evaluate(std::u16string_view text1, std::u16string_view text2,
         const NumberRead r2 = readNumber(text2);
         const NumberRead t1Read = readNumber(text3);
         const NumberRead t2Read = readNumber(text4);
-        if (!r1.found || !r2.found || !t1Read.found || !t2Read.found)
-            return std::u16string(kFillInMessage);
-
-        return resultText(computeB(r1.value, r2.value, t1Read.value, t2Read.value, check == 0));
+        if (!r1.found || !r2.found || !t1Read.found || !t2Read.found) {
+            result.text = kFillInMessage;
+            return result;
+        }
+        // The offset first, as computeB would add it: the same steps.
+        const double t1 = check == 0 ? add(t1Read.value, kCelsiusOffset) : t1Read.value;
+        const double t2 = check == 0 ? add(t2Read.value, kCelsiusOffset) : t2Read.value;
+        const double b = computeB(r1.value, r2.value, t1, t2, false);
+        result.text = resultText(b);
+        result.b = b;
+        result.t1Kelvin = t1;
+        result.t2Kelvin = t2;
     } catch (const NumericFailure&) {
-        return std::u16string(kInvalidMessage);
+        result.text = kInvalidMessage;
     }
+    return result;
+}
+
+std::u16string evaluate(std::u16string_view text1, std::u16string_view text2,
+                        std::u16string_view text3, std::u16string_view text4,
+                        std::int16_t check)
+{
+    return evaluateInFull(text1, text2, text3, text4, check).text;
 }
 
 } // namespace calc

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,18 @@ inline constexpr double kCelsiusOffset = 273.15;
 std::u16string evaluate(std::u16string_view text1, std::u16string_view text2,
                         std::u16string_view text3, std::u16string_view text4,
                         std::int16_t check);
+
+// The evaluation with what the label's text leaves out: B itself and the two
+// temperatures in kelvin as the formula used them, present only when a B was
+// computed (`text` is then resultText(*b)). evaluate gives `text` alone.
+struct Evaluation {
+    std::u16string text;
+    std::optional<double> b;
+    double t1Kelvin = 0.0;
+    double t2Kelvin = 0.0;
+};
+Evaluation evaluateInFull(std::u16string_view text1, std::u16string_view text2, std::u16string_view text3,
+                          std::u16string_view text4, std::int16_t check);
 
 // The evaluation's arithmetic on numbers already read, step for step:
 // T1 and T2 get kCelsiusOffset added when `celsius`, then q = R1 / R2,

@@ -15,24 +15,6 @@ constexpr Bgr kDarkRed = 0x000080;
 
 std::u16string widen(const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); }
 
-// The full value and the tooltip of the B the four texts give, which the
-// evaluation has just shown as a number. The texts are read again here so
-// that the evaluation's contract stays a text.
-void describeB(ResultState& state, std::u16string_view text1, std::u16string_view text2,
-               std::u16string_view text3, std::u16string_view text4, std::int16_t check)
-{
-    const bool celsius = check == 0;
-    const double t1 = calc::Val(text3);
-    const double t2 = calc::Val(text4);
-    const double b = calc::computeB(calc::Val(text1), calc::Val(text2), t1, t2, celsius);
-    const double t1Kelvin = celsius ? calc::add(t1, calc::kCelsiusOffset) : t1;
-    const double t2Kelvin = celsius ? calc::add(t2, calc::kCelsiusOffset) : t2;
-    state.fullValue = widen(calc::fullValueText(b));
-    state.toolTip = widen(calc::betaName(t1Kelvin, t2Kelvin)) + u" = " + state.fullValue + u" K";
-}
-
-bool isMessage(std::u16string_view text) { return text == calc::kFillInMessage || text == calc::kInvalidMessage; }
-
 } // namespace
 
 std::u16string copiedText(std::u16string_view shown)
@@ -55,8 +37,15 @@ ResultState calculate(std::u16string_view text1, std::u16string_view text2, std:
     state.pointSize = kResultPointSize;
     state.colour = kBlack;
     try {
-        state.text = calc::evaluate(text1, text2, text3, text4, check);
-        if (!isMessage(state.text)) describeB(state, text1, text2, text3, text4, check);
+        calc::Evaluation evaluation = calc::evaluateInFull(text1, text2, text3, text4, check);
+        state.text = std::move(evaluation.text);
+        if (evaluation.b) {
+            // What the cut text leaves out: B in full, named after its two
+            // temperatures, for the tooltip and the copy menu.
+            state.fullValue = widen(calc::fullValueText(*evaluation.b));
+            state.toolTip = widen(calc::betaName(evaluation.t1Kelvin, evaluation.t2Kelvin)) + u" = " +
+                            state.fullValue + u" K";
+        }
     } catch (...) {
         return calculationFailed(); // only memory can fail here
     }

@@ -187,3 +187,23 @@ TEST(ComputeB, SameStepsAsTheWindow)
     EXPECT_THROW(calc::computeB(10000, -1000, 25, 100, true), calc::NumericFailure);
     EXPECT_THROW(calc::computeB(10000, 1000, 0, 100, false), calc::NumericFailure);
 }
+
+TEST(EvaluateInFull, GivesBAndItsTemperaturesOnlyWhenComputed)
+{
+    // Datasheet B25/85 of a 10 kOhm part with 1066.1 Ohm at 85 degC: 3984.0129641... K.
+    const calc::Evaluation full = calc::evaluateInFull(u"10000", u"1066.1", u"25", u"85", 0);
+    EXPECT_EQ(full.text, u" 3984.01");
+    ASSERT_TRUE(full.b.has_value());
+    EXPECT_EQ(calc::fullValueText(*full.b), "3984.01296410608");
+    EXPECT_EQ(calc::betaName(full.t1Kelvin, full.t2Kelvin), "B25/85");
+
+    const calc::Evaluation kelvin = calc::evaluateInFull(u"10000", u"1000", u"298.15", u"373.15", 1);
+    ASSERT_TRUE(kelvin.b.has_value());
+    EXPECT_EQ(calc::betaName(kelvin.t1Kelvin, kelvin.t2Kelvin), "B25/100");
+
+    for (const calc::Evaluation& message : {calc::evaluateInFull(u"", u"1000", u"25", u"100", 0),
+                                             calc::evaluateInFull(u"10000", u"1000", u"25", u"25", 0)}) {
+        EXPECT_FALSE(message.b.has_value());
+        EXPECT_TRUE(message.text == kFill || message.text == kInvalid);
+    }
+}
