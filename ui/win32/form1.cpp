@@ -35,12 +35,12 @@ constexpr UINT_PTR kLoadPictureTimer = 1;
 
 std::wstring wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
 
+// A control's place in the layout, which is also its place in controls_;
+// the layout's size for an unknown name.
 std::size_t indexOf(std::string_view name)
 {
-    const auto all = controls();
-    for (std::size_t i = 0; i < all.size(); ++i)
-        if (all[i].name == name) return i;
-    return all.size();
+    const ControlSpec* found = findControl(name);
+    return found ? std::size_t(found - controls().data()) : controls().size();
 }
 
 const std::size_t kResult = indexOf("Label2(3)");
