@@ -19,7 +19,8 @@ void FormController::calculateClicked() noexcept
     try {
         std::array<std::u16string, std::size(kFields)> texts;
         for (FieldId field : kFields) texts[std::size_t(field)] = view_.fieldText(field);
-        show(calculate(texts[0], texts[1], texts[2], texts[3], view_.checkValue()));
+        const std::int16_t check = view_.checkValue();
+        show(calculate(texts[0], texts[1], texts[2], texts[3], check));
         markPartlyReadFields(texts);
     } catch (...) {
         // Whatever failed (even memory on a huge paste, or the toolkit) ends
