@@ -308,8 +308,10 @@ void Form1::showResultMenu(const QPoint& at)
 
 void Form1::markPartlyReadFields()
 {
+    const std::int16_t check = checkValue();
     for (Field* field : {Text1, Text2, Text3, Text4}) {
-        const std::optional<std::u16string> hint = fieldHint(view(field->text()));
+        const std::optional<std::u16string> hint =
+            fieldHint(field->objectName().toStdString(), view(field->text()), check);
         field->setHint(hint ? qs(*hint) : QString());
     }
 }

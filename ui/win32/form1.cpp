@@ -315,14 +315,16 @@ const std::u16string& Form1::fieldHintOf(std::string_view field) const
     return i < hints_.size() ? hints_[i] : none;
 }
 
-// After a calculation: a field whose number was read only in part ("25,5"
-// reads 25) is marked, and its tooltip says what was read and what ignored.
+// After a calculation: a field whose ignored rest changes what the user meant
+// ("25,5" reads 25, "10k" reads 10) is marked, and its tooltip says what was
+// read and what ignored.
 void Form1::showFieldHints()
 {
     const auto all = controls();
+    const std::int16_t check = checkValue();
     for (std::size_t i = 0; i < all.size(); ++i) {
         if (all[i].kind != ControlKind::field) continue;
-        const std::optional<std::u16string> hint = fieldHint(fieldText(controls_[i]));
+        const std::optional<std::u16string> hint = fieldHint(all[i].name, fieldText(controls_[i]), check);
         hints_[i] = hint.value_or(std::u16string());
         setToolTip(controls_[i], hints_[i]);
         setAccessibleText(controls_[i], true, hints_[i]);
