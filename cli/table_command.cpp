@@ -3,6 +3,7 @@
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/model_options.h"
+#include "cli/readings.h"
 
 #include <CLI/CLI.hpp>
 
@@ -23,11 +24,14 @@ struct TableOptions {
 
 std::string cell(double value) { return calc::fullValueText(value); }
 
-// A table bound in °C; one written in K or °F is converted.
-double celsiusArgument(const Messages& m, std::string_view name, const std::string& text)
+// A table bound in °C (one written in K or °F converted), read and checked
+// as every temperature is.
+std::optional<double> celsiusBound(const Messages& m, std::string_view name, const std::string& text,
+                                   Findings& found)
 {
-    const Temperature t = temperatureArgument(m, name, text, false);
-    return t.celsius ? t.value : t.value - calc::kCelsiusOffset;
+    const auto t = checkedTemperature(m, name, text, false, found);
+    if (!t) return std::nullopt;
+    return t->celsius ? t->value : t->value - calc::kCelsiusOffset;
 }
 
 // Every row, or none when the model fails at one temperature (reported on
@@ -41,8 +45,8 @@ std::optional<std::vector<models::TableRow>> tableRows(const Session& s, const m
         try {
             rows.push_back(models::tableRow(model, celsius));
         } catch (const models::ModelFailure& failure) {
-            s.err << s.m.errorPrefix << s.m.atTemperature << cell(celsius) << " °C: "
-                  << failureText(s.m, failure.kind()) << '\n';
+            s.err << s.m.errorPrefix << format(s.m.atTemperature, {cell(celsius)}) << failureText(s.m, failure.kind())
+                  << '\n';
             return std::nullopt;
         }
     }
@@ -84,18 +88,24 @@ std::string cTable(const std::vector<models::TableRow>& rows, double step, const
 
 int table(Session& s, const TableOptions& o)
 {
-    const models::TableRange range{celsiusArgument(s.m, "--from", o.from), celsiusArgument(s.m, "--to", o.to),
-                                   numberArgument(s.m, "--step", o.step)};
-    const models::ThermistorModel model = chosenModel(o.model, s.m);
-    const std::vector<double> temperatures = models::tableTemperatures(range);
+    if (o.format != "csv" && o.format != "markdown" && o.format != "c")
+        throw UnreadableArgument(namedProblem(s.m, "--format", o.format, s.m.expectedFormat));
+    Findings found;
+    const auto from = celsiusBound(s.m, "--from", o.from, found);
+    const auto to = celsiusBound(s.m, "--to", o.to, found);
+    const double step = numberArgument(s.m, "--step", o.step);
+    const auto model = chosenModel(o.model, s.m, found);
+    writeFindings(s.err, s.m, found);
+    if (!from || !to || !model) return exitStatus(found);
+    const std::vector<double> temperatures = models::tableTemperatures({*from, *to, step});
     if (temperatures.empty()) throw UnreadableArgument(std::string(s.m.noRange));
 
-    const auto rows = tableRows(s, model, temperatures);
+    const auto rows = tableRows(s, *model, temperatures);
     if (!rows) return kExitComputationFailed;
     if (o.format == "csv") s.out << csvTable(*rows);
     else if (o.format == "markdown") s.out << markdownTable(*rows);
-    else s.out << cTable(*rows, range.step, model);
-    return kExitSuccess;
+    else s.out << cTable(*rows, step, *model);
+    return exitStatus(found);
 }
 
 } // namespace
@@ -110,8 +120,7 @@ Command addTableCommand(CLI::App& app, Session& session)
     command->add_option("--to", options->to, std::string(m.toOption))->type_name("T");
     command->add_option("--step", options->step, std::string(m.stepOption))->type_name("K");
     command->add_option("--format", options->format, std::string(m.formatOption))
-        ->type_name("FORMAT")
-        ->check(CLI::IsMember({"csv", "markdown", "c"}));
+        ->type_name("FORMAT");
     return {command, [&session, options] { return table(session, *options); }};
 }
 
