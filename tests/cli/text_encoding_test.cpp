@@ -30,7 +30,9 @@ TEST(TextEncoding, Table)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.guards);
         EXPECT_EQ(cli::isUtf8(c.text), c.utf8);
-        if (!c.utf8) EXPECT_EQ(cli::looksLikeGb18030(c.text), c.gb18030);
+        if (!c.utf8) {
+            EXPECT_EQ(cli::looksLikeGb18030(c.text), c.gb18030);
+        }
         EXPECT_EQ(cli::looksLikeUtf16(c.text), c.utf16);
     }
 }
