@@ -11,11 +11,13 @@ SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 # Toolchain, Qt 6 Widgets, the Song face the labels use, and what the
 # screenshot needs (a virtual X server, a window finder, ImageMagick); the
 # MinGW-w64 cross compiler, GoogleTest's sources and Wine for the Windows build;
-# CLI11 for the command line.
+# CLI11 for the command line; fast_float and {fmt} (header-only) to read and
+# write doubles.
 DEBS := g++ cmake ninja-build libgtest-dev googletest qt6-base-dev fonts-arphic-uming \
         xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libxcb1-dev \
         desktop-file-utils appstream binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix \
-        wine64 icoutils unzip libcli11-dev qt6-translations-l10n strace at-spi2-core dbus
+        wine64 icoutils unzip libcli11-dev qt6-translations-l10n strace at-spi2-core dbus \
+        libfast-float-dev libfmt-dev
 
 .PHONY: deps build test test-sanitized fuzz windows bench bench-windows package run screenshot dark-screenshot resources
 

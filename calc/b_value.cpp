@@ -1,10 +1,11 @@
 // ntc-beta: the B constant of an NTC thermistor from two readings.
 #include "calc/b_value.h"
 
+#include "calc/decimal.h"
 #include "calc/number_text.h"
 
-#include <array>
-#include <charconv>
+#include <fmt/format.h>
+
 #include <cmath>
 
 namespace calc {
@@ -17,28 +18,21 @@ constexpr std::size_t kResultWidth = 8;
 // form that fits the label, rounded once from the double itself.
 std::u16string fittedExponentForm(double value)
 {
-    std::array<char, 32> buf{};
     const double magnitude = std::fabs(value);
-    auto end = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
-                             std::chars_format::scientific, 1).ptr;
-    // "d.de+xx" is 7 units; a longer one has a three-digit exponent.
-    if (end - buf.data() > 7)
-        end = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
-                            std::chars_format::scientific, 0).ptr;
-
-    std::u16string out(1, value < 0 ? u'-' : u' ');
-    for (const char* p = buf.data(); p != end; ++p) out += *p == 'e' ? u'E' : char16_t(*p);
-    return out;
+    DecimalDigits d = significantDigits(magnitude, 2);
+    if (d.exponent <= -100 || d.exponent >= 100) d = significantDigits(magnitude, 1);
+    std::string text(1, value < 0 ? '-' : ' ');
+    text += d.digits[0];
+    if (d.digits.size() > 1) text.append(1, '.').append(1, d.digits[1]);
+    text += exponentText(d.exponent);
+    return std::u16string(text.begin(), text.end());
 }
 
 // A kelvin temperature in °C as a B's name writes it: two decimals at most,
 // no trailing zeros, no "-0".
 std::string celsiusName(double kelvin)
 {
-    const double celsius = kelvin - kCelsiusOffset;
-    std::array<char, 400> buf{};
-    char* end = std::to_chars(buf.data(), buf.data() + buf.size(), celsius, std::chars_format::fixed, 2).ptr;
-    std::string text(buf.data(), end);
+    std::string text = fmt::format("{:.2f}", kelvin - kCelsiusOffset);
     while (text.back() == '0') text.pop_back();
     if (text.back() == '.') text.pop_back();
     if (text == "-0") text = "0";

@@ -1,14 +1,13 @@
 // ntc-beta: reading resistances and temperatures written with their units.
 #include "models/quantity.h"
 
+#include "calc/decimal.h"
 #include "calc/number_text.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
-#include <system_error>
 
 namespace models {
 
@@ -84,18 +83,8 @@ std::optional<double> valueOf(const Scanned& s, int extraExponent)
     text.append(".").append(s.fraction.empty() ? "0" : s.fraction);
     text.append("e").append(std::to_string(exponent));
 
-    double value = 0.0;
-    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec == std::errc::result_out_of_range) {
-        // Out of range one way or the other: the magnitude's decimal order
-        // tells an underflow (a signed zero) from an overflow (no value).
-        std::size_t leadingZeros = 0;
-        while (leadingZeros < s.whole.size() && s.whole[leadingZeros] == '0') ++leadingZeros;
-        const std::int64_t order = exponent + std::int64_t(s.whole.size() - leadingZeros);
-        if (order > 0) return std::nullopt;
-        return s.sign == "-" ? -0.0 : 0.0;
-    }
-    if (ec != std::errc() || ptr != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
+    const double value = calc::nearestDouble(text);
+    if (std::isinf(value)) return std::nullopt;
     return value;
 }
 
