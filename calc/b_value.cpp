@@ -32,7 +32,7 @@ std::u16string fittedExponentForm(double value)
 // no trailing zeros, no "-0".
 std::string celsiusName(double kelvin)
 {
-    std::string text = fmt::format("{:.2f}", kelvin - kCelsiusOffset);
+    std::string text = fmt::format("{:.2f}", kelvinToCelsius(kelvin));
     while (text.back() == '0') text.pop_back();
     if (text.back() == '.') text.pop_back();
     if (text == "-0") text = "0";
@@ -52,11 +52,21 @@ std::u16string resultText(double value)
     return fittedExponentForm(value);
 }
 
+double celsiusToKelvin(double celsius)
+{
+    return add(celsius, kCelsiusOffset);
+}
+
+double kelvinToCelsius(double kelvin)
+{
+    return subtract(kelvin, kCelsiusOffset);
+}
+
 double computeB(double r1, double r2, double t1, double t2, bool celsius)
 {
     if (celsius) {
-        t1 = add(t1, kCelsiusOffset);
-        t2 = add(t2, kCelsiusOffset);
+        t1 = celsiusToKelvin(t1);
+        t2 = celsiusToKelvin(t2);
     }
     const double q = divide(r1, r2);
     const double l = Log(q);
@@ -97,9 +107,9 @@ Evaluation evaluateInFull(std::u16string_view text1, std::u16string_view text2, 
             result.text = kFillInMessage;
             return result;
         }
-        // The offset first, as computeB would add it: the same steps.
-        const double t1 = check == 0 ? add(t1Read.value, kCelsiusOffset) : t1Read.value;
-        const double t2 = check == 0 ? add(t2Read.value, kCelsiusOffset) : t2Read.value;
+        // Converted here rather than in computeB, to be given back.
+        const double t1 = check == 0 ? celsiusToKelvin(t1Read.value) : t1Read.value;
+        const double t2 = check == 0 ? celsiusToKelvin(t2Read.value) : t2Read.value;
         const double b = computeB(r1.value, r2.value, t1, t2, false);
         result.text = resultText(b);
         result.b = b;

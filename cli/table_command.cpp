@@ -27,7 +27,7 @@ std::string cell(double value) { return calc::fullValueText(value); }
 double celsiusArgument(const Messages& m, std::string_view name, const std::string& text)
 {
     const Temperature t = temperatureArgument(m, name, text, false);
-    return t.celsius ? t.value : t.value - calc::kCelsiusOffset;
+    return t.celsius ? t.value : calc::kelvinToCelsius(t.value);
 }
 
 // Every row, or none when the model fails at one temperature (reported on

@@ -28,7 +28,7 @@ int temperature(Session& s, const TemperatureOptions& o)
         ohms.push_back(resistanceArgument(s.m, "R" + std::to_string(i + 1), o.readings[i]));
     for (std::size_t i = 0; i < ohms.size(); ++i) {
         const double kelvin = models::temperatureAt(model, ohms[i]);
-        s.out << "T(" << o.readings[i] << ") = " << calc::fullValueText(kelvin - calc::kCelsiusOffset) << " °C = "
+        s.out << "T(" << o.readings[i] << ") = " << calc::fullValueText(calc::kelvinToCelsius(kelvin)) << " °C = "
               << calc::fullValueText(kelvin) << " K\n";
     }
     return kExitSuccess;
