@@ -4,6 +4,7 @@
 #include "calc/decimal.h"
 #include "calc/number_text.h"
 
+#include <fmt/compile.h>
 #include <fmt/format.h>
 
 #include <cmath>
@@ -29,12 +30,21 @@ std::u16string fittedExponentForm(double value)
 }
 
 // A kelvin temperature in °C as a B's name writes it: two decimals at most,
-// no trailing zeros, no "-0".
+// no trailing zeros, no "-0". Shortest digits with two decimals at most are
+// the rounded ones while a double's spacing stays below 0.01 (the usual
+// names: 25, 85, -40, 25.5); any other temperature is rounded by fmt.
 std::string celsiusName(double kelvin)
 {
-    std::string text = fmt::format("{:.2f}", kelvinToCelsius(kelvin));
-    while (text.back() == '0') text.pop_back();
-    if (text.back() == '.') text.pop_back();
+    const double celsius = kelvinToCelsius(kelvin);
+    std::string text = fmt::format(FMT_COMPILE("{}"), celsius);
+    const auto point = text.find('.');
+    const bool twoDecimalsAtMost = point == std::string::npos ? text.find('e') == std::string::npos
+                                                              : text.size() - point <= 3;
+    if (!twoDecimalsAtMost || std::fabs(celsius) >= 1e13) {
+        text = fmt::format(FMT_COMPILE("{:.2f}"), celsius);
+        while (text.back() == '0') text.pop_back();
+        if (text.back() == '.') text.pop_back();
+    }
     if (text == "-0") text = "0";
     return text;
 }
