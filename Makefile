@@ -3,6 +3,7 @@ BUILD := build
 ASAN_BUILD := build-asan
 FUZZ_BUILD := build-fuzz
 WIN_BUILD := build-windows
+LIBCXX_BUILD := build-libcxx
 EXE := $(BUILD)/app/ntc-beta
 FUZZ_SECONDS := 60
 SANITIZE := -O1 -g -fno-omit-frame-pointer -fsanitize=address,undefined -fno-sanitize-recover=undefined
@@ -11,13 +12,16 @@ SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 # Toolchain, Qt 6 Widgets, the Song face the labels use, and what the
 # screenshot needs (a virtual X server, a window finder, ImageMagick); the
 # MinGW-w64 cross compiler, GoogleTest's sources and Wine for the Windows build;
-# CLI11 for the command line.
+# CLI11 for the command line; fast_float and {fmt} (header-only) to read and
+# write doubles; LLVM's libc++ for the second standard library the core is
+# tested on.
 DEBS := g++ cmake ninja-build libgtest-dev googletest qt6-base-dev fonts-arphic-uming \
         xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libxcb1-dev \
         desktop-file-utils appstream binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix \
-        wine64 icoutils unzip libcli11-dev qt6-translations-l10n strace at-spi2-core dbus
+        wine64 icoutils unzip libcli11-dev qt6-translations-l10n strace at-spi2-core dbus \
+        libfast-float-dev libfmt-dev libc++-dev libc++abi-dev
 
-.PHONY: deps build test test-sanitized fuzz windows bench bench-windows package run screenshot dark-screenshot resources
+.PHONY: deps build test test-sanitized test-libcxx fuzz windows bench bench-windows package run screenshot dark-screenshot resources
 
 # Installs the Debian packages that are missing, and nothing when none is.
 deps:
@@ -36,11 +40,12 @@ build: deps
 	cmake --build $(BUILD)
 
 # Every test: the plain build, the same tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, 20 s of each fuzzer, and the Windows build
-# with its tests under Wine.
+# UndefinedBehaviorSanitizer, the toolkit-free core's tests on clang and
+# libc++, 20 s of each fuzzer, and the Windows build with its tests under Wine.
 test: build
 	cd $(BUILD) && ctest --output-on-failure
 	@$(MAKE) --no-print-directory test-sanitized
+	@$(MAKE) --no-print-directory test-libcxx
 	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=20
 	@$(MAKE) --no-print-directory windows
 
@@ -50,6 +55,17 @@ test-sanitized: deps
 	cmake --build $(ASAN_BUILD)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure
+
+# The toolkit-free core (calc, ui core, models, the command line) and its
+# tests built with clang on LLVM's libc++, the standard library of macOS,
+# Android, FreeBSD and WebAssembly, so that code only GCC's library takes is
+# caught at once. Debian's GoogleTest is built against libstdc++: this build
+# compiles it from its sources.
+test-libcxx: deps
+	cmake -S . -B $(LIBCXX_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNTC_WITH_UI=OFF \
+	  -DNTC_GTEST_FROM_SOURCES=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS=-stdlib=libc++
+	cmake --build $(LIBCXX_BUILD)
+	cd $(LIBCXX_BUILD) && ctest --output-on-failure
 
 # libFuzzer targets for the calculation, FUZZ_SECONDS each (60 by default).
 fuzz: deps

@@ -1,10 +1,12 @@
 // ntc-beta: the B constant of an NTC thermistor from two readings.
 #include "calc/b_value.h"
 
+#include "calc/decimal.h"
 #include "calc/number_text.h"
 
-#include <array>
-#include <charconv>
+#include <fmt/compile.h>
+#include <fmt/format.h>
+
 #include <cmath>
 
 namespace calc {
@@ -17,30 +19,32 @@ constexpr std::size_t kResultWidth = 8;
 // form that fits the label, rounded once from the double itself.
 std::u16string fittedExponentForm(double value)
 {
-    std::array<char, 32> buf{};
     const double magnitude = std::fabs(value);
-    auto end = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
-                             std::chars_format::scientific, 1).ptr;
-    // "d.de+xx" is 7 units; a longer one has a three-digit exponent.
-    if (end - buf.data() > 7)
-        end = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
-                            std::chars_format::scientific, 0).ptr;
-
-    std::u16string out(1, value < 0 ? u'-' : u' ');
-    for (const char* p = buf.data(); p != end; ++p) out += *p == 'e' ? u'E' : char16_t(*p);
-    return out;
+    DecimalDigits d = significantDigits(magnitude, 2);
+    if (d.exponent <= -100 || d.exponent >= 100) d = significantDigits(magnitude, 1);
+    std::string text(1, value < 0 ? '-' : ' ');
+    text += d.digits[0];
+    if (d.digits.size() > 1) text.append(1, '.').append(1, d.digits[1]);
+    text += exponentText(d.exponent);
+    return std::u16string(text.begin(), text.end());
 }
 
 // A kelvin temperature in °C as a B's name writes it: two decimals at most,
-// no trailing zeros, no "-0".
+// no trailing zeros, no "-0". Shortest digits with two decimals at most are
+// the rounded ones while a double's spacing stays below 0.01 (the usual
+// names: 25, 85, -40, 25.5); any other temperature is rounded by fmt.
 std::string celsiusName(double kelvin)
 {
-    const double celsius = kelvin - kCelsiusOffset;
-    std::array<char, 400> buf{};
-    char* end = std::to_chars(buf.data(), buf.data() + buf.size(), celsius, std::chars_format::fixed, 2).ptr;
-    std::string text(buf.data(), end);
-    while (text.back() == '0') text.pop_back();
-    if (text.back() == '.') text.pop_back();
+    const double celsius = kelvinToCelsius(kelvin);
+    std::string text = fmt::format(FMT_COMPILE("{}"), celsius);
+    const auto point = text.find('.');
+    const bool twoDecimalsAtMost = point == std::string::npos ? text.find('e') == std::string::npos
+                                                              : text.size() - point <= 3;
+    if (!twoDecimalsAtMost || std::fabs(celsius) >= 1e13) {
+        text = fmt::format(FMT_COMPILE("{:.2f}"), celsius);
+        while (text.back() == '0') text.pop_back();
+        if (text.back() == '.') text.pop_back();
+    }
     if (text == "-0") text = "0";
     return text;
 }
@@ -58,11 +62,21 @@ std::u16string resultText(double value)
     return fittedExponentForm(value);
 }
 
+double celsiusToKelvin(double celsius)
+{
+    return add(celsius, kCelsiusOffset);
+}
+
+double kelvinToCelsius(double kelvin)
+{
+    return subtract(kelvin, kCelsiusOffset);
+}
+
 double computeB(double r1, double r2, double t1, double t2, bool celsius)
 {
     if (celsius) {
-        t1 = add(t1, kCelsiusOffset);
-        t2 = add(t2, kCelsiusOffset);
+        t1 = celsiusToKelvin(t1);
+        t2 = celsiusToKelvin(t2);
     }
     const double q = divide(r1, r2);
     const double l = Log(q);
@@ -103,9 +117,9 @@ Evaluation evaluateInFull(std::u16string_view text1, std::u16string_view text2, 
             result.text = kFillInMessage;
             return result;
         }
-        // The offset first, as computeB would add it: the same steps.
-        const double t1 = check == 0 ? add(t1Read.value, kCelsiusOffset) : t1Read.value;
-        const double t2 = check == 0 ? add(t2Read.value, kCelsiusOffset) : t2Read.value;
+        // Converted here rather than in computeB, to be given back.
+        const double t1 = check == 0 ? celsiusToKelvin(t1Read.value) : t1Read.value;
+        const double t2 = check == 0 ? celsiusToKelvin(t2Read.value) : t2Read.value;
         const double b = computeB(r1.value, r2.value, t1, t2, false);
         result.text = resultText(b);
         result.b = b;

@@ -15,6 +15,14 @@ inline constexpr std::u16string_view kInvalidMessage = u"输入数值无效";
 // The kelvin offset added to temperatures typed in degrees Celsius.
 inline constexpr double kCelsiusOffset = 273.15;
 
+// A temperature in °C in kelvin, celsius + kCelsiusOffset, and one in kelvin
+// in °C, kelvin − kCelsiusOffset: the one conversion the window, the models
+// and the command line share, each a checked step of the arithmetic. Throw
+// NumericFailure (overflow, invalid argument) when the result is not finite,
+// which only an infinite or NaN temperature gives.
+double celsiusToKelvin(double celsius);
+double kelvinToCelsius(double kelvin);
+
 // B = ln(R1/R2) / (1/T1 - 1/T2), from the texts of the R1, R2, T1 and T2
 // fields (read with Val) and the "absolute temperature" check state
 // (0 clear: temperatures are °C; 1 ticked or 2 greyed: they are kelvin).
@@ -44,7 +52,7 @@ Evaluation evaluateInFull(std::u16string_view text1, std::u16string_view text2, 
                           std::u16string_view text4, std::int16_t check);
 
 // The evaluation's arithmetic on numbers already read, step for step:
-// T1 and T2 get kCelsiusOffset added when `celsius`, then q = R1 / R2,
+// T1 and T2 go through celsiusToKelvin when `celsius`, then q = R1 / R2,
 // L = Log(q), a = 1 / T1, b = 1 / T2, d = a - b, B = L / d, each step checked.
 // Temperatures in kelvin (or °C when `celsius`); the resistances' unit is free.
 // Throws NumericFailure (division by zero for equal temperatures or 0 K,
@@ -54,7 +62,8 @@ double computeB(double r1, double r2, double t1, double t2, bool celsius);
 // The name engineers give a B measured between two temperatures, from the
 // temperatures in kelvin as the formula used them: each in °C rounded to two
 // decimals without trailing zeros, "B25/85", "B25.5/85", "B-40/25" (298.15 K
-// names 25). ASCII.
+// names 25). ASCII. Throws NumericFailure for a temperature that is not
+// finite, which no computed B comes with.
 std::string betaName(double t1Kelvin, double t2Kelvin);
 
 // B with all of Str's 15 significant digits and without the blank that

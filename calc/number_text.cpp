@@ -1,6 +1,9 @@
 // ntc-beta: reading typed numbers, writing results, and checked double arithmetic.
 #include "calc/number_text.h"
 
+#include "calc/decimal.h"
+
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -134,34 +137,32 @@ std::int64_t readExponent(Cursor& cur)
     return negative ? -exponent : exponent;
 }
 
-double decimalValue(Decimal& dec, std::int64_t exponent, bool negative)
+// Up to 15 digits times an exact power of ten up to 1e22 is one correctly
+// rounded IEEE operation: the usual case, without a text round trip.
+bool isExactProduct(const Decimal& dec, std::int64_t scale)
 {
-    const double zero = negative ? -0.0 : 0.0;
-    if (dec.count == 0) return zero;
+    return !dec.sticky && dec.count <= 15 && scale >= -22 && scale <= 22;
+}
 
-    std::int64_t scale = dec.scale + exponent;
-    // The decimal point stands `point` digits after the first significant one.
-    const std::int64_t point = static_cast<std::int64_t>(dec.count) + scale;
-    if (point > 310) throw NumericFailure(FailureKind::overflow);
-    if (point < -330) return zero;
+double exactProduct(const Decimal& dec, std::int64_t scale)
+{
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    std::uint64_t mantissa = 0;
+    for (std::size_t i = 0; i < dec.count; ++i) mantissa = mantissa * 10 + std::uint64_t(dec.digits[i] - '0');
+    const double value = static_cast<double>(mantissa);
+    return scale < 0 ? value / kPowers[-scale] : value * kPowers[scale];
+}
 
-    // Up to 15 digits times an exact power of ten up to 1e22 is one correctly
-    // rounded IEEE operation: the usual case, without a text round trip.
-    if (!dec.sticky && dec.count <= 15 && scale >= -22 && scale <= 22) {
-        static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-        std::uint64_t mantissa = 0;
-        for (std::size_t i = 0; i < dec.count; ++i) mantissa = mantissa * 10 + std::uint64_t(dec.digits[i] - '0');
-        double value = static_cast<double>(mantissa);
-        value = scale < 0 ? value / kPowers[-scale] : value * kPowers[scale];
-        return negative ? -value : value;
-    }
-
+// Any other decimal: its digits (a sticky 1 after them) and scale as text,
+// rounded once.
+double roundedDecimal(const Decimal& dec, std::int64_t scale, bool negative)
+{
     std::array<char, kMaxDigits + 32> text;
     char* out = text.data();
     if (negative) *out++ = '-';
-    for (std::size_t i = 0; i < dec.count; ++i) *out++ = dec.digits[i];
+    out = std::copy_n(dec.digits.data(), dec.count, out);
     if (dec.sticky) {
         *out++ = '1';
         --scale;
@@ -169,15 +170,25 @@ double decimalValue(Decimal& dec, std::int64_t exponent, bool negative)
     *out++ = 'e';
     out = std::to_chars(out, text.data() + text.size(), scale).ptr;
 
-    double value = 0.0;
-    const auto [ptr, ec] = std::from_chars(text.data(), out, value);
-    (void)ptr;
-    if (ec == std::errc::result_out_of_range) {
-        if (point > 0) throw NumericFailure(FailureKind::overflow);
-        return zero;
-    }
+    const double value = nearestDouble(std::string_view(text.data(), std::size_t(out - text.data())));
     if (std::isinf(value)) throw NumericFailure(FailureKind::overflow);
     return value;
+}
+
+double decimalValue(const Decimal& dec, std::int64_t exponent, bool negative)
+{
+    const double zero = negative ? -0.0 : 0.0;
+    if (dec.count == 0) return zero;
+
+    const std::int64_t scale = dec.scale + exponent;
+    // The decimal point stands `point` digits after the first significant one.
+    const std::int64_t point = static_cast<std::int64_t>(dec.count) + scale;
+    if (point > 310) throw NumericFailure(FailureKind::overflow);
+    if (point < -330) return zero;
+
+    if (!isExactProduct(dec, scale)) return roundedDecimal(dec, scale, negative);
+    const double value = exactProduct(dec, scale);
+    return negative ? -value : value;
 }
 
 // &H / &O integers. Returns false (nothing read) when no digit follows.
@@ -223,14 +234,46 @@ std::u16string widen(std::string_view ascii)
     return std::u16string(ascii.begin(), ascii.end());
 }
 
-// Appends "E+05"-style exponents: a sign and at least two digits.
-void writeExponent(std::string& out, int exponent)
+// Str's digits: 15 significant ones, no trailing zeros. The largest doubles
+// round up past the largest double at 15 digits (1.79769313486232E+308
+// would not read back); their last digit is rounded toward zero instead.
+DecimalDigits strDigits(double magnitude)
 {
-    out += 'E';
-    out += exponent < 0 ? '-' : '+';
-    const int magnitude = exponent < 0 ? -exponent : exponent;
-    if (magnitude < 10) out += '0';
-    out += std::to_string(magnitude);
+    DecimalDigits d = significantDigits(magnitude, 15);
+    if (d.exponent == 308 && d.digits > kLargestDigits) d.digits = kLargestDigits;
+    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+    return d;
+}
+
+// "0.000123", "1234.5", "100".
+void appendFixedForm(std::string& out, const DecimalDigits& s)
+{
+    if (s.exponent < 0) {
+        out += "0.";
+        out.append(static_cast<std::size_t>(-s.exponent - 1), '0');
+        out += s.digits;
+        return;
+    }
+    const auto intDigits = static_cast<std::size_t>(s.exponent) + 1;
+    if (s.digits.size() <= intDigits) {
+        out += s.digits;
+        out.append(intDigits - s.digits.size(), '0');
+    } else {
+        out.append(s.digits, 0, intDigits);
+        out += '.';
+        out.append(s.digits, intDigits);
+    }
+}
+
+// "1.5E+20", "1E-05": a sign and at least two exponent digits.
+void appendExponentForm(std::string& out, const DecimalDigits& s)
+{
+    out += s.digits[0];
+    if (s.digits.size() > 1) {
+        out += '.';
+        out.append(s.digits, 1);
+    }
+    out += exponentText(s.exponent);
 }
 
 } // namespace
@@ -280,45 +323,9 @@ std::u16string Str(double value)
 
     std::string out(1, value < 0 ? '-' : ' ');
     if (value == 0) return widen(out + '0');
-
-    // 15 significant digits, correctly rounded: d.dddddddddddddde±x
-    std::array<char, 32> buf{};
-    const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(value),
-                                   std::chars_format::scientific, 14).ptr;
-    std::string digits(1, buf[0]);
-    digits.append(buf.data() + 2, buf.data() + 16);
-    int exponent = 0;
-    std::from_chars(buf.data() + 17 + (buf[17] == '+'), end, exponent);
-    // The largest doubles round up past the largest double at 15 digits
-    // (1.79769313486232E+308 would not read back); their last digit is
-    // rounded toward zero instead.
-    if (exponent == 308 && digits > kLargestDigits) digits = kLargestDigits;
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-
-    if (exponent >= -4 && exponent < 15) {
-        if (exponent < 0) {
-            out += "0.";
-            out.append(static_cast<std::size_t>(-exponent - 1), '0');
-            out += digits;
-        } else {
-            const auto intDigits = static_cast<std::size_t>(exponent) + 1;
-            if (digits.size() <= intDigits) {
-                out += digits;
-                out.append(intDigits - digits.size(), '0');
-            } else {
-                out.append(digits, 0, intDigits);
-                out += '.';
-                out.append(digits, intDigits);
-            }
-        }
-    } else {
-        out += digits[0];
-        if (digits.size() > 1) {
-            out += '.';
-            out.append(digits, 1);
-        }
-        writeExponent(out, exponent);
-    }
+    const DecimalDigits s = strDigits(std::fabs(value));
+    if (s.exponent >= -4 && s.exponent < 15) appendFixedForm(out, s);
+    else appendExponentForm(out, s);
     return widen(out);
 }
 

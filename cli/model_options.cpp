@@ -8,8 +8,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include <array>
-#include <charconv>
+#include <fmt/format.h>
 
 namespace cli {
 
@@ -56,9 +55,7 @@ std::string modelDescription(const models::ThermistorModel& model)
 
 std::string coefficientText(double value)
 {
-    std::array<char, 64> buf{};
-    char* end = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::scientific, 14).ptr;
-    std::string text(buf.data(), end);
+    std::string text = fmt::format("{:.14e}", value);
     const auto e = text.find('e');
     std::size_t cut = e;
     while (cut > 0 && text[cut - 1] == '0') --cut;

@@ -1,7 +1,6 @@
 // ntc-beta-cli: readings typed on the command line or found in a CSV cell.
 #include "cli/readings.h"
 
-#include "calc/b_value.h"
 #include "calc/number_text.h"
 #include "cli/plausibility.h"
 #include "models/quantity.h"
@@ -28,16 +27,11 @@ std::optional<Temperature> readTemperature(std::string_view text, bool kelvinByD
 
 double kelvinOf(Temperature t)
 {
-    try {
-        return t.celsius ? calc::add(t.value, calc::kCelsiusOffset) : t.value;
-    } catch (const calc::NumericFailure&) {
-        throw models::ModelFailure(models::ModelFailureKind::overflow);
-    }
+    return models::toKelvin(t.value, t.celsius);
 }
 
 models::MeasuredB betaOf(double r1, Temperature t1, double r2, Temperature t2)
 {
-    if (t1.celsius && t2.celsius) return models::measureB(r1, t1.value, r2, t2.value, true);
     return models::measureB(r1, kelvinOf(t1), r2, kelvinOf(t2), false);
 }
 

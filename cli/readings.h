@@ -24,13 +24,12 @@ struct Temperature {
 // °C value in a double.
 std::optional<Temperature> readTemperature(std::string_view text, bool kelvinByDefault);
 
-// The temperature in kelvin, with the same offset step the B formula takes.
+// The temperature in kelvin, through the conversion the B formula takes.
 // Throws models::ModelFailure(overflow).
 double kelvinOf(Temperature t);
 
-// B from two readings: both in °C go through models::measureB's °C path, so
-// the value is the window's double; otherwise both in kelvin.
-// Throws models::ModelFailure.
+// B from two readings (models::measureB), the window's double for the same
+// numbers. Throws models::ModelFailure.
 models::MeasuredB betaOf(double r1, Temperature t1, double r2, Temperature t2);
 
 // Why a text is no resistance: "R1 '10x': expected a resistance such as

@@ -31,7 +31,7 @@ std::optional<double> celsiusBound(const Messages& m, std::string_view name, con
 {
     const auto t = checkedTemperature(m, name, text, false, found);
     if (!t) return std::nullopt;
-    return t->celsius ? t->value : t->value - calc::kCelsiusOffset;
+    return t->celsius ? t->value : calc::kelvinToCelsius(t->value);
 }
 
 // Every row, or none when the model fails at one temperature (reported on

@@ -32,7 +32,7 @@ void temperatureOf(Session& s, const models::ThermistorModel& model, std::size_t
     try {
         const double kelvin = models::temperatureAt(model, *ohms);
         checkUseRange(s.m, name, text, kelvin, found);
-        s.out << "T(" + text + ") = " + calc::fullValueText(kelvin - calc::kCelsiusOffset) + " °C = " +
+        s.out << "T(" + text + ") = " + calc::fullValueText(calc::kelvinToCelsius(kelvin)) + " °C = " +
                      calc::fullValueText(kelvin) + " K\n";
     } catch (const models::ModelFailure& failure) {
         found.push_back({Severity::refused, namedProblem(s.m, name, text, failureText(s.m, failure.kind()))});

@@ -1,7 +1,9 @@
 # GoogleTest for every build: Debian's package on Linux, its sources
-# (/usr/src/googletest) when cross-building for Windows.
+# (/usr/src/googletest) when cross-building for Windows and for a build on
+# another standard library than the package's (libstdc++), such as libc++.
 include(GoogleTest)
-if(CMAKE_CROSSCOMPILING)
+option(NTC_GTEST_FROM_SOURCES "Build GoogleTest from /usr/src/googletest" ${CMAKE_CROSSCOMPILING})
+if(NTC_GTEST_FROM_SOURCES)
     set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
     # Its own CMake files define GTest::gtest and GTest::gtest_main.

@@ -1,15 +1,14 @@
 // ntc-beta: reading resistances and temperatures written with their units.
 #include "models/quantity.h"
 
+#include "calc/decimal.h"
 #include "calc/number_text.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
-#include <system_error>
 
 namespace models {
 
@@ -85,11 +84,12 @@ std::optional<double> valueOf(const Scanned& s, int extraExponent)
     text.append(".").append(s.fraction.empty() ? "0" : s.fraction);
     text.append("e").append(std::to_string(exponent));
 
-    double value = 0.0;
-    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const double value = calc::nearestDouble(text);
     // Out of range either way: too large, or a non-zero number so small it
-    // would read as 0 (an all-zero mantissa reads as 0 with no error).
-    if (ec != std::errc() || ptr != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
+    // would read as 0 (an all-zero mantissa reads as 0 and is in range).
+    const bool allZero = s.whole.find_first_not_of('0') == std::string_view::npos &&
+                         s.fraction.find_first_not_of('0') == std::string_view::npos;
+    if (std::isinf(value) || (value == 0.0 && !allZero)) return std::nullopt;
     return value;
 }
 

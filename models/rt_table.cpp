@@ -1,8 +1,6 @@
 // ntc-beta: resistance/temperature tables from either thermistor model.
 #include "models/rt_table.h"
 
-#include "calc/b_value.h"
-
 #include <cmath>
 
 namespace models {
@@ -47,7 +45,7 @@ std::vector<double> tableTemperatures(const TableRange& range)
 
 TableRow tableRow(const ThermistorModel& model, double celsius)
 {
-    const double kelvin = celsius + calc::kCelsiusOffset;
+    const double kelvin = toKelvin(celsius, true);
     return TableRow{celsius, resistanceAt(model, kelvin), alphaAt(model, kelvin)};
 }
 

@@ -39,31 +39,32 @@ void requireAboveAbsoluteZero(double kelvin)
     if (!(kelvin > 0)) throw ModelFailure(ModelFailureKind::belowAbsoluteZero);
 }
 
+double toKelvin(double value, bool celsius)
+{
+    if (!celsius) return value;
+    try {
+        return calc::celsiusToKelvin(value);
+    } catch (const calc::NumericFailure&) {
+        throw ModelFailure(ModelFailureKind::overflow);
+    }
+}
+
 MeasuredB measureB(double r1, double t1, double r2, double t2, bool celsius)
 {
-    MeasuredB measured;
+    MeasuredB measured{0.0, toKelvin(t1, celsius), toKelvin(t2, celsius)};
+    requireAboveAbsoluteZero(measured.t1Kelvin);
+    requireAboveAbsoluteZero(measured.t2Kelvin);
+    if (r2 == 0 || !(r1 / r2 > 0)) throw ModelFailure(ModelFailureKind::ratioNotPositive);
+    if (measured.t1Kelvin == measured.t2Kelvin) throw ModelFailure(ModelFailureKind::equalTemperatures);
     try {
-        // The same offset step computeB takes, so the name and the value see
-        // one and the same kelvin temperature.
-        measured.t1Kelvin = celsius ? calc::add(t1, calc::kCelsiusOffset) : t1;
-        measured.t2Kelvin = celsius ? calc::add(t2, calc::kCelsiusOffset) : t2;
-        if (measured.t1Kelvin < 0 || measured.t2Kelvin < 0)
-            throw ModelFailure(ModelFailureKind::belowAbsoluteZero);
-        measured.value = calc::computeB(r1, r2, t1, t2, celsius);
+        measured.value = calc::computeB(r1, r2, measured.t1Kelvin, measured.t2Kelvin, false);
     } catch (const calc::NumericFailure& failure) {
-        // computeB's steps in order: R1/R2, its logarithm, 1/T1, 1/T2, the
-        // difference, the quotient; a failure's kind and the inputs tell
-        // which step stopped.
-        switch (failure.kind()) {
-        case calc::FailureKind::overflow: throw ModelFailure(ModelFailureKind::overflow);
-        case calc::FailureKind::invalidArgument: throw ModelFailure(ModelFailureKind::ratioNotPositive);
-        case calc::FailureKind::divisionByZero:
-            if (r2 == 0) throw ModelFailure(ModelFailureKind::ratioNotPositive);
-            if (measured.t1Kelvin == 0 || measured.t2Kelvin == 0)
-                throw ModelFailure(ModelFailureKind::absoluteZero);
+        // With the inputs checked, the only division by zero left is
+        // 1/T1 − 1/T2 for two temperatures a step of a double apart, whose
+        // reciprocals round to one double.
+        if (failure.kind() == calc::FailureKind::divisionByZero)
             throw ModelFailure(ModelFailureKind::equalTemperatures);
-        }
-        throw;
+        throw ModelFailure(ModelFailureKind::overflow);
     }
     return measured;
 }

@@ -36,12 +36,14 @@ struct MeasuredB {
     double t2Kelvin = 0.0;
 };
 
-// B from R1 at T1 and R2 at T2 through computeB, so the value is the very
-// double the window shows for the same numbers; temperatures in °C when
-// `celsius` (273.15 added by computeB's own step), else kelvin. Unlike the
-// window it refuses temperatures below 0 K, and it tells the causes apart:
-// throws ModelFailure(belowAbsoluteZero, absoluteZero, equalTemperatures,
-// ratioNotPositive or overflow).
+// B from R1 at T1 and R2 at T2 through calc::computeB, so the value is the
+// very double the window shows for the same numbers; temperatures in °C
+// when `celsius` (through calc::celsiusToKelvin, as the window converts
+// them), else kelvin. Unlike the window it refuses temperatures at or below
+// 0 K, and it names the cause: throws ModelFailure(belowAbsoluteZero or
+// absoluteZero for either temperature, ratioNotPositive unless R1/R2 > 0,
+// equalTemperatures when T1 = T2 or their reciprocals are one double,
+// overflow when a step leaves a double's range).
 MeasuredB measureB(double r1, double t1, double r2, double t2, bool celsius);
 
 // The beta model R(T) = R0 · exp(B · (1/T − 1/T0)); R0 in ohms at T0 in
@@ -71,5 +73,10 @@ double alphaAt(const BetaModel& model, double kelvin);
 // Throws ModelFailure(absoluteZero or belowAbsoluteZero) unless kelvin > 0;
 // the models' shared guard.
 void requireAboveAbsoluteZero(double kelvin);
+
+// A temperature in kelvin: `value` itself, or `value` in °C through
+// calc::celsiusToKelvin when `celsius`. Throws ModelFailure(overflow) where
+// that conversion fails.
+double toKelvin(double value, bool celsius);
 
 } // namespace models

@@ -84,7 +84,8 @@ const std::vector<const ControlSpec*>& tabOrder()
         std::vector<const ControlSpec*> focusable;
         for (const ControlSpec& control : kControls)
             if (takesFocus(control)) focusable.push_back(&control);
-        std::ranges::sort(focusable, {}, &ControlSpec::tabIndex);
+        std::sort(focusable.begin(), focusable.end(),
+                  [](const ControlSpec* l, const ControlSpec* r) { return l->tabIndex < r->tabIndex; });
         return focusable;
     }();
     return order;

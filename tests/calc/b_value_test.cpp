@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -186,6 +187,21 @@ TEST(ComputeB, SameStepsAsTheWindow)
     EXPECT_THROW(calc::computeB(10000, 1000, 25, 25, true), calc::NumericFailure);
     EXPECT_THROW(calc::computeB(10000, -1000, 25, 100, true), calc::NumericFailure);
     EXPECT_THROW(calc::computeB(10000, 1000, 0, 100, false), calc::NumericFailure);
+}
+
+TEST(CelsiusKelvin, OneCheckedConversion)
+{
+    EXPECT_EQ(calc::celsiusToKelvin(0), 273.15);
+    EXPECT_EQ(calc::celsiusToKelvin(-273.15), 0.0);
+    EXPECT_EQ(calc::kelvinToCelsius(273.15), 0.0);
+    EXPECT_EQ(calc::kelvinToCelsius(0), -273.15);
+    try {
+        calc::celsiusToKelvin(INFINITY);
+        ADD_FAILURE() << "an infinite temperature converted";
+    } catch (const calc::NumericFailure& failure) {
+        EXPECT_EQ(failure.kind(), calc::FailureKind::overflow);
+    }
+    EXPECT_THROW(calc::kelvinToCelsius(NAN), calc::NumericFailure);
 }
 
 TEST(EvaluateInFull, GivesBAndItsTemperaturesOnlyWhenComputed)

@@ -64,6 +64,10 @@ const FailingB kFailingB[] = {
     {10000, 25, 0, 100, true, ModelFailureKind::ratioNotPositive, "R2 of 0"},
     {1e300, 25, 1e-300, 100, true, ModelFailureKind::overflow, "ratio beyond range"},
     {1e308, 1e-300, 1e-8, 2e-300, false, ModelFailureKind::overflow, "quotient beyond range"},
+    {10000, 1e-310, 1000, 2e-310, false, ModelFailureKind::overflow, "1/T beyond range"},
+    // Neighbouring doubles whose reciprocals round to one double (0x1.0624dd2f1a9fbp-10).
+    {10000, 1000.0000000000001, 1000, 1000.0000000000002, false, ModelFailureKind::equalTemperatures,
+     "temperatures the formula cannot tell apart"},
 };
 
 TEST(MeasureB, EachFailureHasItsKind)
