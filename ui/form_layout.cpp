@@ -82,7 +82,7 @@ const std::vector<const ControlSpec*>& tabOrder()
         std::vector<const ControlSpec*> focusable;
         for (const ControlSpec& control : kControls)
             if (takesFocus(control)) focusable.push_back(&control);
-        std::ranges::sort(focusable, {}, &ControlSpec::tabIndex);
+        std::sort(focusable.begin(), focusable.end(), [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
         return focusable;
     }();
     return order;

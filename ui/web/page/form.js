@@ -1,0 +1,141 @@
+// ntc-beta: the page's events, handed to the window's controller in
+// WebAssembly, and the page's side of the controller's view (web_form.cpp).
+'use strict';
+
+(() => {
+  const fields = [...document.querySelectorAll('[data-field]')];
+  fields.sort((a, b) => a.dataset.field - b.dataset.field);
+  const check = document.querySelector('[data-check]');
+  const result = document.querySelector('[data-result]');
+  const menu = document.querySelector('[role=menu]');
+  const copyFull = menu.querySelector('[data-copy=full]');
+  const keys = document.querySelector('.keys');
+  const announcer = document.querySelector('[aria-live]');
+  const darkScheme = matchMedia('(prefers-color-scheme: dark)');
+
+  let module = null; // the controller, once its WebAssembly runs
+  const early = []; // what the user did before that, in order
+  const call = (name, ...args) => (module ? module[name](...args) : early.push([name, args]));
+
+  let menuSelection = '';
+
+  // "rgb(240, 240, 240)" as 0xF0F0F0.
+  const rgbOf = (element, property) => {
+    const [r, g, b] = getComputedStyle(element)[property].match(/\d+/g).map(Number);
+    return (r << 16) | (g << 8) | b;
+  };
+  const css = (rgb) => '#' + rgb.toString(16).padStart(6, '0');
+
+  // A live region speaks a change of its text; the same result again gets a
+  // no-break space toggled on, so it is heard again as well.
+  const announce = (text) => {
+    announcer.textContent = announcer.textContent === text ? text + '\u00a0' : text;
+  };
+
+  const copy = (text) => {
+    const byHand = () => {
+      const area = document.createElement('textarea');
+      area.value = text;
+      document.body.append(area);
+      area.select();
+      document.execCommand('copy');
+      area.remove();
+    };
+    if (navigator.clipboard) navigator.clipboard.writeText(text).catch(byHand);
+    else byHand();
+  };
+
+  const page = {
+    fieldText: (field) => fields[field].value,
+    checkValue: () => (check.indeterminate ? 2 : check.checked ? 1 : 0),
+    showResult(text, pointSize, toolTip, hasFullValue) {
+      result.textContent = text;
+      result.style.setProperty('--pt', pointSize);
+      if (toolTip) result.title = toolTip;
+      else result.removeAttribute('title');
+      copyFull.disabled = !hasFullValue;
+      announce(text);
+    },
+    setColours(resultColour, markColour) {
+      result.style.color = css(resultColour);
+      document.documentElement.style.setProperty('--mark-colour', css(markColour));
+    },
+    setFieldHint(field, hint) {
+      const input = fields[field];
+      input.parentElement.classList.toggle('hinted', hint !== '');
+      if (hint) {
+        input.title = hint;
+        input.setAttribute('aria-description', hint);
+      } else {
+        input.removeAttribute('title');
+        input.removeAttribute('aria-description');
+      }
+    },
+    copy,
+    selectedResultText: () => menuSelection,
+    colours: () => [rgbOf(result.parentElement, 'backgroundColor'), rgbOf(result.parentElement, 'color'),
+      rgbOf(fields[0], 'backgroundColor'), rgbOf(fields[0], 'color')],
+  };
+
+  fields.forEach((input, field) => input.addEventListener('input', () => call('_ntc_field_edited', field)));
+  document.querySelector('[data-action=calculate]').addEventListener('click', () => call('_ntc_calculate_clicked'));
+  // A held Enter presses the button once, as on the desktop.
+  document.querySelector('[data-action=calculate]').addEventListener('keydown', (event) => {
+    if (event.key === 'Enter' && event.repeat) event.preventDefault();
+  });
+  document.querySelector('[data-action=picture]').addEventListener('click', () => call('_ntc_picture_clicked'));
+  darkScheme.addEventListener('change', () => call('_ntc_scheme_changed'));
+
+  // The result's menu: copy what it shows (or the part selected), or B in full.
+  const closeMenu = () => { menu.hidden = true; };
+  result.addEventListener('contextmenu', (event) => {
+    event.preventDefault();
+    const selection = getSelection();
+    menuSelection = selection.rangeCount && result.contains(selection.anchorNode) ? selection.toString() : '';
+    menu.hidden = false;
+    const x = Math.min(event.clientX, innerWidth - menu.offsetWidth);
+    const y = Math.min(event.clientY, innerHeight - menu.offsetHeight);
+    menu.style.left = `${Math.max(0, x)}px`;
+    menu.style.top = `${Math.max(0, y)}px`;
+    menu.querySelector('button').focus();
+  });
+  menu.addEventListener('click', (event) => {
+    const item = event.target.closest('[data-copy]');
+    if (!item || item.disabled) return;
+    closeMenu();
+    call(item.dataset.copy === 'full' ? '_ntc_copy_full_value_clicked' : '_ntc_copy_shown_clicked');
+  });
+  menu.addEventListener('keydown', (event) => {
+    const items = [...menu.querySelectorAll('button:enabled')];
+    const at = items.indexOf(document.activeElement);
+    if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
+      event.preventDefault();
+      items[(at + (event.key === 'ArrowDown' ? 1 : items.length - 1)) % items.length].focus();
+    }
+  });
+  document.addEventListener('pointerdown', (event) => { if (!menu.contains(event.target)) closeMenu(); });
+  document.addEventListener('keydown', (event) => { if (event.key === 'Escape') closeMenu(); });
+  addEventListener('blur', closeMenu);
+
+  // On touch screens, keys for what a decimal keyboard may lack; pressing
+  // one types into the field that has the focus, which keeps it.
+  if (matchMedia('(pointer: coarse)').matches) {
+    keys.addEventListener('pointerdown', (event) => event.preventDefault());
+    keys.addEventListener('click', (event) => {
+      const key = event.target.closest('button');
+      const input = document.activeElement;
+      if (!key || !fields.includes(input)) return;
+      input.setRangeText(key.textContent, input.selectionStart, input.selectionEnd, 'end');
+      input.dispatchEvent(new Event('input', { bubbles: true }));
+    });
+    addEventListener('focusin', () => { keys.hidden = !fields.includes(document.activeElement); });
+    addEventListener('focusout', () => setTimeout(() => { keys.hidden = !fields.includes(document.activeElement); }));
+  }
+
+  // The module, once it runs; what the user did before then is done first.
+  window.ntcBeta = createNtcBeta({ page, wasmBinary: window.ntcWasm }).then((ready) => {
+    module = ready;
+    for (const [name, args] of early.splice(0)) module[name](...args);
+    return ready;
+  });
+})();
