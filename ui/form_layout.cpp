@@ -82,7 +82,9 @@ const std::vector<const ControlSpec*>& tabOrder()
         std::vector<const ControlSpec*> focusable;
         for (const ControlSpec& control : kControls)
             if (takesFocus(control)) focusable.push_back(&control);
-        std::sort(focusable.begin(), focusable.end(), [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
+        // Not std::ranges::sort: the browser build's libc++ (emscripten 3.1.6) lacks it.
+        std::sort(focusable.begin(), focusable.end(),
+                  [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
         return focusable;
     }();
     return order;
