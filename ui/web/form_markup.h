@@ -14,9 +14,14 @@ namespace ui::web {
 // layout; the elements the page's script acts on carry data attributes:
 // data-field="0…3" (Text1…Text4 in the evaluation's order), data-check,
 // data-action="calculate" / "picture", data-result, data-copy="shown" /
-// "full". The picture's address is left as "{{picture}}" and
+// "full"; the result label is the element whose paint times the page's
+// first text (elementtiming="result"). The picture's address is left as "{{picture}}" and
 // "{{picture2x}}" for the packaging step to fill in.
 std::string formMarkup();
+
+// The start-up benchmark's floor: the same <main> holding the result label
+// alone, as it stands at start.
+std::string floorMarkup();
 
 // The window's title (UTF-8, not escaped), for the page's <title> and its
 // web manifest.

@@ -132,10 +132,20 @@
     addEventListener('focusout', () => setTimeout(() => { keys.hidden = !fields.includes(document.activeElement); }));
   }
 
-  // The module, once it runs; what the user did before then is done first.
-  window.ntcBeta = createNtcBeta({ page, wasmBinary: window.ntcWasm }).then((ready) => {
-    module = ready;
-    for (const [name, args] of early.splice(0)) module[name](...args);
-    return ready;
-  });
+  // The WebAssembly inline, where the page is one file.
+  const inlineWasm = () => {
+    const text = document.getElementById('ntc-wasm')?.textContent;
+    return text ? Uint8Array.from(atob(text), (c) => c.charCodeAt(0)) : undefined;
+  };
+
+  // The module, once it runs. It starts after the first frame, so the window
+  // is on the screen before the WebAssembly is decoded and compiled; what
+  // the user did before then is done first.
+  window.ntcBeta = new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)))
+    .then(() => createNtcBeta({ page, wasmBinary: inlineWasm() }))
+    .then((ready) => {
+      module = ready;
+      for (const [name, args] of early.splice(0)) module[name](...args);
+      return ready;
+    });
 })();

@@ -101,11 +101,10 @@ function writeSingleFile(file) {
     head: `<link rel="icon" href="${dataUrl('image/png', read(path.join(resources, 'icons', `ntc-beta-${icon}.png`)))}">`,
     style: fill(style, { font: dataUrl('font/woff2', fontBytes) }),
     form: fill(form, { picture: dataUrl('image/jpeg', picture), picture2x: dataUrl('image/jpeg', picture2x) }),
-    // A module script runs once the page is parsed, so the window is on
-    // the screen before the WebAssembly is decoded and compiled.
-    scripts: '<script type="module">\n' +
-      `window.ntcWasm = Uint8Array.from(atob('${wasm.toString('base64')}'), (c) => c.charCodeAt(0));\n` +
-      inlineScript(glue) + '\n' + inlineScript(formJs) + '</script>',
+    // The WebAssembly as a block of data the page decodes when it starts the
+    // module; a module script runs once the page is parsed.
+    scripts: `<script id="ntc-wasm" type="application/octet-stream">${wasm.toString('base64')}</script>\n` +
+      `<script type="module">\n${inlineScript(glue)}\n${inlineScript(formJs)}</script>`,
   });
   const licence = `<!--\n${fontNotice}${licenceText.replace(/-->/g, '- ->')}-->\n`;
   fs.writeFileSync(file, html + licence);
