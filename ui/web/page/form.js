@@ -138,10 +138,12 @@
     return text ? Uint8Array.from(atob(text), (c) => c.charCodeAt(0)) : undefined;
   };
 
-  // The module, once it runs. It starts after the first frame, so the window
-  // is on the screen before the WebAssembly is decoded and compiled; what
-  // the user did before then is done first.
-  window.ntcBeta = new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)))
+  // The module, once it runs. It starts once the window's text is on the
+  // screen (its face loaded, the next frame drawn), so the WebAssembly's
+  // decoding and compiling never holds the first text back; what the user
+  // did before then is done first.
+  const afterNextFrame = () => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
+  window.ntcBeta = document.fonts.ready.then(afterNextFrame)
     .then(() => createNtcBeta({ page, wasmBinary: inlineWasm() }))
     .then((ready) => {
       module = ready;
