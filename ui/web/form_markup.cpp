@@ -86,12 +86,15 @@ std::string boxStyle(const TwipsRect& box, double pointSize)
     return style + '"';
 }
 
-// What a screen reader finds beyond the control's text; decorative strokes
-// of the drawn formula stay out of the accessible tree.
+// What a screen reader finds beyond the control's text (decorative strokes
+// of the drawn formula stay out of the accessible tree), and the focus at
+// start on the first control in tab order, as the desktop windows have it.
 std::string accessibility(const ControlSpec& item)
 {
     if (!inAccessibleTree(item)) return " aria-hidden=\"true\"";
-    return attribute("aria-label", item.accessibleName) + attribute("aria-description", item.accessibleDescription);
+    const bool focusedAtStart = takesFocus(item) && &item == tabOrder().front();
+    return (focusedAtStart ? " autofocus" : "") + attribute("aria-label", item.accessibleName) +
+           attribute("aria-description", item.accessibleDescription);
 }
 
 // The evaluation takes the fields in creation order: Text1, Text2, Text3, Text4.
