@@ -87,11 +87,18 @@
   darkScheme.addEventListener('change', () => call('_ntc_scheme_changed'));
 
   // The result's menu: copy what it shows (or the part selected), or B in full.
-  const closeMenu = () => { menu.hidden = true; };
+  let focusBeforeMenu = null;
+  const closeMenu = () => {
+    if (menu.hidden) return;
+    menu.hidden = true;
+    focusBeforeMenu?.focus();
+  };
   result.addEventListener('contextmenu', (event) => {
     event.preventDefault();
     const selection = getSelection();
-    menuSelection = selection.rangeCount && result.contains(selection.anchorNode) ? selection.toString() : '';
+    const inResult = selection.rangeCount && result.contains(selection.anchorNode) && result.contains(selection.focusNode);
+    menuSelection = inResult ? selection.toString() : '';
+    focusBeforeMenu = document.activeElement;
     menu.hidden = false;
     const x = Math.min(event.clientX, innerWidth - menu.offsetWidth);
     const y = Math.min(event.clientY, innerHeight - menu.offsetHeight);
@@ -150,4 +157,5 @@
       for (const [name, args] of early.splice(0)) module[name](...args);
       return ready;
     });
+  window.ntcBeta.catch((error) => console.error('ntc-beta: the WebAssembly did not start:', error));
 })();
