@@ -68,6 +68,9 @@ async function main() {
   await browser.close();
 
   const floorText = median(results.floor.text);
+  // Each page's load beside the floor's of the same round, which a busy
+  // machine slows alike.
+  const paired = median(results['ntc-beta.html'].text.map((text, run) => text / results.floor.text[run]));
   console.log(`Chromium ${browser.version()}, headless, ${runs} loads each, alternating; medians (min-max):`);
   for (const [name, { text, ready }] of Object.entries(results)) {
     const ms = (values) => `${median(values).toFixed(1)} ms (${Math.min(...values).toFixed(1)}-${Math.max(...values).toFixed(1)})`;
@@ -75,6 +78,7 @@ async function main() {
     if (ready.length) line += `; controller ready by ${ms(ready)}`;
     console.log(line);
   }
+  console.log(`  first text of ntc-beta.html over the floor's in the same round: median ${paired.toFixed(2)}`);
 
   const size = (file) => fs.statSync(file).size;
   const folder = (dir) => fs.readdirSync(dir, { withFileTypes: true })

@@ -135,8 +135,10 @@
       input.setRangeText(key.textContent, input.selectionStart, input.selectionEnd, 'end');
       input.dispatchEvent(new Event('input', { bubbles: true }));
     });
-    addEventListener('focusin', () => { keys.hidden = !fields.includes(document.activeElement); });
-    addEventListener('focusout', () => setTimeout(() => { keys.hidden = !fields.includes(document.activeElement); }));
+    const showKeys = () => { keys.hidden = !fields.includes(document.activeElement); };
+    addEventListener('focusin', showKeys);
+    addEventListener('focusout', () => setTimeout(showKeys));
+    showKeys(); // Text1 may have the focus already
   }
 
   // The WebAssembly inline, where the page is one file.
