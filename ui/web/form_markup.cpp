@@ -132,8 +132,9 @@ std::string controlMarkup(const ControlSpec& item)
         return "<label class=\"check\"" + style + "><input" + id + " type=\"checkbox\" data-check" +
                accessibility(item) + "><span>" + text + "</span></label>";
     case ControlKind::picture:
+        // Decoded aside, so the first frame does not wait for the picture.
         return "<img" + id + " class=\"picture\" data-action=\"picture\" src=\"{{picture}}\" srcset=\"{{picture2x}} 2x\"" +
-               " draggable=\"false\" alt=\"" + escaped(item.accessibleName) + '"' + style + '>';
+               " decoding=\"async\" draggable=\"false\" alt=\"" + escaped(item.accessibleName) + '"' + style + '>';
     case ControlKind::label: break;
     }
     const bool result = item.name == "Label2(3)";

@@ -141,18 +141,29 @@
     showKeys(); // Text1 may have the focus already
   }
 
-  // The WebAssembly inline, where the page is one file.
+  // The controller's script and WebAssembly: inline where the page is one
+  // file, beside it where it is a folder.
+  const inline = (id) => document.getElementById(id)?.textContent;
+  const loadModuleScript = () => new Promise((resolve, reject) => {
+    const script = document.createElement('script');
+    const text = inline('ntc-glue');
+    script.src = text ? URL.createObjectURL(new Blob([text], { type: 'text/javascript' })) : 'ntc-beta.js';
+    script.onload = resolve;
+    script.onerror = reject;
+    document.head.append(script);
+  });
   const inlineWasm = () => {
-    const text = document.getElementById('ntc-wasm')?.textContent;
+    const text = inline('ntc-wasm');
     return text ? Uint8Array.from(atob(text), (c) => c.charCodeAt(0)) : undefined;
   };
 
-  // The module, once it runs. It starts once the window's text is on the
-  // screen (its face loaded, the next frame drawn), so the WebAssembly's
-  // decoding and compiling never holds the first text back; what the user
-  // did before then is done first.
-  const afterNextFrame = () => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
-  window.ntcBeta = document.fonts.ready.then(afterNextFrame)
+  // The module, once it runs. It is loaded once the window's text is on the
+  // screen (its face loaded, a frame drawn with it), so nothing of it holds
+  // the first text back; what the user did before then is done first.
+  const style = getComputedStyle(result);
+  const textShown = document.fonts.load(`${style.fontSize} ${style.fontFamily}`)
+    .then(() => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve))));
+  window.ntcBeta = textShown.then(loadModuleScript)
     .then(() => createNtcBeta({ page, wasmBinary: inlineWasm() }))
     .then((ready) => {
       module = ready;

@@ -26,6 +26,11 @@ const dataUrl = (type, bytes) => `data:${type};base64,${bytes.toString('base64')
 const fill = (template, values) => template.replace(/\{\{(\w+)\}\}/g, (all, key) => (key in values ? values[key] : all));
 // Inline script text must not close its element early.
 const inlineScript = (code) => code.replace(/<\/(script)/gi, '<\\/$1');
+// A block of data is read back as it stands: it cannot be escaped.
+function dataBlock(text) {
+  if (/<\/script/i.test(text)) throw new Error('a data block holds "</script"');
+  return text;
+}
 
 const title = markup('title').trim();
 const form = markup('form');
@@ -78,7 +83,7 @@ function writeFolder(dir) {
       '<link rel="preload" href="ntc-song.woff2" as="font" type="font/woff2" crossorigin>',
     style: fill(style, { font: 'ntc-song.woff2' }),
     form: fill(form, { picture: 'formula.jpg', picture2x: 'formula@2x.jpg' }),
-    scripts: '<script src="ntc-beta.js" defer></script>\n<script src="form.js" defer></script>\n' +
+    scripts: '<script src="form.js" defer></script>\n' +
       '<script>if (\'serviceWorker\' in navigator) addEventListener(\'load\', () => ' +
       'navigator.serviceWorker.register(\'sw.js\'));</script>',
   });
@@ -101,10 +106,12 @@ function writeSingleFile(file) {
     head: `<link rel="icon" href="${dataUrl('image/png', read(path.join(resources, 'icons', `ntc-beta-${icon}.png`)))}">`,
     style: fill(style, { font: dataUrl('font/woff2', fontBytes) }),
     form: fill(form, { picture: dataUrl('image/jpeg', picture), picture2x: dataUrl('image/jpeg', picture2x) }),
-    // The WebAssembly as a block of data the page decodes when it starts the
-    // module; a module script runs once the page is parsed.
+    // The module's script and WebAssembly as blocks of data, which the page
+    // runs once its text is on the screen; a module script runs once the
+    // page is parsed.
     scripts: `<script id="ntc-wasm" type="application/octet-stream">${wasm.toString('base64')}</script>\n` +
-      `<script type="module">\n${inlineScript(glue)}\n${inlineScript(formJs)}</script>`,
+      `<script id="ntc-glue" type="text/plain">${dataBlock(glue)}</script>\n` +
+      `<script type="module">\n${inlineScript(formJs)}</script>`,
   });
   const licence = `<!--\n${fontNotice}${licenceText.replace(/-->/g, '- ->')}-->\n`;
   fs.writeFileSync(file, html + licence);
