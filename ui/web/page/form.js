@@ -8,18 +8,15 @@
   const check = document.querySelector('[data-check]');
   const result = document.querySelector('[data-result]');
   const menu = document.querySelector('[role=menu]');
-  const copyFull = menu.querySelector('[data-copy=full]');
   const keys = document.querySelector('.keys');
   const announcer = document.querySelector('[aria-live]');
-  const darkScheme = matchMedia('(prefers-color-scheme: dark)');
 
   let module = null; // the controller, once its WebAssembly runs
   const early = []; // what the user did before that, in order
   const call = (name, ...args) => (module ? module[name](...args) : early.push([name, args]));
-
   let menuSelection = '';
 
-  // "rgb(240, 240, 240)" as 0xF0F0F0.
+  // "rgb(240, 240, 240)" as 0xF0F0F0, and back as "#f0f0f0".
   const rgbOf = (element, property) => {
     const [r, g, b] = getComputedStyle(element)[property].match(/\d+/g).map(Number);
     return (r << 16) | (g << 8) | b;
@@ -32,7 +29,7 @@
     announcer.textContent = announcer.textContent === text ? text + '\u00a0' : text;
   };
 
-  const copy = (text) => {
+  function copy(text) {
     const byHand = () => {
       const area = document.createElement('textarea');
       area.value = text;
@@ -43,8 +40,18 @@
     };
     if (navigator.clipboard) navigator.clipboard.writeText(text).catch(byHand);
     else byHand();
-  };
+  }
 
+  function setFieldHint(field, hint) {
+    const input = fields[field];
+    input.parentElement.classList.toggle('hinted', hint !== '');
+    for (const attribute of ['title', 'aria-description']) {
+      if (hint) input.setAttribute(attribute, hint);
+      else input.removeAttribute(attribute);
+    }
+  }
+
+  // What the module's view asks of the page (Module.page).
   const page = {
     fieldText: (field) => fields[field].value,
     checkValue: () => (check.indeterminate ? 2 : check.checked ? 1 : 0),
@@ -53,80 +60,77 @@
       result.style.setProperty('--pt', pointSize);
       if (toolTip) result.title = toolTip;
       else result.removeAttribute('title');
-      copyFull.disabled = !hasFullValue;
+      menu.querySelector('[data-copy=full]').disabled = !hasFullValue;
       announce(text);
     },
     setColours(resultColour, markColour) {
       result.style.color = css(resultColour);
       document.documentElement.style.setProperty('--mark-colour', css(markColour));
     },
-    setFieldHint(field, hint) {
-      const input = fields[field];
-      input.parentElement.classList.toggle('hinted', hint !== '');
-      if (hint) {
-        input.title = hint;
-        input.setAttribute('aria-description', hint);
-      } else {
-        input.removeAttribute('title');
-        input.removeAttribute('aria-description');
-      }
-    },
+    setFieldHint,
     copy,
     selectedResultText: () => menuSelection,
     colours: () => [rgbOf(result.parentElement, 'backgroundColor'), rgbOf(result.parentElement, 'color'),
       rgbOf(fields[0], 'backgroundColor'), rgbOf(fields[0], 'color')],
   };
 
-  fields.forEach((input, field) => input.addEventListener('input', () => call('_ntc_field_edited', field)));
-  document.querySelector('[data-action=calculate]').addEventListener('click', () => call('_ntc_calculate_clicked'));
-  // A held Enter presses the button once, as on the desktop.
-  document.querySelector('[data-action=calculate]').addEventListener('keydown', (event) => {
-    if (event.key === 'Enter' && event.repeat) event.preventDefault();
-  });
-  document.querySelector('[data-action=picture]').addEventListener('click', () => call('_ntc_picture_clicked'));
-  darkScheme.addEventListener('change', () => call('_ntc_scheme_changed'));
+  function wireControls() {
+    const button = document.querySelector('[data-action=calculate]');
+    fields.forEach((input, field) => input.addEventListener('input', () => call('_ntc_field_edited', field)));
+    button.addEventListener('click', () => call('_ntc_calculate_clicked'));
+    // A held Enter presses the button once, as on the desktop.
+    button.addEventListener('keydown', (event) => {
+      if (event.key === 'Enter' && event.repeat) event.preventDefault();
+    });
+    document.querySelector('[data-action=picture]').addEventListener('click', () => call('_ntc_picture_clicked'));
+    matchMedia('(prefers-color-scheme: dark)').addEventListener('change', () => call('_ntc_scheme_changed'));
+  }
 
-  // The result's menu: copy what it shows (or the part selected), or B in full.
-  let focusBeforeMenu = null;
-  const closeMenu = () => {
-    if (menu.hidden) return;
-    menu.hidden = true;
-    focusBeforeMenu?.focus();
-  };
-  result.addEventListener('contextmenu', (event) => {
+  function openMenu(event) {
     event.preventDefault();
     const selection = getSelection();
     const inResult = selection.rangeCount && result.contains(selection.anchorNode) && result.contains(selection.focusNode);
     menuSelection = inResult ? selection.toString() : '';
-    focusBeforeMenu = document.activeElement;
+    menu.returnFocus = document.activeElement;
     menu.hidden = false;
     const x = Math.min(event.clientX, innerWidth - menu.offsetWidth);
     const y = Math.min(event.clientY, innerHeight - menu.offsetHeight);
     menu.style.left = `${Math.max(0, x)}px`;
     menu.style.top = `${Math.max(0, y)}px`;
     menu.querySelector('button').focus();
-  });
-  menu.addEventListener('click', (event) => {
-    const item = event.target.closest('[data-copy]');
-    if (!item || item.disabled) return;
-    closeMenu();
-    call(item.dataset.copy === 'full' ? '_ntc_copy_full_value_clicked' : '_ntc_copy_shown_clicked');
-  });
-  menu.addEventListener('keydown', (event) => {
-    const items = [...menu.querySelectorAll('button:enabled')];
-    const at = items.indexOf(document.activeElement);
-    if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
+  }
+
+  function closeMenu() {
+    if (menu.hidden) return;
+    menu.hidden = true;
+    menu.returnFocus?.focus();
+  }
+
+  // The result's menu: copy what it shows (or the part selected), or B in full.
+  function wireMenu() {
+    result.addEventListener('contextmenu', openMenu);
+    menu.addEventListener('click', (event) => {
+      const item = event.target.closest('[data-copy]');
+      if (!item || item.disabled) return;
+      closeMenu();
+      call(item.dataset.copy === 'full' ? '_ntc_copy_full_value_clicked' : '_ntc_copy_shown_clicked');
+    });
+    menu.addEventListener('keydown', (event) => {
+      if (event.key !== 'ArrowDown' && event.key !== 'ArrowUp') return;
       event.preventDefault();
+      const items = [...menu.querySelectorAll('button:enabled')];
+      const at = items.indexOf(document.activeElement);
       items[(at + (event.key === 'ArrowDown' ? 1 : items.length - 1)) % items.length].focus();
-    }
-  });
-  document.addEventListener('pointerdown', (event) => { if (!menu.contains(event.target)) closeMenu(); });
-  document.addEventListener('keydown', (event) => { if (event.key === 'Escape') closeMenu(); });
-  addEventListener('blur', closeMenu);
+    });
+    document.addEventListener('pointerdown', (event) => { if (!menu.contains(event.target)) closeMenu(); });
+    document.addEventListener('keydown', (event) => { if (event.key === 'Escape') closeMenu(); });
+    addEventListener('blur', closeMenu);
+  }
 
   // On touch screens, keys for what a decimal keyboard may lack; pressing
   // one types into the field that has the focus, which keeps it.
-  if (matchMedia('(pointer: coarse)').matches) {
+  function wireTouchKeys() {
+    if (!matchMedia('(pointer: coarse)').matches) return;
     keys.addEventListener('pointerdown', (event) => event.preventDefault());
     keys.addEventListener('click', (event) => {
       const key = event.target.closest('button');
@@ -157,18 +161,25 @@
     return text ? Uint8Array.from(atob(text), (c) => c.charCodeAt(0)) : undefined;
   };
 
-  // The module, once it runs. It is loaded once the window's text is on the
-  // screen (its face loaded, a frame drawn with it), so nothing of it holds
-  // the first text back; what the user did before then is done first.
-  const style = getComputedStyle(result);
-  const textShown = document.fonts.load(`${style.fontSize} ${style.fontFamily}`)
-    .then(() => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve))));
-  window.ntcBeta = textShown.then(loadModuleScript)
-    .then(() => createNtcBeta({ page, wasmBinary: inlineWasm() }))
-    .then((ready) => {
-      module = ready;
-      for (const [name, args] of early.splice(0)) module[name](...args);
-      return ready;
-    });
-  window.ntcBeta.catch((error) => console.error('ntc-beta: the WebAssembly did not start:', error));
+  // The module, loaded once the window's text is on the screen (its face
+  // loaded, a frame drawn with it), so nothing of it holds the first text
+  // back; what the user did before it runs is done then.
+  function startController() {
+    const style = getComputedStyle(result);
+    const textShown = document.fonts.load(`${style.fontSize} ${style.fontFamily}`)
+      .then(() => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve))));
+    window.ntcBeta = textShown.then(loadModuleScript)
+      .then(() => createNtcBeta({ page, wasmBinary: inlineWasm() }))
+      .then((ready) => {
+        module = ready;
+        for (const [name, args] of early.splice(0)) module[name](...args);
+        return ready;
+      });
+    window.ntcBeta.catch((error) => console.error('ntc-beta: the WebAssembly did not start:', error));
+  }
+
+  wireControls();
+  wireMenu();
+  wireTouchKeys();
+  startController();
 })();
