@@ -97,23 +97,12 @@ std::string accessibility(const ControlSpec& item)
            attribute("aria-description", item.accessibleDescription);
 }
 
-// The evaluation takes the fields in creation order: Text1, Text2, Text3, Text4.
-int fieldIndex(const ControlSpec& field)
-{
-    int index = 0;
-    for (const ControlSpec& item : controls()) {
-        if (&item == &field) return index;
-        if (item.kind == ControlKind::field) ++index;
-    }
-    std::abort(); // not a control of the layout
-}
-
 std::string fieldMarkup(const ControlSpec& item)
 {
     // A keyboard with digits, the period and the minus sign on phones; the
     // text stays free, since reading it takes blanks, units and &H prefixes.
     return "<span class=\"field\"" + boxStyle(item.box, item.pointSize) + "><input id=\"" + std::string(item.name) +
-           "\" data-field=\"" + std::to_string(fieldIndex(item)) +
+           "\" data-field=\"" + std::to_string(static_cast<int>(*fieldNamed(item.name))) +
            "\" type=\"text\" inputmode=\"decimal\" autocomplete=\"off\" autocapitalize=\"off\" spellcheck=\"false\"" +
            accessibility(item) + "><i class=\"mark\"></i></span>";
 }
@@ -137,7 +126,7 @@ std::string controlMarkup(const ControlSpec& item)
                " decoding=\"async\" draggable=\"false\" alt=\"" + escaped(item.accessibleName) + '"' + style + '>';
     case ControlKind::label: break;
     }
-    const bool result = item.name == "Label2(3)";
+    const bool result = item.name == kResultLabel;
     // elementtiming: the page's first text, which the start-up benchmark times.
     return "<div" + id + (result ? " class=\"label result\" data-result elementtiming=\"result\"" : " class=\"label\"") + style +
            accessibility(item) + '>' + text + "</div>";
@@ -185,7 +174,7 @@ std::string formMarkup()
 
 std::string floorMarkup()
 {
-    return windowStart() + controlMarkup(*findControl("Label2(3)")) + "\n</main>\n";
+    return windowStart() + controlMarkup(*findControl(kResultLabel)) + "\n</main>\n";
 }
 
 std::string windowTitle() { return utf8(kWindow.title); }

@@ -1,53 +1,44 @@
 // ntc-beta: the page's events, as the functions its script calls in the module.
-#include "ui/actions.h"
-#include "ui/field_hint.h"
+#include "ui/form_controller.h"
 #include "ui/web/web_form.h"
 
 #include <emscripten/emscripten.h>
 
-#include <array>
+#include <iterator>
 
 namespace {
 
-ui::web::WebForm& form()
+ui::web::WebForm& view()
 {
-    static ui::web::WebForm page;
-    return page;
+    static ui::web::WebForm form;
+    return form;
 }
 
-constexpr int kFieldCount = 4;
+ui::FormController& controller()
+{
+    static ui::FormController form(view());
+    return form;
+}
 
 } // namespace
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE void ntc_calculate_clicked()
+EMSCRIPTEN_KEEPALIVE void ntc_calculate_clicked() { controller().calculateClicked(); }
+
+EMSCRIPTEN_KEEPALIVE void ntc_picture_clicked() { controller().pictureClicked(); }
+
+// `field` is a FieldId's number: 0 for Text1.
+EMSCRIPTEN_KEEPALIVE void ntc_field_edited(int field)
 {
-    ui::web::WebForm& page = form();
-    try {
-        std::array<std::u16string, kFieldCount> texts;
-        for (int field = 0; field < kFieldCount; ++field) texts[field] = page.fieldText(field);
-        page.showResult(ui::calculate(texts[0], texts[1], texts[2], texts[3], page.checkValue()));
-        for (int field = 0; field < kFieldCount; ++field)
-            page.setFieldHint(field, ui::fieldHint(texts[field]).value_or(std::u16string()));
-    } catch (...) {
-        page.showResult(ui::calculationFailed());
-    }
+    if (field >= 0 && field < static_cast<int>(std::size(ui::kFields)))
+        controller().fieldEdited(static_cast<ui::FieldId>(field));
 }
 
-EMSCRIPTEN_KEEPALIVE void ntc_picture_clicked() { form().showResult(ui::thanks()); }
+EMSCRIPTEN_KEEPALIVE void ntc_copy_shown_clicked() { controller().copyShownClicked(view().selectedResultText()); }
 
-EMSCRIPTEN_KEEPALIVE void ntc_field_edited(int field) { form().setFieldHint(field, u""); }
+EMSCRIPTEN_KEEPALIVE void ntc_copy_full_value_clicked() { controller().copyFullValueClicked(); }
 
-EMSCRIPTEN_KEEPALIVE void ntc_copy_shown_clicked()
-{
-    ui::web::WebForm& page = form();
-    const std::u16string selected = page.selectedResultText();
-    page.copyToClipboard(ui::copiedText(selected.empty() ? page.shown().text : selected));
-}
-
-EMSCRIPTEN_KEEPALIVE void ntc_copy_full_value_clicked() { form().copyToClipboard(form().shown().fullValue); }
-
-EMSCRIPTEN_KEEPALIVE void ntc_scheme_changed() { form().schemeChanged(); }
+EMSCRIPTEN_KEEPALIVE void ntc_scheme_changed() { view().schemeChanged(); }
 
 } // extern "C"

@@ -62,7 +62,7 @@ std::u16string takeStashed(int length)
 
 } // namespace
 
-std::u16string WebForm::fieldText(int field) const { return takeStashed(stashFieldText(field)); }
+std::u16string WebForm::fieldText(FieldId field) const { return takeStashed(stashFieldText(static_cast<int>(field))); }
 
 std::int16_t WebForm::checkValue() const { return static_cast<std::int16_t>(pageCheckValue()); }
 
@@ -74,7 +74,10 @@ void WebForm::showResult(const ResultState& state)
     applyColours();
 }
 
-void WebForm::setFieldHint(int field, std::u16string_view hint) { pageSetFieldHint(field, hint.data(), length(hint)); }
+void WebForm::setFieldHint(FieldId field, std::u16string_view hint)
+{
+    pageSetFieldHint(static_cast<int>(field), hint.data(), length(hint));
+}
 
 void WebForm::copyToClipboard(std::u16string_view text) { pageCopy(text.data(), length(text)); }
 

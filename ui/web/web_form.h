@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ui/actions.h"
+#include "ui/form_view.h"
 
 #include <cstdint>
 #include <string>
@@ -11,26 +12,23 @@ namespace ui::web {
 
 // Form1 in the browser: the elements form_markup.h writes, reached through
 // the page's script (page/form.js, the object it hands the module as
-// Module.page). Fields are numbered 0…3 for Text1…Text4.
-class WebForm {
+// Module.page), where a field is its FieldId's number (Text1 is 0).
+class WebForm final : public FormView {
 public:
-    // The field's text as typed, of any length.
-    std::u16string fieldText(int field) const;
+    std::u16string fieldText(FieldId field) const override;
 
-    // Check1: 0 clear, 1 ticked, 2 greyed (set only from code, as on the
-    // desktop: a click clears the grey and ticks or clears the box).
-    std::int16_t checkValue() const;
+    // Check1 is greyed only from code, as on the desktop: a click clears the
+    // grey and ticks or clears the box.
+    std::int16_t checkValue() const override;
 
-    // The result label shows the state: text, size, the colour made
-    // readable on the page's face (contrast.h), the tooltip; the page's live
-    // region speaks the text, the same text again included.
-    void showResult(const ResultState& state);
+    // The colour made readable on the page's face; the page's live region
+    // speaks the text, the same text again included.
+    void showResult(const ResultState& state) override;
 
-    // A red corner mark on the field, `hint` as its tooltip and accessible
-    // description; an empty hint clears them.
-    void setFieldHint(int field, std::u16string_view hint);
+    // A red corner mark in the field, readable on its ground.
+    void setFieldHint(FieldId field, std::u16string_view hint) override;
 
-    void copyToClipboard(std::u16string_view text);
+    void copyToClipboard(std::u16string_view text) override;
 
     // The text selected inside the result label when its menu opened; empty
     // when none was.
@@ -39,8 +37,6 @@ public:
     // The page switched between its light and dark colours: the result and
     // the marks are drawn again in colours readable on the new face.
     void schemeChanged();
-
-    const ResultState& shown() const { return shown_; }
 
 private:
     void applyColours();
