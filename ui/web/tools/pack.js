@@ -49,10 +49,47 @@ const fontNotice = 'ntc-song.woff2 is a subset of AR PL UMing CN (Debian\'s font
   'cut by fontTools\' pyftsubset to the glyphs the page shows; the glyphs themselves are unchanged.\n' +
   'The font\'s licence, the Arphic Public License, follows.\n\n';
 
+const manifest = () => JSON.stringify({
+  name: title,
+  lang: 'zh-CN',
+  start_url: '.',
+  scope: '.',
+  display: 'standalone',
+  background_color: '#f0f0f0', // the window's face, while the app starts
+  icons: iconSizes.filter((size) => size >= 48).map((size) => ({
+    src: `icons/ntc-beta-${size}.png`, sizes: `${size}x${size}`, type: 'image/png',
+  })),
+}, null, 2) + '\n';
+
+const folderIndex = () => fill(template, {
+  title: escapeHtml(title),
+  head: '<link rel="manifest" href="manifest.webmanifest">\n' +
+    `<link rel="icon" href="icons/ntc-beta-${iconSizes.find((size) => size >= 32)}.png">\n` +
+    `<link rel="apple-touch-icon" href="icons/ntc-beta-${iconSizes[iconSizes.length - 1]}.png">\n` +
+    '<link rel="preload" href="ntc-song.woff2" as="font" type="font/woff2" crossorigin>',
+  style: fill(style, { font: 'ntc-song.woff2' }),
+  form: fill(form, { picture: 'formula.jpg', picture2x: 'formula@2x.jpg' }),
+  scripts: '<script src="form.js" defer></script>\n' +
+    '<script>if (\'serviceWorker\' in navigator) addEventListener(\'load\', () => ' +
+    'navigator.serviceWorker.register(\'sw.js\'));</script>',
+});
+
+// The worker caches every file; its cache is named after what they hold, so
+// a new build replaces it.
+function serviceWorker(files) {
+  const names = Object.keys(files).sort();
+  const hash = crypto.createHash('sha256');
+  for (const name of names) hash.update(name).update(files[name]);
+  return fill(read(path.join(pageDir, 'sw.js')).toString(), {
+    version: hash.digest('hex').slice(0, 16),
+    files: JSON.stringify(['./', ...names]),
+  });
+}
+
 function writeFolder(dir) {
-  fs.rmSync(dir, { recursive: true, force: true });
-  fs.mkdirSync(path.join(dir, 'icons'), { recursive: true });
   const files = {
+    'index.html': folderIndex(),
+    'manifest.webmanifest': manifest(),
     'ntc-beta.js': glue,
     'ntc-beta.wasm': wasm,
     'form.js': formJs,
@@ -63,39 +100,9 @@ function writeFolder(dir) {
     'LICENSE': read(projectLicence),
   };
   for (const size of iconSizes) files[`icons/ntc-beta-${size}.png`] = read(path.join(resources, 'icons', `ntc-beta-${size}.png`));
-  files['manifest.webmanifest'] = JSON.stringify({
-    name: title,
-    lang: 'zh-CN',
-    start_url: '.',
-    scope: '.',
-    display: 'standalone',
-    background_color: '#f0f0f0',
-    icons: iconSizes.filter((size) => size >= 48).map((size) => ({
-      src: `icons/ntc-beta-${size}.png`, sizes: `${size}x${size}`, type: 'image/png',
-    })),
-  }, null, 2) + '\n';
-  const smallIcon = iconSizes.find((size) => size >= 32);
-  files['index.html'] = fill(template, {
-    title: escapeHtml(title),
-    head: '<link rel="manifest" href="manifest.webmanifest">\n' +
-      `<link rel="icon" href="icons/ntc-beta-${smallIcon}.png">\n` +
-      `<link rel="apple-touch-icon" href="icons/ntc-beta-${iconSizes[iconSizes.length - 1]}.png">\n` +
-      '<link rel="preload" href="ntc-song.woff2" as="font" type="font/woff2" crossorigin>',
-    style: fill(style, { font: 'ntc-song.woff2' }),
-    form: fill(form, { picture: 'formula.jpg', picture2x: 'formula@2x.jpg' }),
-    scripts: '<script src="form.js" defer></script>\n' +
-      '<script>if (\'serviceWorker\' in navigator) addEventListener(\'load\', () => ' +
-      'navigator.serviceWorker.register(\'sw.js\'));</script>',
-  });
-
-  // The worker's cache is named after what it holds, so a new build replaces it.
-  const names = Object.keys(files).sort();
-  const hash = crypto.createHash('sha256');
-  for (const name of names) hash.update(name).update(files[name]);
-  files['sw.js'] = fill(read(path.join(pageDir, 'sw.js')).toString(), {
-    version: hash.digest('hex').slice(0, 16),
-    files: JSON.stringify(['./', ...names]),
-  });
+  files['sw.js'] = serviceWorker(files);
+  fs.rmSync(dir, { recursive: true, force: true });
+  fs.mkdirSync(path.join(dir, 'icons'), { recursive: true });
   for (const [name, content] of Object.entries(files)) fs.writeFileSync(path.join(dir, name), content);
 }
 
