@@ -93,11 +93,11 @@ test-web: web
 # The page's first text on screen against a floor page, in headless Chromium.
 bench-web: web
 	cmake --build $(WEB_BUILD) --target web_floor
-	node bench/web/startup.js $(WEB_BUILD) 15
+	NODE_PATH=$(WEB_BUILD)/npm/node_modules node bench/web/startup.js $(WEB_BUILD) 21
 
 # The page in Chromium, for the README.
 web-screenshot: web
-	node tools/web-screenshot.js $(WEB_BUILD)/ntc-beta.html docs/screenshot-web.png
+	NODE_PATH=$(WEB_BUILD)/npm/node_modules node tools/web-screenshot.js $(WEB_BUILD)/ntc-beta.html docs/screenshot-web.png
 
 # A .deb in build/package/: `apt-get install ./build/package/ntc-beta_*.deb`.
 package: build
