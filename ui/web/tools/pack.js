@@ -113,10 +113,10 @@ function writeSingleFile(file) {
     head: `<link rel="icon" href="${dataUrl('image/png', read(path.join(resources, 'icons', `ntc-beta-${icon}.png`)))}">`,
     style: fill(style, { font: dataUrl('font/woff2', fontBytes) }),
     form: fill(form, { picture: dataUrl('image/jpeg', picture), picture2x: dataUrl('image/jpeg', picture2x) }),
-    // The module's script and WebAssembly as blocks of data, which the page
-    // runs once its text is on the screen; a module script runs once the
-    // page is parsed.
-    scripts: `<script id="ntc-wasm" type="application/octet-stream">${wasm.toString('base64')}</script>\n` +
+    // The module's script and WebAssembly (gzipped) as blocks of data, which
+    // the page runs once its text is on the screen; a module script runs
+    // once the page is parsed.
+    scripts: `<script id="ntc-wasm" type="application/gzip">${zlib.gzipSync(wasm, { level: 9 }).toString('base64')}</script>\n` +
       `<script id="ntc-glue" type="text/plain">${dataBlock(glue)}</script>\n` +
       `<script type="module">\n${inlineScript(formJs)}</script>`,
   });
