@@ -4,6 +4,7 @@ ASAN_BUILD := build-asan
 FUZZ_BUILD := build-fuzz
 WIN_BUILD := build-windows
 LIBCXX_BUILD := build-libcxx
+WEB_BUILD := build-web
 EXE := $(BUILD)/app/ntc-beta
 FUZZ_SECONDS := 60
 SANITIZE := -O1 -g -fno-omit-frame-pointer -fsanitize=address,undefined -fno-sanitize-recover=undefined
@@ -21,7 +22,7 @@ DEBS := g++ cmake ninja-build libgtest-dev googletest qt6-base-dev fonts-arphic-
         wine64 icoutils unzip libcli11-dev qt6-translations-l10n strace at-spi2-core dbus \
         libfast-float-dev libfmt-dev libc++-dev libc++abi-dev
 
-.PHONY: deps build test test-sanitized test-libcxx fuzz windows bench bench-windows package run screenshot dark-screenshot resources
+.PHONY: deps build test test-sanitized test-libcxx fuzz windows web test-web web-deps bench bench-windows bench-web package run screenshot dark-screenshot web-screenshot resources
 
 # Installs the Debian packages that are missing, and nothing when none is.
 deps:
@@ -41,13 +42,15 @@ build: deps
 
 # Every test: the plain build, the same tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the toolkit-free core's tests on clang and
-# libc++, 20 s of each fuzzer, and the Windows build with its tests under Wine.
+# libc++, 20 s of each fuzzer, the Windows build with its tests under Wine,
+# and the browser page's tests in Chromium.
 test: build
 	cd $(BUILD) && ctest --output-on-failure
 	@$(MAKE) --no-print-directory test-sanitized
 	@$(MAKE) --no-print-directory test-libcxx
 	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=20
 	@$(MAKE) --no-print-directory windows
+	@$(MAKE) --no-print-directory test-web
 
 test-sanitized: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNTC_PACKAGE_TESTS=OFF \
@@ -83,6 +86,36 @@ windows: deps
 	cd $(WIN_BUILD) && xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" ctest --output-on-failure
 	@ls $(WIN_BUILD)/ntc-beta-*-win64.zip
 
+# The browser page: emscripten for the WebAssembly, fontTools (with Brotli for
+# WOFF2) for the Song face's subset, and the Song face itself; Chromium for
+# the tests and the benchmark, which npm's playwright-core (pinned in
+# tests/ui/web/package-lock.json) drives. npm comes with Node where Node
+# does not come from Debian.
+WEB_DEBS := emscripten chromium fonttools python3-brotli fonts-arphic-uming
+web-deps: DEBS += $(WEB_DEBS)
+web-deps: deps
+	@command -v npm >/dev/null || $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends npm
+
+# The page as one file, $(WEB_BUILD)/ntc-beta.html, and as a folder a static
+# host serves, $(WEB_BUILD)/site/ (installable, offline after the first visit).
+web: web-deps
+	emcmake cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel
+	cmake --build $(WEB_BUILD)
+	@stat -c '%n: %s bytes' $(WEB_BUILD)/ntc-beta.html; du -sb $(WEB_BUILD)/site
+
+# The page driven in headless Chromium as a user would.
+test-web: web
+	cd $(WEB_BUILD) && ctest --output-on-failure
+
+# The page's first text on screen against a floor page, in headless Chromium.
+bench-web: web
+	cmake --build $(WEB_BUILD) --target web_floor
+	NODE_PATH=$(WEB_BUILD)/npm/node_modules node bench/web/startup.js $(WEB_BUILD) 21
+
+# The page in Chromium, for the README.
+web-screenshot: web
+	NODE_PATH=$(WEB_BUILD)/npm/node_modules node tools/web-screenshot.js $(WEB_BUILD)/ntc-beta.html docs/screenshot-web.png
+
 # A .deb in build/package/: `apt-get install ./build/package/ntc-beta_*.deb`.
 package: build
 	cd $(BUILD) && cpack
@@ -96,6 +129,7 @@ bench: build
 	$(BUILD)/bench/calc_bench
 	$(BUILD)/bench/cli_batch $(BUILD)/cli/ntc-beta-cli 1000000
 	@$(MAKE) --no-print-directory bench-windows
+	@$(MAKE) --no-print-directory bench-web
 
 # The Windows program's start-up under Wine against a bare Win32 window of
 # the same size and title with one label (bench/win32/floor.cpp) and that

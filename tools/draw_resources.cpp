@@ -3,7 +3,9 @@
 //   draw_resources OUTPUT_DIR     writes OUTPUT_DIR/ntc-beta.ico, formula.jpg,
 //                                 formula@2x.jpg (for 150–200 % scaling) and
 //                                 icons/ntc-beta-{16,32,48,64,128,256}.png (for
-//                                 the desktop menu, docks and app grids)
+//                                 the desktop menu, docks and app grids) and
+//                                 icons/ntc-beta-{192,512}.png (for the browser
+//                                 page installed as an app)
 //
 // Run it with QT_QPA_PLATFORM=offscreen where there is no display
 // (`make resources` does). The fonts it typesets with are Debian's
@@ -367,7 +369,7 @@ int main(int argc, char* argv[])
     const bool formulaWritten = drawFormula(1).save(out.filePath(QStringLiteral("formula.jpg")), "JPEG", 92) &&
                                 drawFormula(2).save(out.filePath(QStringLiteral("formula@2x.jpg")), "JPEG", 92);
     bool pngsWritten = out.mkpath(QStringLiteral("icons"));
-    for (int size : {16, 32, 48, 64, 128, 256})
+    for (int size : {16, 32, 48, 64, 128, 192, 256, 512})
         pngsWritten &= drawIcon(size, false).save(out.filePath(QStringLiteral("icons/ntc-beta-%1.png").arg(size)), "PNG");
     if (!iconWritten || !formulaWritten || !pngsWritten) {
         std::fprintf(stderr, "draw_resources: cannot write into %s\n", argv[1]);

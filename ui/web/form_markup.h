@@ -1,0 +1,30 @@
+// ntc-beta: the page's window as HTML, written from the layout when the page is built.
+#pragma once
+
+#include <string>
+
+namespace ui::web {
+
+// Form1 as one <main> element (UTF-8): every control of the layout in tab
+// order first (fields, button, check box), then the labels, the picture and
+// the lines, each an absolutely placed child whose place and size in CSS
+// pixels at 100 % and font size in points stand in custom properties (--l,
+// --t, --w, --h, --pt) that the page's style sheet scales; after it the
+// result label's copy menu, hidden. Texts, accessible names and descriptions come from the
+// layout; the elements the page's script acts on carry data attributes:
+// data-field="0…3" (Text1…Text4 in the evaluation's order), data-check,
+// data-action="calculate" / "picture", data-result, data-copy="shown" /
+// "full"; the result label is the element whose paint times the page's
+// first text (elementtiming="result"). The picture's address is left as "{{picture}}" and
+// "{{picture2x}}" for the packaging step to fill in.
+std::string formMarkup();
+
+// The start-up benchmark's floor: the same <main> holding the result label
+// alone, as it stands at start.
+std::string floorMarkup();
+
+// The window's title (UTF-8, not escaped), for the page's <title> and its
+// web manifest.
+std::string windowTitle();
+
+} // namespace ui::web
