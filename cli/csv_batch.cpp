@@ -2,7 +2,7 @@
 #include "cli/csv_batch.h"
 
 #include "calc/b_value.h"
-#include "calc/quantity.h"
+#include "models/quantity.h"
 #include "cli/readings.h"
 
 #include <array>
@@ -80,24 +80,90 @@ RowResult computeRow(const CsvRecord& row, const ColumnPlan& plan, bool kelvin, 
     const std::string& r2Text = row.fields[plan.index[2]];
     const std::string& t2Text = row.fields[plan.index[3]];
     try {
-        const auto r1 = calc::parseResistance(r1Text);
+        const auto r1 = models::parseResistance(r1Text);
         if (!r1) result.reason = unreadable(m, "r1", r1Text, m.expectedResistance);
         const auto t1 = r1 ? readTemperature(t1Text, kelvin) : std::nullopt;
         if (r1 && !t1) result.reason = unreadable(m, "t1", t1Text, m.expectedTemperature);
-        const auto r2 = t1 ? calc::parseResistance(r2Text) : std::nullopt;
+        const auto r2 = t1 ? models::parseResistance(r2Text) : std::nullopt;
         if (t1 && !r2) result.reason = unreadable(m, "r2", r2Text, m.expectedResistance);
         const auto t2 = r2 ? readTemperature(t2Text, kelvin) : std::nullopt;
         if (r2 && !t2) result.reason = unreadable(m, "t2", t2Text, m.expectedTemperature);
         if (!t2) return result;
 
-        const calc::MeasuredB measured = betaOf(*r1, *t1, *r2, *t2);
+        const models::MeasuredB measured = betaOf(*r1, *t1, *r2, *t2);
         result.b = calc::fullValueText(measured.value);
         result.name = calc::betaName(measured.t1Kelvin, measured.t2Kelvin);
         result.ok = true;
-    } catch (const calc::ModelFailure& failure) {
+    } catch (const models::ModelFailure& failure) {
         result.reason = failureText(m, failure.kind());
     }
     return result;
+}
+
+// One record's fields as they are split, across the physical lines of a
+// quoted field.
+struct FieldScan {
+    std::string field;
+    bool inQuotes = false;
+    bool fieldStart = true;
+};
+
+// Splits one physical line (without its line end) into `record`'s fields;
+// a field still open in quotes at its end stays in `scan`.
+void scanLine(std::string_view text, CsvRecord& record, FieldScan& scan)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (scan.inQuotes) {
+            if (c != '"') scan.field += c;
+            else if (i + 1 < text.size() && text[i + 1] == '"') scan.field += text[++i];
+            else scan.inQuotes = false;
+        } else if (c == ',') {
+            record.fields.push_back(std::move(scan.field));
+            scan.field.clear();
+            scan.fieldStart = true;
+            continue;
+        } else if (c == '"' && scan.fieldStart) {
+            scan.inQuotes = true;
+        } else {
+            scan.field += c;
+        }
+        scan.fieldStart = false;
+    }
+}
+
+// Appends a data record's b and b_name columns, both empty when the row
+// fails, with the reason on `err`. Gives whether the row went through.
+bool appendColumns(std::string& buffer, const CsvRecord& record, const ColumnPlan& plan, bool kelvin,
+                   const Messages& m, std::ostream& err)
+{
+    const RowResult row = computeRow(record, plan, kelvin, m);
+    if (row.ok) {
+        buffer.append(",").append(row.b).append(",").append(row.name);
+        return true;
+    }
+    buffer.append(",,");
+    err << m.errorPrefix << m.line << record.line << m.lineAfter << row.reason << '\n';
+    return false;
+}
+
+// The batch's exit status once every record is through, its message on `err`.
+int batchStatus(const CsvReader& reader, const std::ostream& out, std::ostream& err, const Messages& m,
+                std::size_t failures)
+{
+    if (reader.failed()) {
+        err << m.errorPrefix << m.cannotRead << '\n';
+        return 1;
+    }
+    if (!out) {
+        err << m.errorPrefix << m.cannotWrite << '\n';
+        return 1;
+    }
+    if (failures > 0) {
+        err << m.errorPrefix << m.rowsFailed << failures << '\n';
+        return 1;
+    }
+    return 0;
 }
 
 } // namespace
@@ -110,39 +176,20 @@ bool CsvReader::next(CsvRecord& record)
     if (!std::getline(in_, physical_)) return false;
     record.line = ++line_;
 
-    std::string field;
-    bool inQuotes = false;
-    bool fieldStart = true;
+    FieldScan scan;
     for (;;) {
         const bool cr = !physical_.empty() && physical_.back() == '\r';
         const std::string_view text(physical_.data(), physical_.size() - (cr ? 1 : 0));
         record.raw.append(text);
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            const char c = text[i];
-            if (inQuotes) {
-                if (c != '"') field += c;
-                else if (i + 1 < text.size() && text[i + 1] == '"') field += text[++i];
-                else inQuotes = false;
-            } else if (c == ',') {
-                record.fields.push_back(std::move(field));
-                field.clear();
-                fieldStart = true;
-                continue;
-            } else if (c == '"' && fieldStart) {
-                inQuotes = true;
-            } else {
-                field += c;
-            }
-            fieldStart = false;
-        }
-        if (!inQuotes) {
+        scanLine(text, record, scan);
+        if (!scan.inQuotes) {
             record.crlf = cr;
             break;
         }
         // A line end inside quotes belongs to the field; the record goes on.
         const std::string_view lineEnd = cr ? "\r\n" : "\n";
         record.raw.append(lineEnd);
-        field.append(lineEnd);
+        scan.field.append(lineEnd);
         if (!std::getline(in_, physical_)) {
             record.unclosedQuote = true;
             record.crlf = false;
@@ -150,7 +197,7 @@ bool CsvReader::next(CsvRecord& record)
         }
         ++line_;
     }
-    record.fields.push_back(std::move(field));
+    record.fields.push_back(std::move(scan.field));
     return true;
 }
 
@@ -176,16 +223,7 @@ int runCsvBatch(std::istream& in, std::ostream& out, std::ostream& err, const Me
     while (reader.next(record)) {
         buffer.append(record.raw);
         // A blank line stays a blank line; it is no reading.
-        if (!record.raw.empty()) {
-            const RowResult row = computeRow(record, plan, kelvin, m);
-            if (row.ok) {
-                buffer.append(",").append(row.b).append(",").append(row.name);
-            } else {
-                buffer.append(",,");
-                ++failures;
-                err << m.errorPrefix << m.line << record.line << m.lineAfter << row.reason << '\n';
-            }
-        }
+        if (!record.raw.empty() && !appendColumns(buffer, record, plan, kelvin, m, err)) ++failures;
         buffer.append(lineEnd);
         if (buffer.size() >= kFlushAt) {
             out.write(buffer.data(), std::streamsize(buffer.size()));
@@ -194,20 +232,7 @@ int runCsvBatch(std::istream& in, std::ostream& out, std::ostream& err, const Me
     }
     out.write(buffer.data(), std::streamsize(buffer.size()));
     out.flush();
-
-    if (reader.failed()) {
-        err << m.errorPrefix << m.cannotRead << '\n';
-        return 1;
-    }
-    if (!out) {
-        err << m.errorPrefix << m.cannotWrite << '\n';
-        return 1;
-    }
-    if (failures > 0) {
-        err << m.errorPrefix << m.rowsFailed << failures << '\n';
-        return 1;
-    }
-    return 0;
+    return batchStatus(reader, out, err, m, failures);
 }
 
 } // namespace cli

@@ -1,7 +1,7 @@
 // ntc-beta-cli: every text the program shows, in English and Simplified Chinese.
 #include "cli/messages.h"
 
-#include "calc/quantity.h"
+#include "models/quantity.h"
 
 namespace cli {
 
@@ -155,13 +155,13 @@ const Messages& messages(Language language)
 std::string unreadable(const Messages& m, std::string_view what, std::string_view text, std::string_view expected)
 {
     std::string out(what);
-    if (calc::beyondDoubleRange(text)) expected = m.beyondRange;
+    if (models::beyondDoubleRange(text)) expected = m.beyondRange;
     if (&m == &kChinese) return out.append("“").append(text).append("”：").append(expected);
     out.append(" '").append(text).append("': ");
     return out.append(expected == m.beyondRange ? "" : "expected ").append(expected);
 }
 
-std::string_view failureText(const Messages& m, calc::ModelFailureKind kind)
+std::string_view failureText(const Messages& m, models::ModelFailureKind kind)
 {
     return m.failures[static_cast<int>(kind)];
 }

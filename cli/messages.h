@@ -1,7 +1,7 @@
 // ntc-beta-cli: every text the program shows, in English and Simplified Chinese.
 #pragma once
 
-#include "calc/thermistor.h"
+#include "models/thermistor.h"
 #include "cli/language.h"
 
 #include <string>
@@ -27,7 +27,7 @@ struct Messages {
     std::string_view cannotOpen, cannotWrite, cannotRead, emptyInput, headerLacks, rowLacks, openQuote, line,
         lineAfter, rowsFailed;
     std::string_view warningPrefix, cNotPositive, notFalling, atTemperature;
-    // Why a computation stopped, indexed by calc::ModelFailureKind.
+    // Why a computation stopped, indexed by models::ModelFailureKind.
     std::string_view failures[8];
 };
 
@@ -38,6 +38,6 @@ const Messages& messages(Language language);
 // why the text could not be read.
 std::string unreadable(const Messages& m, std::string_view what, std::string_view text, std::string_view expected);
 
-std::string_view failureText(const Messages& m, calc::ModelFailureKind kind);
+std::string_view failureText(const Messages& m, models::ModelFailureKind kind);
 
 } // namespace cli

@@ -1,7 +1,7 @@
 // ntc-beta-cli: readings typed on the command line or found in a CSV cell.
 #pragma once
 
-#include "calc/thermistor.h"
+#include "models/thermistor.h"
 
 #include <optional>
 #include <string_view>
@@ -15,19 +15,19 @@ struct Temperature {
     bool celsius = true;
 };
 
-// A temperature text through calc::parseTemperature; a value without a unit
+// A temperature text through models::parseTemperature; a value without a unit
 // is kelvin when `kelvinByDefault`, else °C. std::nullopt when the text is
-// no temperature. Throws calc::ModelFailure(overflow) when a °F value has no
+// no temperature. Throws models::ModelFailure(overflow) when a °F value has no
 // °C value in a double.
 std::optional<Temperature> readTemperature(std::string_view text, bool kelvinByDefault);
 
 // The temperature in kelvin, with the same offset step the B formula takes.
-// Throws calc::ModelFailure(overflow).
+// Throws models::ModelFailure(overflow).
 double kelvinOf(Temperature t);
 
-// B from two readings: both in °C go through calc::measureB's °C path, so
+// B from two readings: both in °C go through models::measureB's °C path, so
 // the value is the window's double; otherwise both in kelvin.
-// Throws calc::ModelFailure.
-calc::MeasuredB betaOf(double r1, Temperature t1, double r2, Temperature t2);
+// Throws models::ModelFailure.
+models::MeasuredB betaOf(double r1, Temperature t1, double r2, Temperature t2);
 
 } // namespace cli

@@ -89,7 +89,7 @@ AdcTable adcTablePerCount(const FirmwareModel& model, const Divider& divider, do
             AdcRow row = rowAt(model, divider, celsius, ohms);
             row.count = count; // the code itself, even where rounding of V would land a hair away
             rows.push_back(row);
-        } catch (const calc::ModelFailure&) {
+        } catch (const ModelFailure&) {
             // A code whose resistance the model does not reach has no row.
         }
     }

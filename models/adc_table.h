@@ -1,8 +1,8 @@
 // ntc-beta: ADC lookup tables for a thermistor in a divider, sorted for a binary search.
 #pragma once
 
-#include "calc/steinhart_hart.h"
-#include "calc/thermistor.h"
+#include "models/steinhart_hart.h"
+#include "models/thermistor.h"
 #include "models/divider.h"
 #include "models/steinhart_hart4.h"
 
@@ -16,10 +16,10 @@ namespace models {
 
 // Any of the models a table can come from: a beta model, a three-term
 // Steinhart–Hart set as typed, or a fitted curve.
-using FirmwareModel = std::variant<calc::BetaModel, calc::SteinhartHart, SteinhartHart4>;
+using FirmwareModel = std::variant<BetaModel, SteinhartHart, SteinhartHart4>;
 
 // R(T) in ohms, T(R) in kelvin and α in %/K of the model held; they throw
-// calc::ModelFailure as the model's own functions do.
+// ModelFailure as the model's own functions do.
 double resistanceAt(const FirmwareModel& model, double kelvin);
 double temperatureAt(const FirmwareModel& model, double ohms);
 double alphaAt(const FirmwareModel& model, double kelvin);
@@ -50,7 +50,7 @@ struct AdcTable {
     std::size_t railRows = 0;
 };
 
-// One row per temperature in °C. Throws calc::ModelFailure as the model
+// One row per temperature in °C. Throws ModelFailure as the model
 // does at the first temperature it cannot take.
 AdcTable adcTableAt(const FirmwareModel& model, const Divider& divider, std::span<const double> celsius);
 

@@ -1,15 +1,15 @@
 // ntc-beta: a beta model as a datasheet states it, R0 at T0 and B named by its pair of temperatures.
 #pragma once
 
-#include "calc/thermistor.h"
+#include "models/thermistor.h"
 
 namespace models {
 
-// R0 at any T0 (calc::BetaModel) and the two temperatures the B was
+// R0 at any T0 (BetaModel) and the two temperatures the B was
 // measured between, in kelvin (B25/85: 298.15 and 358.15); both 0 when the
 // datasheet's pair is not known.
 struct BetaReference {
-    calc::BetaModel model;
+    BetaModel model;
     double pairLowKelvin = 0.0;
     double pairHighKelvin = 0.0;
 };

@@ -161,13 +161,13 @@ std::string adcTableMarlin(const AdcTable& table, int bits, std::string_view ide
     return text + "};\n";
 }
 
-std::string rtTableC(const std::vector<calc::TableRow>& rows, const CTableStyle& style)
+std::string rtTableC(const std::vector<TableRow>& rows, const CTableStyle& style)
 {
     std::vector<std::string> fields{temperatureField("c", style.temperature)};
     if (style.fahrenheit) fields.push_back(temperatureField("f", style.temperature));
     fields.push_back("uint32_t ohms");
     std::vector<std::vector<std::string>> cells;
-    for (const calc::TableRow& row : rows) {
+    for (const TableRow& row : rows) {
         cells.push_back({temperatureCell(row.celsius, style.temperature)});
         if (style.fahrenheit) cells.back().push_back(temperatureCell(fahrenheitOf(row.celsius), style.temperature));
         const double ohms = std::round(row.ohms);

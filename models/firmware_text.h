@@ -1,7 +1,7 @@
 // ntc-beta: ADC and R/T tables written as firmware and spreadsheets take them.
 #pragma once
 
-#include "calc/rt_table.h"
+#include "models/rt_table.h"
 #include "models/adc_table.h"
 
 #include <stdexcept>
@@ -55,7 +55,7 @@ std::string adcTableMarlin(const AdcTable& table, int bits, std::string_view ide
 
 // The R/T table as C: `int16_t` temperatures at the chosen scale (or float)
 // and `uint32_t` resistances in whole ohms. Throws TableOverflow.
-std::string rtTableC(const std::vector<calc::TableRow>& rows, const CTableStyle& style);
+std::string rtTableC(const std::vector<TableRow>& rows, const CTableStyle& style);
 
 // How a CSV is written for a spreadsheet: the field separator and the
 // decimal mark (a comma where the locale's numbers take one, with ';'

@@ -1,7 +1,7 @@
 // ntc-beta: the four-term Steinhart–Hart model, 1/T = A + B·ln R + D·(ln R)² + C·(ln R)³.
 #include "models/steinhart_hart4.h"
 
-#include "calc/thermistor.h"
+#include "models/thermistor.h"
 
 #include <cmath>
 
@@ -9,8 +9,6 @@ namespace models {
 
 namespace {
 
-using calc::ModelFailure;
-using calc::ModelFailureKind;
 
 double finiteOr(double value, ModelFailureKind kind)
 {
@@ -26,7 +24,7 @@ bool onNtcBranch(const SteinhartHart4& model, double logOhms)
 
 double logResistanceAt(const SteinhartHart4& model, double kelvin)
 {
-    calc::requireAboveAbsoluteZero(kelvin);
+    requireAboveAbsoluteZero(kelvin);
     if (model.b == 0) throw ModelFailure(ModelFailureKind::outsideModel);
     const double target = 1 / kelvin;
     double x = (target - model.a) / model.b;

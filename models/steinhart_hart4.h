@@ -4,7 +4,7 @@
 namespace models {
 
 // Coefficients for T in kelvin and R in ohms. A, B and C mean what they
-// mean in the three-term model (calc::SteinhartHart); D is the (ln R)² term
+// mean in the three-term model (SteinhartHart); D is the (ln R)² term
 // that the three-term model leaves out (0 makes the two the same curve).
 struct SteinhartHart4 {
     double a = 0.0;
@@ -20,7 +20,7 @@ double inverseKelvinAt(const SteinhartHart4& model, double logOhms);
 // where this has the sign of B.
 double slopeAt(const SteinhartHart4& model, double logOhms);
 
-// Temperature in kelvin at a resistance in ohms. Throws calc::ModelFailure:
+// Temperature in kelvin at a resistance in ohms. Throws ModelFailure:
 // ratioNotPositive for R <= 0, outsideModel when 1/T comes out <= 0,
 // overflow.
 double temperatureAt(const SteinhartHart4& model, double ohms);
@@ -28,7 +28,7 @@ double temperatureAt(const SteinhartHart4& model, double ohms);
 // Resistance in ohms at a temperature in kelvin: the ln R where the
 // polynomial meets 1/T, found by Newton steps from the B-only solution and
 // accepted only on the branch where the slope keeps B's sign. Throws
-// calc::ModelFailure: absoluteZero / belowAbsoluteZero for T <= 0,
+// ModelFailure: absoluteZero / belowAbsoluteZero for T <= 0,
 // outsideModel when B is 0 or no such ln R is found, overflow.
 double resistanceAt(const SteinhartHart4& model, double kelvin);
 

@@ -11,8 +11,6 @@ namespace models {
 
 namespace {
 
-using calc::ModelFailure;
-using calc::ModelFailureKind;
 
 // The powers of ln R each model's columns hold, in the order solved.
 std::vector<int> powersOf(FitKind kind)
@@ -29,7 +27,7 @@ void checkPoints(std::span<const TablePoint> points, FitKind kind)
 {
     std::set<double> temperatures;
     for (const TablePoint& p : points) {
-        calc::requireAboveAbsoluteZero(p.kelvin);
+        requireAboveAbsoluteZero(p.kelvin);
         if (!(p.ohms > 0) || !std::isfinite(p.ohms)) throw ModelFailure(ModelFailureKind::ratioNotPositive);
         temperatures.insert(p.kelvin);
     }
@@ -99,7 +97,7 @@ std::size_t pointsNeeded(FitKind kind)
 TableFit fitTable(std::span<const TablePoint> points, FitKind kind, double t0Kelvin)
 {
     checkPoints(points, kind);
-    calc::requireAboveAbsoluteZero(t0Kelvin);
+    requireAboveAbsoluteZero(t0Kelvin);
     TableFit fit;
     fit.kind = kind;
     fit.curve = solveCurve(points, kind);

@@ -1,7 +1,7 @@
 // ntc-beta: least-squares fits of the thermistor models through a whole R/T table.
 #pragma once
 
-#include "calc/thermistor.h"
+#include "models/thermistor.h"
 #include "models/steinhart_hart4.h"
 
 #include <cstddef>
@@ -31,7 +31,7 @@ struct TableFit {
     // for beta, where b = 1/B).
     SteinhartHart4 curve;
     // For the beta fit: R0 in ohms at the chosen T0 and B in kelvin.
-    calc::BetaModel beta;
+    BetaModel beta;
     // Per point, in the order given: the fitted curve's temperature at the
     // point's resistance minus the point's temperature, in kelvin.
     std::vector<double> residualsKelvin;
@@ -50,7 +50,7 @@ struct TableFit {
 // T², so the sum minimised is that of the temperature errors in kelvin to
 // first order (not of 1/T, which would favour the cold end), and solved by
 // solveLeastSquares. `t0Kelvin` is where the beta fit states R0.
-// Throws calc::ModelFailure: ratioNotPositive for a resistance <= 0,
+// Throws ModelFailure: ratioNotPositive for a resistance <= 0,
 // absoluteZero / belowAbsoluteZero for a temperature <= 0, singularFit for
 // fewer than pointsNeeded(kind) distinct temperatures or ln R values that
 // fix no curve, outsideModel when the fitted curve gives no positive

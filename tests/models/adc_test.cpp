@@ -59,7 +59,7 @@ TEST(AdcTable, ResolutionWorkedOutByHand)
 {
     const Divider divider{ThermistorSide::low, 10000, 0, kNone, 12};
     const double at25[] = {25.0};
-    const auto table = models::adcTableAt(calc::BetaModel{10000, 3950}, divider, at25);
+    const auto table = models::adcTableAt(models::BetaModel{10000, 3950}, divider, at25);
     ASSERT_EQ(table.rows.size(), 1u);
     EXPECT_EQ(table.rows[0].count, 2048u);
     EXPECT_NEAR(table.rows[0].celsiusPerCount, 0.0219772, 1e-7);
@@ -96,13 +96,13 @@ TEST(AdcTable, OneRowPerCountAndNoneOnTheRails)
     const Divider divider{ThermistorSide::low, 10000, 0, kNone, 6};
     std::vector<double> celsius;
     for (int i = -600; i <= 1500; ++i) celsius.push_back(i / 10.0);
-    const auto table = models::adcTableAt(calc::BetaModel{10000, 3435}, divider, celsius);
+    const auto table = models::adcTableAt(models::BetaModel{10000, 3435}, divider, celsius);
     EXPECT_GT(table.mergedRows, 0u);
     EXPECT_GT(table.railRows, 0u);
     for (std::size_t i = 1; i < table.rows.size(); ++i) EXPECT_LT(table.rows[i - 1].count, table.rows[i].count);
     EXPECT_EQ(table.rows.size() + table.mergedRows + table.railRows, celsius.size());
     for (const auto& row : table.rows) EXPECT_TRUE(row.count > 0 && row.count < 63);
-    const auto perCount = models::adcTablePerCount(calc::BetaModel{10000, 3435}, divider, -60, 150);
+    const auto perCount = models::adcTablePerCount(models::BetaModel{10000, 3435}, divider, -60, 150);
     // Every code between the ends once, the code's own temperature within the range.
     ASSERT_FALSE(perCount.rows.empty());
     EXPECT_EQ(perCount.rows.size(), perCount.rows.back().count - perCount.rows.front().count + 1);

@@ -127,17 +127,17 @@ TEST(TableFit, RefusesWhatFixesNoCurve)
     const struct {
         const std::vector<models::TablePoint>* points;
         FitKind kind;
-        calc::ModelFailureKind failure;
+        models::ModelFailureKind failure;
     } cases[] = {
-        {&three, FitKind::steinhart4, calc::ModelFailureKind::singularFit},
-        {&sameT, FitKind::beta, calc::ModelFailureKind::singularFit},
-        {&negative, FitKind::steinhart, calc::ModelFailureKind::ratioNotPositive},
+        {&three, FitKind::steinhart4, models::ModelFailureKind::singularFit},
+        {&sameT, FitKind::beta, models::ModelFailureKind::singularFit},
+        {&negative, FitKind::steinhart, models::ModelFailureKind::ratioNotPositive},
     };
     for (const auto& c : cases) {
         try {
             models::fitTable(*c.points, c.kind);
             ADD_FAILURE() << "no failure";
-        } catch (const calc::ModelFailure& failure) {
+        } catch (const models::ModelFailure& failure) {
             EXPECT_EQ(failure.kind(), c.failure);
         }
     }

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-namespace calc {
+namespace models {
 
 // These readers are strict, unlike the window's Val: the whole text must be
 // one quantity, or nothing is read. Blanks and tabs around the text and
@@ -47,8 +47,8 @@ std::optional<TemperatureText> parseTemperature(std::string_view text);
 bool beyondDoubleRange(std::string_view text);
 
 // Degrees Fahrenheit in degrees Celsius, (f - 32) * 5 / 9, each step rounded
-// once (77 °F is exactly 25 °C). Throws NumericFailure(overflow) when a step
+// once (77 °F is exactly 25 °C). Throws calc::NumericFailure(overflow) when a step
 // leaves a double's range.
 double fahrenheitToCelsius(double fahrenheit);
 
-} // namespace calc
+} // namespace models

@@ -1,7 +1,7 @@
 // Tests for reading resistances, temperatures and plain numbers: the whole
 // text or nothing.
 #include "calc/number_text.h"
-#include "calc/quantity.h"
+#include "models/quantity.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 
 namespace {
 
-using calc::TemperatureUnit;
+using models::TemperatureUnit;
 
 struct ResistanceCase {
     std::string text;
@@ -58,7 +58,7 @@ TEST(ParseResistance, Table)
 {
     for (const ResistanceCase& c : kResistanceCases) {
         SCOPED_TRACE(c.guards);
-        EXPECT_EQ(calc::parseResistance(c.text), c.ohms) << c.text;
+        EXPECT_EQ(models::parseResistance(c.text), c.ohms) << c.text;
     }
 }
 
@@ -67,9 +67,9 @@ TEST(ParseResistance, PrefixRoundsOnce)
     // 8.11 × 1000 in doubles is 8109.999999999999 and 4.1 × 1e6 is
     // 4099999.9999999995; the prefix shifts the exponent of the text, which
     // is then rounded once.
-    EXPECT_EQ(calc::parseResistance("8.11k"), 8110.0);
-    EXPECT_EQ(calc::parseResistance("4.1M"), 4100000.0);
-    EXPECT_EQ(calc::parseResistance("4.700000001M"), 4700000.001);
+    EXPECT_EQ(models::parseResistance("8.11k"), 8110.0);
+    EXPECT_EQ(models::parseResistance("4.1M"), 4100000.0);
+    EXPECT_EQ(models::parseResistance("4.700000001M"), 4700000.001);
 }
 
 struct TemperatureCase {
@@ -105,7 +105,7 @@ TEST(ParseTemperature, Table)
 {
     for (const TemperatureCase& c : kTemperatureCases) {
         SCOPED_TRACE(c.guards);
-        const auto read = calc::parseTemperature(c.text);
+        const auto read = models::parseTemperature(c.text);
         ASSERT_EQ(read.has_value(), c.ok) << c.text;
         if (!c.ok) continue;
         EXPECT_EQ(read->value, c.value);
@@ -115,32 +115,32 @@ TEST(ParseTemperature, Table)
 
 TEST(ParseNumber, WholeTextOnly)
 {
-    EXPECT_EQ(calc::parseNumber("3435"), 3435.0);
-    EXPECT_EQ(calc::parseNumber("1.50702832891752e-7"), 1.50702832891752e-7);
-    EXPECT_EQ(calc::parseNumber("+5."), 5.0);
-    EXPECT_EQ(calc::parseNumber("3435K"), std::nullopt);
-    EXPECT_EQ(calc::parseNumber("10k"), std::nullopt);
-    EXPECT_EQ(calc::parseNumber("-"), std::nullopt);
-    EXPECT_EQ(calc::parseNumber("."), std::nullopt);
-    EXPECT_EQ(calc::parseNumber("1e+"), std::nullopt);
-    EXPECT_TRUE(std::signbit(*calc::parseNumber("-1e-999")));
+    EXPECT_EQ(models::parseNumber("3435"), 3435.0);
+    EXPECT_EQ(models::parseNumber("1.50702832891752e-7"), 1.50702832891752e-7);
+    EXPECT_EQ(models::parseNumber("+5."), 5.0);
+    EXPECT_EQ(models::parseNumber("3435K"), std::nullopt);
+    EXPECT_EQ(models::parseNumber("10k"), std::nullopt);
+    EXPECT_EQ(models::parseNumber("-"), std::nullopt);
+    EXPECT_EQ(models::parseNumber("."), std::nullopt);
+    EXPECT_EQ(models::parseNumber("1e+"), std::nullopt);
+    EXPECT_TRUE(std::signbit(*models::parseNumber("-1e-999")));
 }
 
 TEST(BeyondDoubleRange, TellsRangeFromForm)
 {
     for (const char* text : {"1e999", "-1e400", "1e306G", "2e308 ohm", "1e999\u00b0C", "1e309K"})
-        EXPECT_TRUE(calc::beyondDoubleRange(text)) << text;
+        EXPECT_TRUE(models::beyondDoubleRange(text)) << text;
     for (const char* text : {"1e308", "1e-999", "10x", "1e999x", "", "k", "1e299G"})
-        EXPECT_FALSE(calc::beyondDoubleRange(text)) << text;
+        EXPECT_FALSE(models::beyondDoubleRange(text)) << text;
 }
 
 TEST(FahrenheitToCelsius, ExactWhereTheScalesMeet)
 {
-    EXPECT_EQ(calc::fahrenheitToCelsius(77), 25.0);
-    EXPECT_EQ(calc::fahrenheitToCelsius(185), 85.0);
-    EXPECT_EQ(calc::fahrenheitToCelsius(-40), -40.0);
-    EXPECT_EQ(calc::fahrenheitToCelsius(32), 0.0);
-    EXPECT_THROW(calc::fahrenheitToCelsius(1e308), calc::NumericFailure);
+    EXPECT_EQ(models::fahrenheitToCelsius(77), 25.0);
+    EXPECT_EQ(models::fahrenheitToCelsius(185), 85.0);
+    EXPECT_EQ(models::fahrenheitToCelsius(-40), -40.0);
+    EXPECT_EQ(models::fahrenheitToCelsius(32), 0.0);
+    EXPECT_THROW(models::fahrenheitToCelsius(1e308), calc::NumericFailure);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // ntc-beta: reading resistances and temperatures written with their units.
-#include "calc/quantity.h"
+#include "models/quantity.h"
 
 #include "calc/number_text.h"
 
@@ -10,7 +10,7 @@
 #include <string>
 #include <system_error>
 
-namespace calc {
+namespace models {
 
 namespace {
 
@@ -191,10 +191,10 @@ bool beyondDoubleRange(std::string_view text)
 
 double fahrenheitToCelsius(double fahrenheit)
 {
-    const double above = subtract(fahrenheit, 32);
+    const double above = calc::subtract(fahrenheit, 32);
     const double scaled = above * 5;
-    if (!std::isfinite(scaled)) throw NumericFailure(FailureKind::overflow);
-    return divide(scaled, 9);
+    if (!std::isfinite(scaled)) throw calc::NumericFailure(calc::FailureKind::overflow);
+    return calc::divide(scaled, 9);
 }
 
-} // namespace calc
+} // namespace models
