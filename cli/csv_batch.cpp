@@ -110,7 +110,7 @@ struct FieldScan {
 
 // Splits one physical line (without its line end) into `record`'s fields;
 // a field still open in quotes at its end stays in `scan`.
-void scanLine(std::string_view text, CsvRecord& record, FieldScan& scan)
+void scanLine(std::string_view text, char delimiter, CsvRecord& record, FieldScan& scan)
 {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
@@ -118,7 +118,7 @@ void scanLine(std::string_view text, CsvRecord& record, FieldScan& scan)
             if (c != '"') scan.field += c;
             else if (i + 1 < text.size() && text[i + 1] == '"') scan.field += text[++i];
             else scan.inQuotes = false;
-        } else if (c == ',') {
+        } else if (c == delimiter) {
             record.fields.push_back(std::move(scan.field));
             scan.field.clear();
             scan.fieldStart = true;
@@ -181,7 +181,7 @@ bool CsvReader::next(CsvRecord& record)
         const bool cr = !physical_.empty() && physical_.back() == '\r';
         const std::string_view text(physical_.data(), physical_.size() - (cr ? 1 : 0));
         record.raw.append(text);
-        scanLine(text, record, scan);
+        scanLine(text, delimiter_, record, scan);
         if (!scan.inQuotes) {
             record.crlf = cr;
             break;

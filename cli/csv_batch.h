@@ -25,7 +25,8 @@ struct CsvRecord {
 // Reads records one at a time, holding one record in memory.
 class CsvReader {
 public:
-    explicit CsvReader(std::istream& in) : in_(in) {}
+    // `delimiter` separates fields: ',' or, from spreadsheets, ';' or a tab.
+    explicit CsvReader(std::istream& in, char delimiter = ',') : in_(in), delimiter_(delimiter) {}
     // The next record, false at the end of the text (or when reading fails:
     // see failed()).
     bool next(CsvRecord& record);
@@ -33,6 +34,7 @@ public:
 
 private:
     std::istream& in_;
+    char delimiter_;
     std::string physical_;
     std::size_t line_ = 0;
 };

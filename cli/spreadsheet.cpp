@@ -1,0 +1,150 @@
+// ntc-beta-cli: R/T tables read from spreadsheets' CSV (separator, decimal comma, column names, GB18030).
+#include "cli/spreadsheet.h"
+
+#include "cli/csv_batch.h"
+#include "cli/readings.h"
+#include "cli/text_encoding.h"
+#include "models/quantity.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace cli {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::string lowerTrimmed(std::string text)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.back())) text.pop_back();
+    text.erase(text.begin(), std::find_if_not(text.begin(), text.end(), blank));
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    return text;
+}
+
+std::string wholeInput(Session& s, const std::string& name)
+{
+    if (name == "-") return std::string(std::istreambuf_iterator<char>(s.in), {});
+    // The name arrives as UTF-8 on every system; a path made from char8_t
+    // keeps it so on Windows too.
+    std::ifstream file(std::filesystem::path(std::u8string(name.begin(), name.end())), std::ios::binary);
+    if (!file) throw UnreadableArgument(std::string(s.m.cannotOpen) + name);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// The text without its notes: '#' lines (and blank ones) before the header;
+// `skipped` tells how many lines they took.
+std::string withoutNotes(const std::string& text, std::size_t& skipped)
+{
+    std::size_t start = text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
+    while (start < text.size() && (text[start] == '#' || text[start] == '\r' || text[start] == '\n')) {
+        const std::size_t end = text.find('\n', start);
+        start = end == std::string::npos ? text.size() : end + 1;
+        ++skipped;
+    }
+    return text.substr(start);
+}
+
+std::size_t columnOf(const CsvRecord& header, const std::string& name, const FirmwareMessages& f)
+{
+    const auto at = std::find_if(header.fields.begin(), header.fields.end(),
+                                 [&](const std::string& field) { return lowerTrimmed(field) == lowerTrimmed(name); });
+    if (at == header.fields.end()) throw UnreadableArgument(std::string(f.headerLacks) + name);
+    return std::size_t(at - header.fields.begin());
+}
+
+models::TablePoint pointOf(const CsvRecord& record, std::size_t tColumn, std::size_t rColumn,
+                           const SpreadsheetStyle& style, const Messages& m)
+{
+    const auto cell = [&](std::size_t i, std::string_view column) {
+        if (i >= record.fields.size())
+            throw std::runtime_error(std::string(m.line) + std::to_string(record.line) + std::string(m.lineAfter) +
+                                     std::string(m.rowLacks) + std::string(column));
+        std::string text = record.fields[i];
+        if (style.decimalComma) std::replace(text.begin(), text.end(), ',', '.');
+        return text;
+    };
+    const auto refuse = [&](std::string_view column, const std::string& text, std::string_view expected) {
+        return std::runtime_error(std::string(m.line) + std::to_string(record.line) + std::string(m.lineAfter) +
+                                  unreadable(m, column, text, expected));
+    };
+    const std::string t = cell(tColumn, style.temperatureColumn);
+    const std::string r = cell(rColumn, style.resistanceColumn);
+    const auto temperature = readTemperature(t, false);
+    if (!temperature) throw refuse(style.temperatureColumn, t, m.expectedTemperature);
+    const auto ohms = models::parseResistance(r);
+    if (!ohms) throw refuse(style.resistanceColumn, r, m.expectedResistance);
+    return {kelvinOf(*temperature), *ohms};
+}
+
+} // namespace
+
+void addSpreadsheetOptions(CLI::App& command, SpreadsheetOptions& options, bool reading, const FirmwareMessages& f)
+{
+    command.add_option("--delimiter", options.delimiter, std::string(f.delimiterOption))->type_name("C");
+    command.add_flag("--decimal-comma", options.decimalComma, std::string(f.decimalCommaOption));
+    if (!reading) return;
+    command.add_option("--encoding", options.encoding, std::string(f.encodingOption))
+        ->type_name("NAME")
+        ->check(CLI::IsMember({"utf-8", "gb18030"}, CLI::ignore_case));
+    command.add_option("--column", options.columns, std::string(f.columnOption))->type_name("NAME=HEADER");
+}
+
+SpreadsheetStyle spreadsheetStyle(const SpreadsheetOptions& options, const Messages& m, const FirmwareMessages& f)
+{
+    SpreadsheetStyle style;
+    style.decimalComma = options.decimalComma;
+    const std::string& d = options.delimiter;
+    if (d.empty()) style.delimiter = options.decimalComma ? ';' : ',';
+    else if (d == "," || d == ";") style.delimiter = d[0];
+    else if (d == "tab" || d == "\t" || d == "\\t") style.delimiter = '\t';
+    else throw UnreadableArgument(std::string(f.badDelimiter));
+    if (style.decimalComma && style.delimiter == ',') throw UnreadableArgument(std::string(f.commaClash));
+    style.gb18030 = lowerTrimmed(options.encoding) == "gb18030";
+    for (const std::string& mapping : options.columns) {
+        const auto equals = mapping.find('=');
+        const std::string key = equals == std::string::npos ? "" : lowerTrimmed(mapping.substr(0, equals));
+        const std::string header = equals == std::string::npos ? "" : mapping.substr(equals + 1);
+        if (header.empty() || (key != "temperature_c" && key != "resistance_ohm"))
+            throw UnreadableArgument(unreadable(m, "--column", mapping, f.badColumn));
+        (key == "temperature_c" ? style.temperatureColumn : style.resistanceColumn) = header;
+    }
+    return style;
+}
+
+std::vector<models::TablePoint> readRtTable(Session& s, const std::string& name, const SpreadsheetStyle& style)
+{
+    const FirmwareMessages& f = firmwareMessages(s.m);
+    std::string text = wholeInput(s, name);
+    if (style.gb18030) {
+        auto utf8 = utf8FromGb18030(text);
+        if (!utf8) throw UnreadableArgument(std::string(f.notGb18030));
+        text = std::move(*utf8);
+    }
+    std::size_t notes = 0;
+    std::istringstream in(withoutNotes(text, notes));
+    CsvReader reader(in, style.delimiter);
+    CsvRecord record;
+    if (!reader.next(record)) throw UnreadableArgument(std::string(f.emptyTable));
+    const std::size_t tColumn = columnOf(record, style.temperatureColumn, f);
+    const std::size_t rColumn = columnOf(record, style.resistanceColumn, f);
+    std::vector<models::TablePoint> points;
+    while (reader.next(record)) {
+        const bool blank = std::all_of(record.fields.begin(), record.fields.end(),
+                                       [](const std::string& field) { return lowerTrimmed(field).empty(); });
+        record.line += notes;
+        if (!blank) points.push_back(pointOf(record, tColumn, rColumn, style, s.m));
+    }
+    if (points.empty()) throw UnreadableArgument(std::string(f.emptyTable));
+    return points;
+}
+
+} // namespace cli

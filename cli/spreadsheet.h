@@ -1,0 +1,53 @@
+// ntc-beta-cli: R/T tables read from spreadsheets' CSV (separator, decimal comma, column names, GB18030).
+#pragma once
+
+#include "cli/command.h"
+#include "cli/firmware_messages.h"
+#include "models/table_fit.h"
+
+#include <string>
+#include <vector>
+
+namespace CLI {
+class App;
+}
+
+namespace cli {
+
+// The spreadsheet options as typed.
+struct SpreadsheetOptions {
+    std::string delimiter;
+    bool decimalComma = false;
+    std::string encoding = "utf-8";
+    std::vector<std::string> columns;
+};
+
+// Adds --delimiter, --decimal-comma, and, when `reading`, --encoding and
+// --column, bound to `options`, which must outlive `command`.
+void addSpreadsheetOptions(CLI::App& command, SpreadsheetOptions& options, bool reading, const FirmwareMessages& f);
+
+// The options read: the field separator (',' unless given; ';' with the
+// decimal comma), the decimal mark, the encoding, and the header names of
+// the temperature_c and resistance_ohm columns.
+struct SpreadsheetStyle {
+    char delimiter = ',';
+    bool decimalComma = false;
+    bool gb18030 = false;
+    std::string temperatureColumn = "temperature_c";
+    std::string resistanceColumn = "resistance_ohm";
+};
+
+// Throws UnreadableArgument for a separator, encoding or column mapping it
+// cannot take, or a decimal comma with ',' between fields.
+SpreadsheetStyle spreadsheetStyle(const SpreadsheetOptions& options, const Messages& m, const FirmwareMessages& f);
+
+// The table's rows in order: temperature in °C (a unit in the cell is
+// allowed: 25, 25°C, 298.15K, 77°F) and resistance ("10k", "195.652k",
+// "680Ω"), read from the file named `name` ("-": standard input). Lines
+// before the header that start with '#' are notes; a UTF-8 byte order mark
+// is skipped. Throws UnreadableArgument for a file that cannot be opened or
+// decoded, or a header without the two columns; std::runtime_error naming
+// the line for a row that cannot be read (no row is silently dropped).
+std::vector<models::TablePoint> readRtTable(Session& s, const std::string& name, const SpreadsheetStyle& style);
+
+} // namespace cli
