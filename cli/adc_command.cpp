@@ -90,7 +90,8 @@ models::BetaReference betaReferenceOf(const Session& s, const AdcOptions& o)
     if (o.betaPair.empty()) return ref;
     const auto slash = o.betaPair.find('/');
     const auto low = models::parseNumber(o.betaPair.substr(0, slash));
-    const auto high = slash == std::string::npos ? std::nullopt : models::parseNumber(o.betaPair.substr(slash + 1));
+    std::optional<double> high;
+    if (slash != std::string::npos) high = models::parseNumber(o.betaPair.substr(slash + 1));
     if (!low || !high || *low == *high)
         throw UnreadableArgument(unreadable(s.m, "--beta-pair", o.betaPair, f.expectedPair));
     ref.pairLowKelvin = *low + calc::kCelsiusOffset;
