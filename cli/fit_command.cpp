@@ -73,6 +73,8 @@ Command addFitCommand(CLI::App& app, Session& session)
     const auto options = std::make_shared<FitCommandOptions>();
     const FirmwareMessages& f = firmwareMessages(session.m);
     CLI::App* command = addSubcommand(app, "fit", f.fitCommand, session.m);
+    // A file named /path/table.csv is a file, not a Windows-style /option.
+    command->allow_windows_style_options(false);
     command->add_option("file", options->file, std::string(f.fitFile))->type_name("FILE")->required();
     addFitOptions(*command, options->fit, true, f);
     return {command, [&session, options] { return fit(session, *options); }};
