@@ -4,6 +4,7 @@
 #include "cli/command.h"
 #include "cli/fit_options.h"
 #include "cli/model_options.h"
+#include "cli/plausibility.h"
 #include "models/beta_reference.h"
 #include "models/firmware_text.h"
 #include "models/quantity.h"
@@ -48,14 +49,16 @@ struct ChosenModel {
 
 std::string ohmsText(double ohms) { return models::roundedText(ohms, 6) + " ohm"; }
 
-models::Divider dividerOf(const Session& s, const AdcOptions& o)
+models::Divider dividerOf(const Session& s, const AdcOptions& o, Findings& found)
 {
     const FirmwareMessages& f = firmwareMessages(s.m);
     if (o.pullUp.empty() == o.pullDown.empty() || o.bits.empty()) throw UnreadableArgument(std::string(f.dividerNeeded));
     models::Divider d;
     d.side = o.pullUp.empty() ? models::ThermistorSide::high : models::ThermistorSide::low;
-    d.fixedOhms = o.pullUp.empty() ? resistanceArgument(s.m, "--pull-down", o.pullDown)
-                                   : resistanceArgument(s.m, "--pull-up", o.pullUp);
+    const std::string_view fixedName = o.pullUp.empty() ? "--pull-down" : "--pull-up";
+    const std::string& fixedText = o.pullUp.empty() ? o.pullDown : o.pullUp;
+    d.fixedOhms = resistanceArgument(s.m, fixedName, fixedText);
+    if (!checkResistance(s.m, fixedName, fixedText, d.fixedOhms, found)) return d;
     const double bits = numberArgument(s.m, "--bits", o.bits);
     d.bits = bits >= 1 && bits <= 16 && bits == int(bits) ? int(bits) : 0;
     if (!o.series.empty()) d.seriesOhms = resistanceArgument(s.m, "--series", o.series);
@@ -80,20 +83,24 @@ std::string circuitText(const models::Divider& d)
     return text + "Vref = the supply (ratiometric)";
 }
 
-models::BetaReference betaReferenceOf(const Session& s, const AdcOptions& o)
+models::BetaReference betaReferenceOf(const Session& s, const AdcOptions& o, Findings& found)
 {
     const FirmwareMessages& f = firmwareMessages(s.m);
     models::BetaReference ref;
-    ref.model.r0 = o.r25.empty() ? resistanceArgument(s.m, "--r0", o.r0) : resistanceArgument(s.m, "--r25", o.r25);
+    const std::string_view r0Name = o.r25.empty() ? "--r0" : "--r25";
+    const std::string& r0Text = o.r25.empty() ? o.r0 : o.r25;
+    ref.model.r0 = resistanceArgument(s.m, r0Name, r0Text);
     ref.model.t0Kelvin = o.r25.empty() ? kelvinOf(temperatureArgument(s.m, "--t0", o.fit.t0, false)) : 298.15;
+    if (o.r25.empty()) checkUseRange(s.m, "--t0", o.fit.t0, ref.model.t0Kelvin, found);
     ref.model.beta = numberArgument(s.m, "--beta", o.beta);
+    checkBetaModel(s.m, ref.model, r0Name, r0Text, o.beta, found);
     if (o.betaPair.empty()) return ref;
     const auto slash = o.betaPair.find('/');
     const auto low = models::parseNumber(o.betaPair.substr(0, slash));
     std::optional<double> high;
     if (slash != std::string::npos) high = models::parseNumber(o.betaPair.substr(slash + 1));
     if (!low || !high || *low == *high)
-        throw UnreadableArgument(unreadable(s.m, "--beta-pair", o.betaPair, f.expectedPair));
+        throw UnreadableArgument(namedProblem(s.m, "--beta-pair", o.betaPair, f.expectedPair));
     ref.pairLowKelvin = *low + calc::kCelsiusOffset;
     ref.pairHighKelvin = *high + calc::kCelsiusOffset;
     return ref;
@@ -113,10 +120,10 @@ std::string curveDescription(const models::SteinhartHart4& c, bool withD)
            (withD ? ", D = " + coefficientText(c.d) + " (ln R)^2" : "");
 }
 
-ChosenModel fittedModel(Session& s, const AdcOptions& o)
+ChosenModel fittedModel(Session& s, const AdcOptions& o, Findings& found)
 {
-    const FileFit fitted = fitFromFile(s, o.fitFile, o.fit);
-    warnAboutFit(s, fitted.fit, fitted.points);
+    const FileFit fitted = fitFromFile(s, o.fitFile, o.fit, found);
+    warnAboutFit(s.m, fitted.fit, fitted.points, found);
     ChosenModel chosen{fitted.fit.curve, "", std::nullopt, fitted.fit};
     if (fitted.fit.kind == models::FitKind::beta) {
         chosen.model = fitted.fit.beta;
@@ -129,16 +136,16 @@ ChosenModel fittedModel(Session& s, const AdcOptions& o)
     return chosen;
 }
 
-ChosenModel chosenModelOf(Session& s, const AdcOptions& o)
+ChosenModel chosenModelOf(Session& s, const AdcOptions& o, Findings& found)
 {
     const bool beta = !o.r25.empty() || !o.r0.empty() || !o.beta.empty();
     const int given = int(beta) + int(!o.steinhart.empty()) + int(!o.fitFile.empty());
     const bool betaComplete = (o.r25.empty() != o.r0.empty()) && !o.beta.empty();
     if (given != 1 || (beta && !betaComplete) || (!o.steinhart.empty() && o.steinhart.size() < 3))
         throw UnreadableArgument(std::string(firmwareMessages(s.m).modelNeeded));
-    if (!o.fitFile.empty()) return fittedModel(s, o);
+    if (!o.fitFile.empty()) return fittedModel(s, o, found);
     if (beta) {
-        const models::BetaReference ref = betaReferenceOf(s, o);
+        const models::BetaReference ref = betaReferenceOf(s, o, found);
         return {ref.model, betaDescription(ref), ref, std::nullopt};
     }
     models::SteinhartHart4 c;
@@ -146,13 +153,8 @@ ChosenModel chosenModelOf(Session& s, const AdcOptions& o)
     c.b = numberArgument(s.m, "B", o.steinhart[1]);
     c.c = numberArgument(s.m, "C", o.steinhart[2]);
     if (o.steinhart.size() == 4) c.d = numberArgument(s.m, "D", o.steinhart[3]);
+    checkCoefficients(s.m, {c.a, c.b, c.c}, found);
     return {c, "Model: Steinhart-Hart, " + curveDescription(c, o.steinhart.size() == 4), std::nullopt, std::nullopt};
-}
-
-double celsiusOf(const Session& s, std::string_view name, const std::string& text)
-{
-    const Temperature t = temperatureArgument(s.m, name, text, false);
-    return t.celsius ? t.value : t.value - calc::kCelsiusOffset;
 }
 
 struct AdcRange {
@@ -160,9 +162,13 @@ struct AdcRange {
     std::string text;
 };
 
-AdcRange rangeOf(const Session& s, const AdcOptions& o)
+// The range, or none when a bound is refused (on `found`).
+std::optional<AdcRange> rangeOf(const Session& s, const AdcOptions& o, Findings& found)
 {
-    AdcRange r{{celsiusOf(s, "--from", o.from), celsiusOf(s, "--to", o.to), numberArgument(s.m, "--step", o.step)}, ""};
+    const auto from = checkedCelsius(s.m, "--from", o.from, found);
+    const auto to = checkedCelsius(s.m, "--to", o.to, found);
+    if (!from || !to) return std::nullopt;
+    AdcRange r{{*from, *to, numberArgument(s.m, "--step", o.step)}, ""};
     if (o.everyCount && !(r.range.fromCelsius <= r.range.toCelsius)) throw UnreadableArgument(std::string(s.m.noRange));
     if (!o.everyCount && models::tableRowCount(r.range) == 0) throw UnreadableArgument(std::string(s.m.noRange));
     r.text = "Range: " + models::decimalsText(r.range.fromCelsius, 6) + " to " +
@@ -173,11 +179,12 @@ AdcRange rangeOf(const Session& s, const AdcOptions& o)
 
 // What the reader of the table should know: rows merged or dropped, and
 // rows where the model is beyond what it was made for.
-void warnAboutTable(Session& s, const models::AdcTable& table, const ChosenModel& chosen, const models::TableRange& r)
+void warnAboutTable(const Messages& m, const models::AdcTable& table, const ChosenModel& chosen,
+                    const models::TableRange& r, Findings& found)
 {
-    const FirmwareMessages& f = firmwareMessages(s.m);
+    const FirmwareMessages& f = firmwareMessages(m);
     const auto warn = [&](std::string_view text, const std::string& figure) {
-        s.err << s.m.warningPrefix << text << figure << '\n';
+        found.push_back({Severity::warning, std::string(text) + figure});
     };
     if (table.mergedRows > 0) warn(f.mergedRows, std::to_string(table.mergedRows));
     if (table.railRows > 0) warn(f.railRows, std::to_string(table.railRows));
@@ -205,14 +212,16 @@ std::string formatted(const Session& s, const AdcOptions& o, const models::AdcTa
     const bool marlin = o.format == "marlin";
     const std::string name = !o.name.empty() ? o.name : marlin ? "temptable_998" : "ntc_adc_table";
     if (!models::isCIdentifier(name))
-        throw UnreadableArgument(unreadable(s.m, "--name", name, firmwareMessages(s.m).notIdentifier));
+        throw UnreadableArgument(namedProblem(s.m, "--name", name, firmwareMessages(s.m).notIdentifier));
     if (marlin) return models::adcTableMarlin(table, bits, name, comment);
     return models::adcTableC(table, {name, temperatureTypeOf(o.cType), o.fahrenheit, std::move(comment)});
 }
 
-int writeAdcTable(Session& s, const AdcOptions& o, const ChosenModel& chosen, const models::Divider& divider)
+// The table on standard output, its warnings added to `found`; gives the
+// exit status of the output alone.
+int writeAdcTable(Session& s, const AdcOptions& o, const ChosenModel& chosen, const models::Divider& divider,
+                  const AdcRange& r, Findings& found)
 {
-    const AdcRange r = rangeOf(s, o);
     const models::AdcTable table =
         o.everyCount ? models::adcTablePerCount(chosen.model, divider, r.range.fromCelsius, r.range.toCelsius)
                      : models::adcTableAt(chosen.model, divider, models::tableTemperatures(r.range));
@@ -220,7 +229,7 @@ int writeAdcTable(Session& s, const AdcOptions& o, const ChosenModel& chosen, co
         s.err << s.m.errorPrefix << firmwareMessages(s.m).noRows << '\n';
         return kExitComputationFailed;
     }
-    warnAboutTable(s, table, chosen, r.range);
+    warnAboutTable(s.m, table, chosen, r.range, found);
     if (o.format == "csv") {
         const SpreadsheetStyle style = spreadsheetStyle(o.fit.sheet, s.m, firmwareMessages(s.m));
         s.out << models::adcTableCsv(table, {style.delimiter, style.decimalComma, o.fahrenheit});
@@ -241,9 +250,13 @@ int writeAdcTable(Session& s, const AdcOptions& o, const ChosenModel& chosen, co
 
 int adc(Session& s, const AdcOptions& o)
 {
-    const models::Divider divider = dividerOf(s, o);
-    const ChosenModel chosen = chosenModelOf(s, o);
-    return writeAdcTable(s, o, chosen, divider);
+    Findings found;
+    const models::Divider divider = dividerOf(s, o, found);
+    const ChosenModel chosen = chosenModelOf(s, o, found);
+    const auto range = rangeOf(s, o, found);
+    const int status = failed(found) || !range ? kExitSuccess : writeAdcTable(s, o, chosen, divider, *range, found);
+    writeFindings(s.err, s.m, found);
+    return worseStatus(status, exitStatus(found));
 }
 
 } // namespace

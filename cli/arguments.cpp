@@ -9,20 +9,21 @@ namespace cli {
 double resistanceArgument(const Messages& m, std::string_view name, const std::string& text)
 {
     if (const auto value = models::parseResistance(text)) return *value;
-    throw UnreadableArgument(unreadable(m, name, text, m.expectedResistance));
+    throw UnreadableArgument(unreadableResistance(m, name, text));
 }
 
 Temperature temperatureArgument(const Messages& m, std::string_view name, const std::string& text,
                                 bool kelvinByDefault)
 {
     if (const auto value = readTemperature(text, kelvinByDefault)) return *value;
-    throw UnreadableArgument(unreadable(m, name, text, m.expectedTemperature));
+    throw UnreadableArgument(unreadableTemperature(m, name, text));
 }
 
 double numberArgument(const Messages& m, std::string_view name, const std::string& text)
 {
     if (const auto value = models::parseNumber(text)) return *value;
-    throw UnreadableArgument(unreadable(m, name, text, m.expectedNumber));
+    const bool beyond = models::beyondDoubleRange(text);
+    throw UnreadableArgument(namedProblem(m, name, text, beyond ? m.beyondRange : m.expectedNumber));
 }
 
 } // namespace cli

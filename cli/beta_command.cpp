@@ -1,7 +1,8 @@
 // ntc-beta-cli: `beta`, the B constant from two readings typed or from every row of a CSV file.
-#include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/csv_batch.h"
+#include "cli/plausibility.h"
+#include "cli/readings.h"
 
 #include <CLI/CLI.hpp>
 
@@ -9,6 +10,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace cli {
@@ -23,13 +25,16 @@ struct BetaOptions {
 
 int betaOfCsv(Session& s, const BetaOptions& o)
 {
-    if (o.csv == "-") return runCsvBatch(s.in, s.out, s.err, s.m, o.kelvin);
+    if (o.csv == "-") return runCsvBatch(s.in, o.csv, s.out, s.err, s.m, o.kelvin);
     // The name arrives as UTF-8 on every system; a path made from char8_t
     // keeps it so on Windows too.
-    const std::u8string name(o.csv.begin(), o.csv.end());
-    std::ifstream file(std::filesystem::path(name), std::ios::binary);
-    if (!file) throw UnreadableArgument(std::string(s.m.cannotOpen) + o.csv);
-    return runCsvBatch(file, s.out, s.err, s.m, o.kelvin);
+    const std::filesystem::path path(std::u8string(o.csv.begin(), o.csv.end()));
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored))
+        throw UnreadableArgument(format(s.m.isFolder, {shownValue(s.m, o.csv)}));
+    std::ifstream file(path, std::ios::binary);
+    if (!file) throw UnreadableArgument(format(s.m.cannotOpen, {shownValue(s.m, o.csv)}));
+    return runCsvBatch(file, o.csv, s.out, s.err, s.m, o.kelvin);
 }
 
 int beta(Session& s, const BetaOptions& o)
@@ -39,12 +44,15 @@ int beta(Session& s, const BetaOptions& o)
         return betaOfCsv(s, o);
     }
     if (o.readings.size() != 4) throw UnreadableArgument(std::string(s.m.betaNeedsValues));
-    const double r1 = resistanceArgument(s.m, "R1", o.readings[0]);
-    const Temperature t1 = temperatureArgument(s.m, "T1", o.readings[1], o.kelvin);
-    const double r2 = resistanceArgument(s.m, "R2", o.readings[2]);
-    const Temperature t2 = temperatureArgument(s.m, "T2", o.readings[3], o.kelvin);
-    writeMeasuredB(s.out, betaOf(r1, t1, r2, t2));
-    return kExitSuccess;
+    Findings found;
+    const auto b = checkedBeta(s.m, {"R1", "T1", "R2", "T2"},
+                               {o.readings[0], o.readings[1], o.readings[2], o.readings[3]}, o.kelvin, found);
+    if (failed(found)) {
+        if (const auto hint = windowOrderHint(s.m, o.readings, o.kelvin)) found.push_back({Severity::refused, *hint});
+    }
+    if (b) writeMeasuredB(s.out, *b);
+    writeFindings(s.err, s.m, found);
+    return exitStatus(found);
 }
 
 } // namespace

@@ -55,15 +55,17 @@ void writeResiduals(std::ostream& out, const models::TableFit& fit, const std::v
 
 int fit(Session& s, const FitCommandOptions& o)
 {
-    const auto [fit, points, style] = fitFromFile(s, o.file, o.fit);
+    Findings found;
+    const auto [fit, points, style] = fitFromFile(s, o.file, o.fit, found);
     writeCoefficients(s.out, fit);
     s.out << "max_error_k = " << models::roundedText(fit.maxErrorKelvin, 3) << '\n'
           << "rms_error_k = " << models::roundedText(fit.rmsErrorKelvin, 3) << '\n'
           << "from_c = " << celsiusText(fit.fromKelvin) << '\n'
           << "to_c = " << celsiusText(fit.toKelvin) << '\n';
     writeResiduals(s.out, fit, points, style);
-    warnAboutFit(s, fit, points);
-    return kExitSuccess;
+    warnAboutFit(s.m, fit, points, found);
+    writeFindings(s.err, s.m, found);
+    return exitStatus(found);
 }
 
 } // namespace

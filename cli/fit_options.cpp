@@ -2,6 +2,7 @@
 #include "cli/fit_options.h"
 
 #include "cli/arguments.h"
+#include "cli/plausibility.h"
 #include "models/firmware_text.h"
 
 #include <CLI/CLI.hpp>
@@ -21,9 +22,9 @@ models::FitKind kindOf(const std::string& name)
     return models::FitKind::steinhart;
 }
 
-void warn(Session& s, std::string_view text, const std::string& figure = "")
+void warn(Findings& found, std::string_view text, const std::string& figure = "")
 {
-    s.err << s.m.warningPrefix << text << figure << '\n';
+    found.push_back({Severity::warning, std::string(text) + figure});
 }
 
 } // namespace
@@ -37,14 +38,14 @@ void addFitOptions(CLI::App& command, FitOptions& options, bool withT0, const Fi
     addSpreadsheetOptions(command, options.sheet, true, f);
 }
 
-FileFit fitFromFile(Session& s, const std::string& file, const FitOptions& options)
+FileFit fitFromFile(Session& s, const std::string& file, const FitOptions& options, Findings& found)
 {
     const FirmwareMessages& f = firmwareMessages(s.m);
     const models::FitKind kind = kindOf(options.model);
     const double t0 = kelvinOf(temperatureArgument(s.m, "--t0", options.t0, false));
     FileFit result;
     result.style = spreadsheetStyle(options.sheet, s.m, f);
-    result.points = readRtTable(s, file, result.style);
+    result.points = readRtTable(s, file, result.style, found);
     std::set<double> temperatures;
     for (const auto& p : result.points) temperatures.insert(p.kelvin);
     if (temperatures.size() < models::pointsNeeded(kind))
@@ -53,19 +54,20 @@ FileFit fitFromFile(Session& s, const std::string& file, const FitOptions& optio
     return result;
 }
 
-void warnAboutFit(Session& s, const models::TableFit& fit, const std::vector<models::TablePoint>& points)
+void warnAboutFit(const Messages& m, const models::TableFit& fit, const std::vector<models::TablePoint>& points,
+                  Findings& found)
 {
-    const FirmwareMessages& f = firmwareMessages(s.m);
-    if (!fit.monotonic) warn(s, f.notMonotonic);
-    if (fit.kind == models::FitKind::steinhart && !(fit.curve.c > 0)) warn(s, s.m.cNotPositive);
+    const FirmwareMessages& f = firmwareMessages(m);
+    if (!fit.monotonic) warn(found, f.notMonotonic);
+    if (fit.kind == models::FitKind::steinhart) checkCoefficients(m, {fit.curve.a, fit.curve.b, fit.curve.c}, found);
     if (fit.kind != models::FitKind::beta || points.size() < 3) return;
     try {
         const models::TableFit steinhart = models::fitTable(points, models::FitKind::steinhart);
         // Worth a word where the beta model's error matters and another
         // model does far better on the same table.
         if (fit.maxErrorKelvin > 0.1 && fit.maxErrorKelvin > 2 * steinhart.maxErrorKelvin) {
-            warn(s, f.betaFitWorse, models::roundedText(fit.maxErrorKelvin, 3));
-            warn(s, f.steinhartFitBetter, models::roundedText(steinhart.maxErrorKelvin, 3));
+            warn(found, f.betaFitWorse, models::roundedText(fit.maxErrorKelvin, 3));
+            warn(found, f.steinhartFitBetter, models::roundedText(steinhart.maxErrorKelvin, 3));
         }
     } catch (const models::ModelFailure&) {
         // No three-term curve through these points: nothing to compare.

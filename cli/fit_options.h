@@ -30,15 +30,16 @@ struct FileFit {
     SpreadsheetStyle style;
 };
 
-// Reads the table (readRtTable) and fits the chosen model through it.
-// Throws as readRtTable does, UnreadableArgument for an option it cannot
+// Reads the table (readRtTable, its warnings to `found`) and fits the chosen
+// model through it. Throws as readRtTable does, UnreadableArgument for an option it cannot
 // read, std::runtime_error when the table has fewer distinct temperatures
 // than the model needs, models::ModelFailure when the fit fails.
-FileFit fitFromFile(Session& s, const std::string& file, const FitOptions& options);
+FileFit fitFromFile(Session& s, const std::string& file, const FitOptions& options, Findings& found);
 
-// Warnings on standard error: a curve that turns back within the table, a
-// three-term fit with C <= 0, and a beta fit that a Steinhart-Hart fit of
-// the same table beats by far.
-void warnAboutFit(Session& s, const models::TableFit& fit, const std::vector<models::TablePoint>& points);
+// Warnings added to `found`: a curve that turns back within the table, a
+// three-term fit whose coefficients no thermistor has (checkCoefficients),
+// and a beta fit that a Steinhart-Hart fit of the same table beats by far.
+void warnAboutFit(const Messages& m, const models::TableFit& fit, const std::vector<models::TablePoint>& points,
+                  Findings& found);
 
 } // namespace cli

@@ -4,6 +4,7 @@
 #include "calc/b_value.h"
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/plausibility.h"
 
 #include <CLI/CLI.hpp>
 
@@ -18,20 +19,29 @@ void addModelOptions(CLI::App& command, ModelOptions& options, const Messages& m
     command.add_option("--beta", options.beta, std::string(m.betaOption))->type_name("B");
     command.add_option("--steinhart", options.steinhart, std::string(m.steinhartOption))
         ->expected(3)
+        ->allow_extra_args(false) // the readings after the three values are no more of them
         ->type_name("N");
 }
 
-models::ThermistorModel chosenModel(const ModelOptions& options, const Messages& m)
+std::optional<models::ThermistorModel> chosenModel(const ModelOptions& options, const Messages& m, Findings& found)
 {
     const bool beta = !options.r25.empty() && !options.beta.empty();
     const bool partBeta = !options.r25.empty() || !options.beta.empty();
     const bool sh = !options.steinhart.empty();
     if (sh == partBeta || (partBeta && !beta)) throw UnreadableArgument(std::string(m.modelNeeded));
+    models::ThermistorModel model;
     if (sh)
-        return models::SteinhartHart{numberArgument(m, "A", options.steinhart[0]),
-                                     numberArgument(m, "B", options.steinhart[1]),
-                                     numberArgument(m, "C", options.steinhart[2])};
-    return models::BetaModel{resistanceArgument(m, "--r25", options.r25), numberArgument(m, "--beta", options.beta)};
+        model = models::SteinhartHart{numberArgument(m, "A", options.steinhart[0]),
+                                      numberArgument(m, "B", options.steinhart[1]),
+                                      numberArgument(m, "C", options.steinhart[2])};
+    else
+        model = models::BetaModel{resistanceArgument(m, "--r25", options.r25), numberArgument(m, "--beta", options.beta)};
+    Findings mine;
+    checkModel(m, model, options.r25, options.beta, mine);
+    const bool refused = failed(mine);
+    found.insert(found.end(), mine.begin(), mine.end());
+    if (refused) return std::nullopt;
+    return model;
 }
 
 std::string modelDescription(const models::ThermistorModel& model)

@@ -3,6 +3,7 @@
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/model_options.h"
+#include "cli/readings.h"
 
 #include <CLI/CLI.hpp>
 
@@ -21,16 +22,30 @@ struct ResistanceOptions {
     ModelOptions model;
 };
 
+// One temperature's line, or what keeps it from one.
+void resistanceOf(Session& s, const models::ThermistorModel& model, std::size_t index, const std::string& text,
+                  bool kelvin, Findings& found)
+{
+    const std::string name = "T" + std::to_string(index + 1);
+    const auto t = checkedTemperature(s.m, name, text, kelvin, found);
+    if (!t) return;
+    try {
+        const double ohms = models::resistanceAt(model, kelvinOf(*t));
+        s.out << "R(" + text + ") = " + calc::fullValueText(ohms) + " Ω\n";
+    } catch (const models::ModelFailure& failure) {
+        found.push_back({Severity::refused, namedProblem(s.m, name, text, failureText(s.m, failure.kind()))});
+    }
+}
+
 int resistance(Session& s, const ResistanceOptions& o)
 {
-    const models::ThermistorModel model = chosenModel(o.model, s.m);
-    std::vector<double> kelvins;
-    for (std::size_t i = 0; i < o.readings.size(); ++i)
-        kelvins.push_back(kelvinOf(temperatureArgument(s.m, "T" + std::to_string(i + 1), o.readings[i], o.kelvin)));
-    for (std::size_t i = 0; i < kelvins.size(); ++i)
-        s.out << "R(" << o.readings[i] << ") = " << calc::fullValueText(models::resistanceAt(model, kelvins[i]))
-              << " Ω\n";
-    return kExitSuccess;
+    if (o.readings.empty()) throw UnreadableArgument(std::string(s.m.resistanceNeedsValues));
+    Findings found;
+    const auto model = chosenModel(o.model, s.m, found);
+    for (std::size_t i = 0; model && i < o.readings.size(); ++i)
+        resistanceOf(s, *model, i, o.readings[i], o.kelvin, found);
+    writeFindings(s.err, s.m, found);
+    return exitStatus(found);
 }
 
 } // namespace
@@ -41,8 +56,7 @@ Command addResistanceCommand(CLI::App& app, Session& session)
     const Messages& m = session.m;
     CLI::App* command = addSubcommand(app, "resistance", m.resistanceCommand, m);
     command->add_option("readings", options->readings, std::string(m.resistanceValues))
-        ->type_name("T ...")
-        ->required();
+        ->type_name("T ...");
     addKelvinFlag(*command, options->kelvin, m);
     addModelOptions(*command, options->model, m);
     return {command, [&session, options] { return resistance(session, *options); }};

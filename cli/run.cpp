@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #ifndef NTC_BETA_VERSION
 #error "NTC_BETA_VERSION comes from project() through the build"
@@ -47,6 +48,37 @@ int finish(Session& s)
     return kExitSuccess;
 }
 
+// The first word of a parse error's text that names an option ("--csv"),
+// which the error's own English text carries; empty when there is none.
+std::string optionNamedIn(std::string_view text)
+{
+    const std::size_t start = text.find("-");
+    if (start == std::string_view::npos || (start > 0 && text[start - 1] != ' ')) return {};
+    const std::size_t end = text.find_first_of(" :=,", start);
+    return std::string(text.substr(start, end == std::string_view::npos ? text.size() - start : end - start));
+}
+
+// CLI11's messages are in English; each kind of parse error gets ours, in
+// the session's language.
+std::string parseErrorText(const CLI::ParseError& error, const Messages& m, int argc, char** argv)
+{
+    const std::string_view what = error.what();
+    if (dynamic_cast<const CLI::RequiredError*>(&error)) {
+        if (argc > 1 && argv[1][0] != '\0' && argv[1][0] != '-')
+            return format(m.unknownCommand, {shownValue(m, argv[1])});
+        return std::string(m.commandNeeded);
+    }
+    if (dynamic_cast<const CLI::ExtrasError*>(&error)) {
+        const std::size_t colon = what.find(": ");
+        const std::string_view extras = colon == std::string_view::npos ? what : what.substr(colon + 2);
+        return format(m.unexpectedArguments, {shownValue(m, extras)});
+    }
+    const std::string option = optionNamedIn(what);
+    if (option.empty()) return std::string(m.unreadableCommandLine);
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&error)) return format(m.valueMissing, {shownValue(m, option)});
+    return format(m.badOptionValue, {shownValue(m, option)});
+}
+
 // The command line parsed: help and the version are printed here, a parse
 // error is a usage error. Empty when the chosen command is to run.
 std::optional<int> parse(CLI::App& app, Session& s, int argc, char** argv)
@@ -63,7 +95,7 @@ std::optional<int> parse(CLI::App& app, Session& s, int argc, char** argv)
         s.out << version.what() << '\n';
         return finish(s);
     } catch (const CLI::ParseError& error) {
-        s.err << s.m.errorPrefix << error.what() << '\n' << s.m.runHelp << '\n';
+        s.err << s.m.errorPrefix << parseErrorText(error, s.m, argc, argv) << '\n' << s.m.runHelp << '\n';
         return kExitUsage;
     }
     return std::nullopt;

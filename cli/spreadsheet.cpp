@@ -1,7 +1,7 @@
 // ntc-beta-cli: R/T tables read from spreadsheets' CSV (separator, decimal comma, column names, GB18030).
 #include "cli/spreadsheet.h"
 
-#include "cli/csv_batch.h"
+#include "cli/csv_reader.h"
 #include "cli/readings.h"
 #include "cli/text_encoding.h"
 #include "models/quantity.h"
@@ -36,7 +36,7 @@ std::string wholeInput(Session& s, const std::string& name)
     // The name arrives as UTF-8 on every system; a path made from char8_t
     // keeps it so on Windows too.
     std::ifstream file(std::filesystem::path(std::u8string(name.begin(), name.end())), std::ios::binary);
-    if (!file) throw UnreadableArgument(std::string(s.m.cannotOpen) + name);
+    if (!file) throw UnreadableArgument(format(s.m.cannotOpen, {shownValue(s.m, name)}));
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
@@ -62,26 +62,25 @@ std::size_t columnOf(const CsvRecord& header, const std::string& name, const Fir
 }
 
 models::TablePoint pointOf(const CsvRecord& record, std::size_t tColumn, std::size_t rColumn,
-                           const SpreadsheetStyle& style, const Messages& m)
+                           const SpreadsheetStyle& style, const Messages& m, Findings& found)
 {
+    const std::string where = format(m.line, {std::to_string(record.line)});
     const auto cell = [&](std::size_t i, std::string_view column) {
         if (i >= record.fields.size())
-            throw std::runtime_error(std::string(m.line) + std::to_string(record.line) + std::string(m.lineAfter) +
-                                     std::string(m.rowLacks) + std::string(column));
+            throw std::runtime_error(where + format(m.rowLacks, {column}));
         std::string text = record.fields[i];
         if (style.decimalComma) std::replace(text.begin(), text.end(), ',', '.');
         return text;
     };
-    const auto refuse = [&](std::string_view column, const std::string& text, std::string_view expected) {
-        return std::runtime_error(std::string(m.line) + std::to_string(record.line) + std::string(m.lineAfter) +
-                                  unreadable(m, column, text, expected));
-    };
     const std::string t = cell(tColumn, style.temperatureColumn);
     const std::string r = cell(rColumn, style.resistanceColumn);
-    const auto temperature = readTemperature(t, false);
-    if (!temperature) throw refuse(style.temperatureColumn, t, m.expectedTemperature);
-    const auto ohms = models::parseResistance(r);
-    if (!ohms) throw refuse(style.resistanceColumn, r, m.expectedResistance);
+    Findings row;
+    const auto temperature = checkedTemperature(m, style.temperatureColumn, t, false, row);
+    const auto ohms = temperature ? checkedResistance(m, style.resistanceColumn, r, row) : std::nullopt;
+    for (const Finding& finding : row) {
+        if (finding.severity != Severity::warning) throw std::runtime_error(where + finding.text);
+        found.push_back({finding.severity, where + finding.text});
+    }
     return {kelvinOf(*temperature), *ohms};
 }
 
@@ -114,13 +113,14 @@ SpreadsheetStyle spreadsheetStyle(const SpreadsheetOptions& options, const Messa
         const std::string key = equals == std::string::npos ? "" : lowerTrimmed(mapping.substr(0, equals));
         const std::string header = equals == std::string::npos ? "" : mapping.substr(equals + 1);
         if (header.empty() || (key != "temperature_c" && key != "resistance_ohm"))
-            throw UnreadableArgument(unreadable(m, "--column", mapping, f.badColumn));
+            throw UnreadableArgument(namedProblem(m, "--column", mapping, f.badColumn));
         (key == "temperature_c" ? style.temperatureColumn : style.resistanceColumn) = header;
     }
     return style;
 }
 
-std::vector<models::TablePoint> readRtTable(Session& s, const std::string& name, const SpreadsheetStyle& style)
+std::vector<models::TablePoint> readRtTable(Session& s, const std::string& name, const SpreadsheetStyle& style,
+                                            Findings& found)
 {
     const FirmwareMessages& f = firmwareMessages(s.m);
     std::string text = wholeInput(s, name);
@@ -141,7 +141,7 @@ std::vector<models::TablePoint> readRtTable(Session& s, const std::string& name,
         const bool blank = std::all_of(record.fields.begin(), record.fields.end(),
                                        [](const std::string& field) { return lowerTrimmed(field).empty(); });
         record.line += notes;
-        if (!blank) points.push_back(pointOf(record, tColumn, rColumn, style, s.m));
+        if (!blank) points.push_back(pointOf(record, tColumn, rColumn, style, s.m, found));
     }
     if (points.empty()) throw UnreadableArgument(std::string(f.emptyTable));
     return points;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/command.h"
+#include "cli/findings.h"
 #include "cli/firmware_messages.h"
 #include "models/table_fit.h"
 
@@ -45,9 +46,13 @@ SpreadsheetStyle spreadsheetStyle(const SpreadsheetOptions& options, const Messa
 // allowed: 25, 25°C, 298.15K, 77°F) and resistance ("10k", "195.652k",
 // "680Ω"), read from the file named `name` ("-": standard input). Lines
 // before the header that start with '#' are notes; a UTF-8 byte order mark
-// is skipped. Throws UnreadableArgument for a file that cannot be opened or
-// decoded, or a header without the two columns; std::runtime_error naming
-// the line for a row that cannot be read (no row is silently dropped).
-std::vector<models::TablePoint> readRtTable(Session& s, const std::string& name, const SpreadsheetStyle& style);
+// is skipped. Each value is checked as `beta` checks its readings: a
+// warning (a temperature outside the range thermistors are used at) goes to
+// `found` with its line. Throws UnreadableArgument for a file that cannot be
+// opened or decoded, or a header without the two columns;
+// std::runtime_error naming the line for a row that cannot be read or whose
+// value is refused (R <= 0, T <= 0 K): no row is silently dropped.
+std::vector<models::TablePoint> readRtTable(Session& s, const std::string& name, const SpreadsheetStyle& style,
+                                            Findings& found);
 
 } // namespace cli

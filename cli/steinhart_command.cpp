@@ -2,6 +2,8 @@
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/model_options.h"
+#include "cli/plausibility.h"
+#include "cli/readings.h"
 #include "models/steinhart_hart.h"
 
 #include <CLI/CLI.hpp>
@@ -9,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -28,36 +31,56 @@ struct Point {
     double kelvin = 0.0;
 };
 
-std::array<Point, 3> readPoints(const Session& s, const SteinhartOptions& o)
+// The three points, or none when one could not be read or was refused.
+std::optional<std::array<Point, 3>> readPoints(const Session& s, const SteinhartOptions& o, Findings& found)
 {
     if (o.readings.size() != 6) throw UnreadableArgument(std::string(s.m.steinhartNeedsValues));
     std::array<Point, 3> points{};
+    bool complete = true;
     for (std::size_t i = 0; i < 3; ++i) {
         const std::string n = std::to_string(i + 1);
-        points[i].ohms = resistanceArgument(s.m, "R" + n, o.readings[2 * i]);
-        points[i].t = temperatureArgument(s.m, "T" + n, o.readings[2 * i + 1], o.kelvin);
+        const auto ohms = checkedResistance(s.m, "R" + n, o.readings[2 * i], found);
+        const auto t = checkedTemperature(s.m, "T" + n, o.readings[2 * i + 1], o.kelvin, found);
+        if (!ohms || !t) complete = false;
+        else points[i] = {*ohms, *t, kelvinOf(*t)};
     }
-    for (Point& p : points) p.kelvin = kelvinOf(p.t);
+    if (!complete) return std::nullopt;
     return points;
+}
+
+// The fit, refused when it fails or when the resistances do not fall as the
+// temperature rises (a B of 0 or less between two of the points).
+std::optional<models::SteinhartHart> fitOf(const Session& s, std::array<Point, 3>& points, Findings& found)
+{
+    try {
+        const models::SteinhartHart fit =
+            models::fitSteinhartHart({points[0].ohms, points[0].kelvin}, {points[1].ohms, points[1].kelvin},
+                                     {points[2].ohms, points[2].kelvin});
+        std::sort(points.begin(), points.end(), [](const Point& l, const Point& r) { return l.kelvin < r.kelvin; });
+        if (points[0].ohms > points[1].ohms && points[1].ohms > points[2].ohms) return fit;
+        found.push_back({Severity::refused, std::string(s.m.notFalling)});
+    } catch (const models::ModelFailure& failure) {
+        found.push_back({Severity::refused, std::string(failureText(s.m, failure.kind()))});
+    }
+    return std::nullopt;
 }
 
 int steinhart(Session& s, const SteinhartOptions& o)
 {
-    std::array<Point, 3> points = readPoints(s, o);
-    const models::SteinhartHart fit =
-        models::fitSteinhartHart({points[0].ohms, points[0].kelvin}, {points[1].ohms, points[1].kelvin},
-                                 {points[2].ohms, points[2].kelvin});
-
-    s.out << "A = " << coefficientText(fit.a) << '\n'
-          << "B = " << coefficientText(fit.b) << '\n'
-          << "C = " << coefficientText(fit.c) << '\n';
-    std::sort(points.begin(), points.end(), [](const Point& l, const Point& r) { return l.kelvin < r.kelvin; });
-    for (const auto& [i, j] : {std::pair{0, 1}, std::pair{0, 2}, std::pair{1, 2}})
-        writeMeasuredB(s.out, betaOf(points[i].ohms, points[i].t, points[j].ohms, points[j].t));
-    const auto warn = [&s](std::string_view text) { s.err << s.m.warningPrefix << text << '\n'; };
-    if (!(fit.c > 0)) warn(s.m.cNotPositive);
-    if (!(points[0].ohms > points[1].ohms && points[1].ohms > points[2].ohms)) warn(s.m.notFalling);
-    return kExitSuccess;
+    Findings found;
+    auto points = readPoints(s, o, found);
+    const auto fit = points ? fitOf(s, *points, found) : std::nullopt;
+    if (fit) {
+        checkCoefficients(s.m, *fit, found);
+        std::string text = "A = " + coefficientText(fit->a) + "\nB = " + coefficientText(fit->b) + "\nC = " +
+                           coefficientText(fit->c) + "\n";
+        s.out << text;
+        const std::array<Point, 3>& p = *points;
+        for (const auto& [i, j] : {std::pair{0, 1}, std::pair{0, 2}, std::pair{1, 2}})
+            writeMeasuredB(s.out, betaOf(p[i].ohms, p[i].t, p[j].ohms, p[j].t));
+    }
+    writeFindings(s.err, s.m, found);
+    return exitStatus(found);
 }
 
 } // namespace

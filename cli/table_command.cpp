@@ -4,6 +4,7 @@
 #include "cli/command.h"
 #include "cli/firmware_messages.h"
 #include "cli/model_options.h"
+#include "cli/readings.h"
 #include "models/firmware_text.h"
 
 #include <CLI/CLI.hpp>
@@ -32,13 +33,6 @@ std::string celsiusCell(double value) { return models::decimalsText(value, 6); }
 std::string ohmsCell(double value) { return models::roundedText(value, 6); }
 std::string alphaCell(double value) { return models::roundedText(value, 4); }
 
-// A table bound in °C; one written in K or °F is converted.
-double celsiusArgument(const Messages& m, std::string_view name, const std::string& text)
-{
-    const Temperature t = temperatureArgument(m, name, text, false);
-    return t.celsius ? t.value : t.value - calc::kCelsiusOffset;
-}
-
 // Every row, or none when the model fails at one temperature (reported on
 // `err`): a table with a hole is no use to firmware.
 std::optional<std::vector<models::TableRow>> tableRows(const Session& s, const models::ThermistorModel& model,
@@ -50,8 +44,8 @@ std::optional<std::vector<models::TableRow>> tableRows(const Session& s, const m
         try {
             rows.push_back(models::tableRow(model, celsius));
         } catch (const models::ModelFailure& failure) {
-            s.err << s.m.errorPrefix << s.m.atTemperature << cell(celsius) << " °C: "
-                  << failureText(s.m, failure.kind()) << '\n';
+            s.err << s.m.errorPrefix << format(s.m.atTemperature, {cell(celsius)}) << failureText(s.m, failure.kind())
+                  << '\n';
             return std::nullopt;
         }
     }
@@ -82,7 +76,7 @@ std::string cTable(const Session& s, const std::vector<models::TableRow>& rows, 
                    const models::ThermistorModel& model, const TableOptions& o)
 {
     if (!models::isCIdentifier(o.name))
-        throw UnreadableArgument(unreadable(s.m, "--name", o.name, firmwareMessages(s.m).notIdentifier));
+        throw UnreadableArgument(namedProblem(s.m, "--name", o.name, firmwareMessages(s.m).notIdentifier));
     models::CTableStyle style{o.name, models::TemperatureType::tenths, false, {}};
     if (o.cType == "x100") style.temperature = models::TemperatureType::hundredths;
     if (o.cType == "int") style.temperature = models::TemperatureType::whole;
@@ -96,25 +90,31 @@ std::string cTable(const Session& s, const std::vector<models::TableRow>& rows, 
 
 int table(Session& s, const TableOptions& o)
 {
-    const models::TableRange range{celsiusArgument(s.m, "--from", o.from), celsiusArgument(s.m, "--to", o.to),
-                                   numberArgument(s.m, "--step", o.step)};
-    const models::ThermistorModel model = chosenModel(o.model, s.m);
-    const std::vector<double> temperatures = models::tableTemperatures(range);
+    if (o.format != "csv" && o.format != "markdown" && o.format != "c")
+        throw UnreadableArgument(namedProblem(s.m, "--format", o.format, s.m.expectedFormat));
+    Findings found;
+    const auto from = checkedCelsius(s.m, "--from", o.from, found);
+    const auto to = checkedCelsius(s.m, "--to", o.to, found);
+    const double step = numberArgument(s.m, "--step", o.step);
+    const auto model = chosenModel(o.model, s.m, found);
+    writeFindings(s.err, s.m, found);
+    if (!from || !to || !model) return exitStatus(found);
+    const std::vector<double> temperatures = models::tableTemperatures({*from, *to, step});
     if (temperatures.empty()) throw UnreadableArgument(std::string(s.m.noRange));
 
-    const auto rows = tableRows(s, model, temperatures);
+    const auto rows = tableRows(s, *model, temperatures);
     if (!rows) return kExitComputationFailed;
     if (o.format == "csv") s.out << csvTable(*rows);
     else if (o.format == "markdown") s.out << markdownTable(*rows);
     else {
         try {
-            s.out << cTable(s, *rows, range.step, model, o);
+            s.out << cTable(s, *rows, step, *model, o);
         } catch (const models::TableOverflow& overflow) {
             s.err << s.m.errorPrefix << overflow.what() << '\n';
             return kExitComputationFailed;
         }
     }
-    return kExitSuccess;
+    return exitStatus(found);
 }
 
 } // namespace
@@ -129,8 +129,7 @@ Command addTableCommand(CLI::App& app, Session& session)
     command->add_option("--to", options->to, std::string(m.toOption))->type_name("T");
     command->add_option("--step", options->step, std::string(m.stepOption))->type_name("K");
     command->add_option("--format", options->format, std::string(m.formatOption))
-        ->type_name("FORMAT")
-        ->check(CLI::IsMember({"csv", "markdown", "c"}));
+        ->type_name("FORMAT");
     const FirmwareMessages& f = firmwareMessages(m);
     command->add_option("--name", options->name, std::string(f.nameOption))->type_name("IDENT");
     command->add_option("--c-type", options->cType, std::string(f.cTypeOption))
