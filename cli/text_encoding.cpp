@@ -79,18 +79,45 @@ bool looksLikeUtf16(std::string_view text)
 
 #ifdef _WIN32
 
+namespace {
+
+// Whether the GB18030 text holds a four-byte sequence (a second byte
+// 0x30-0x39): the part GBK, code page 936, lacks.
+bool hasFourByteSequence(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size(); i += byteAt(text, i) < 0x80 ? 1 : 2)
+        if (byteAt(text, i) >= 0x80 && i + 1 < text.size() && byteAt(text, i + 1) >= 0x30 && byteAt(text, i + 1) <= 0x39)
+            return true;
+    return false;
+}
+
+std::optional<std::wstring> utf16From(UINT codePage, std::string_view text)
+{
+    const int length = static_cast<int>(text.size());
+    const int wide = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), length, nullptr, 0);
+    if (wide <= 0) return std::nullopt;
+    std::wstring utf16(static_cast<std::size_t>(wide), L'\0');
+    MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), length, utf16.data(), wide);
+    return utf16;
+}
+
+} // namespace
+
 std::optional<std::string> utf8FromGb18030(std::string_view text)
 {
     if (text.empty()) return std::string();
-    constexpr UINT kGb18030 = 54936;
-    const int length = static_cast<int>(text.size());
-    const int wide = MultiByteToWideChar(kGb18030, MB_ERR_INVALID_CHARS, text.data(), length, nullptr, 0);
-    if (wide <= 0) return std::nullopt;
-    std::wstring utf16(static_cast<std::size_t>(wide), L'\0');
-    MultiByteToWideChar(kGb18030, MB_ERR_INVALID_CHARS, text.data(), length, utf16.data(), wide);
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), wide, nullptr, 0, nullptr, nullptr);
+    // Windows has code page 54936 since XP; Wine 8 has only its GBK part,
+    // 936, which reads every two-byte character a spreadsheet of readings
+    // holds. Four-byte sequences need 54936.
+    constexpr UINT kGb18030 = 54936, kGbk = 936;
+    const bool full = IsValidCodePage(kGb18030);
+    if (!full && hasFourByteSequence(text)) return std::nullopt;
+    const auto utf16 = utf16From(full ? kGb18030 : kGbk, text);
+    if (!utf16) return std::nullopt;
+    const int wide = static_cast<int>(utf16->size());
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, utf16->data(), wide, nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), wide, utf8.data(), bytes, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, utf16->data(), wide, utf8.data(), bytes, nullptr, nullptr);
     return utf8;
 }
 
