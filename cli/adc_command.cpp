@@ -49,16 +49,14 @@ struct ChosenModel {
 
 std::string ohmsText(double ohms) { return models::roundedText(ohms, 6) + " ohm"; }
 
-models::Divider dividerOf(const Session& s, const AdcOptions& o, Findings& found)
+models::Divider dividerOf(const Session& s, const AdcOptions& o)
 {
     const FirmwareMessages& f = firmwareMessages(s.m);
     if (o.pullUp.empty() == o.pullDown.empty() || o.bits.empty()) throw UnreadableArgument(std::string(f.dividerNeeded));
     models::Divider d;
     d.side = o.pullUp.empty() ? models::ThermistorSide::high : models::ThermistorSide::low;
-    const std::string_view fixedName = o.pullUp.empty() ? "--pull-down" : "--pull-up";
-    const std::string& fixedText = o.pullUp.empty() ? o.pullDown : o.pullUp;
-    d.fixedOhms = resistanceArgument(s.m, fixedName, fixedText);
-    if (!checkResistance(s.m, fixedName, fixedText, d.fixedOhms, found)) return d;
+    d.fixedOhms = o.pullUp.empty() ? resistanceArgument(s.m, "--pull-down", o.pullDown)
+                                   : resistanceArgument(s.m, "--pull-up", o.pullUp);
     const double bits = numberArgument(s.m, "--bits", o.bits);
     d.bits = bits >= 1 && bits <= 16 && bits == int(bits) ? int(bits) : 0;
     if (!o.series.empty()) d.seriesOhms = resistanceArgument(s.m, "--series", o.series);
@@ -251,7 +249,7 @@ int writeAdcTable(Session& s, const AdcOptions& o, const ChosenModel& chosen, co
 int adc(Session& s, const AdcOptions& o)
 {
     Findings found;
-    const models::Divider divider = dividerOf(s, o, found);
+    const models::Divider divider = dividerOf(s, o);
     const ChosenModel chosen = chosenModelOf(s, o, found);
     const auto range = rangeOf(s, o, found);
     const int status = failed(found) || !range ? kExitSuccess : writeAdcTable(s, o, chosen, divider, *range, found);
