@@ -229,7 +229,8 @@ int writeAdcTable(Session& s, const AdcOptions& o, const ChosenModel& chosen, co
     }
     warnAboutTable(s.m, table, chosen, r.range, found);
     if (o.format == "csv") {
-        const SpreadsheetStyle style = spreadsheetStyle(o.fit.sheet, s.m, firmwareMessages(s.m));
+        const SpreadsheetStyle style = spreadsheetStyle(o.fit.sheet, s.m, firmwareMessages(s.m),
+                                                        {"temperature_c", "resistance_ohm"});
         s.out << models::adcTableCsv(table, {style.delimiter, style.decimalComma, o.fahrenheit});
         return kExitSuccess;
     }

@@ -43,10 +43,7 @@ void writeResiduals(std::ostream& out, const models::TableFit& fit, const std::v
                     const SpreadsheetStyle& style)
 {
     const char d = style.delimiter;
-    const auto cell = [&](std::string text) {
-        if (style.decimalComma) std::replace(text.begin(), text.end(), '.', ',');
-        return text;
-    };
+    const auto cell = [&](std::string text) { return withDecimalMark(std::move(text), style); };
     out << "\ntemperature_c" << d << "resistance_ohm" << d << "error_k\n";
     for (std::size_t i = 0; i < points.size(); ++i)
         out << cell(celsiusText(points[i].kelvin)) << d << cell(models::roundedText(points[i].ohms, 9)) << d

@@ -44,7 +44,7 @@ FileFit fitFromFile(Session& s, const std::string& file, const FitOptions& optio
     const models::FitKind kind = kindOf(options.model);
     const double t0 = kelvinOf(temperatureArgument(s.m, "--t0", options.t0, false));
     FileFit result;
-    result.style = spreadsheetStyle(options.sheet, s.m, f);
+    result.style = spreadsheetStyle(options.sheet, s.m, f, {"temperature_c", "resistance_ohm"});
     result.points = readRtTable(s, file, result.style, found);
     std::set<double> temperatures;
     for (const auto& p : result.points) temperatures.insert(p.kelvin);

@@ -68,15 +68,14 @@ models::TablePoint pointOf(const CsvRecord& record, std::size_t tColumn, std::si
     const auto cell = [&](std::size_t i, std::string_view column) {
         if (i >= record.fields.size())
             throw std::runtime_error(where + format(m.rowLacks, {column}));
-        std::string text = record.fields[i];
-        if (style.decimalComma) std::replace(text.begin(), text.end(), ',', '.');
-        return text;
+        return withDecimalPoint(record.fields[i], style);
     };
-    const std::string t = cell(tColumn, style.temperatureColumn);
-    const std::string r = cell(rColumn, style.resistanceColumn);
+    const std::string tName = style.column("temperature_c"), rName = style.column("resistance_ohm");
+    const std::string t = cell(tColumn, tName);
+    const std::string r = cell(rColumn, rName);
     Findings row;
-    const auto temperature = checkedTemperature(m, style.temperatureColumn, t, false, row);
-    const auto ohms = temperature ? checkedResistance(m, style.resistanceColumn, r, row) : std::nullopt;
+    const auto temperature = checkedTemperature(m, tName, t, false, row);
+    const auto ohms = temperature ? checkedResistance(m, rName, r, row) : std::nullopt;
     for (const Finding& finding : row) {
         if (finding.severity != Severity::warning) throw std::runtime_error(where + finding.text);
         found.push_back({finding.severity, where + finding.text});
@@ -97,7 +96,26 @@ void addSpreadsheetOptions(CLI::App& command, SpreadsheetOptions& options, bool 
     command.add_option("--column", options.columns, std::string(f.columnOption))->type_name("NAME=HEADER");
 }
 
-SpreadsheetStyle spreadsheetStyle(const SpreadsheetOptions& options, const Messages& m, const FirmwareMessages& f)
+std::string SpreadsheetStyle::column(std::string_view name) const
+{
+    const auto mapped = columns.find(name);
+    return mapped == columns.end() ? std::string(name) : mapped->second;
+}
+
+std::string withDecimalPoint(std::string text, const SpreadsheetStyle& style)
+{
+    if (style.decimalComma) std::replace(text.begin(), text.end(), ',', '.');
+    return text;
+}
+
+std::string withDecimalMark(std::string text, const SpreadsheetStyle& style)
+{
+    if (style.decimalComma) std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
+SpreadsheetStyle spreadsheetStyle(const SpreadsheetOptions& options, const Messages& m, const FirmwareMessages& f,
+                                  std::initializer_list<std::string_view> columnNames)
 {
     SpreadsheetStyle style;
     style.decimalComma = options.decimalComma;
@@ -112,9 +130,11 @@ SpreadsheetStyle spreadsheetStyle(const SpreadsheetOptions& options, const Messa
         const auto equals = mapping.find('=');
         const std::string key = equals == std::string::npos ? "" : lowerTrimmed(mapping.substr(0, equals));
         const std::string header = equals == std::string::npos ? "" : mapping.substr(equals + 1);
-        if (header.empty() || (key != "temperature_c" && key != "resistance_ohm"))
-            throw UnreadableArgument(namedProblem(m, "--column", mapping, f.badColumn));
-        (key == "temperature_c" ? style.temperatureColumn : style.resistanceColumn) = header;
+        std::string names;
+        for (std::string_view name : columnNames) names.append(names.empty() ? "" : ", ").append(name);
+        if (header.empty() || std::find(columnNames.begin(), columnNames.end(), key) == columnNames.end())
+            throw UnreadableArgument(namedProblem(m, "--column", mapping, format(f.badColumn, {names})));
+        style.columns[key] = header;
     }
     return style;
 }
@@ -134,8 +154,8 @@ std::vector<models::TablePoint> readRtTable(Session& s, const std::string& name,
     CsvReader reader(in, style.delimiter);
     CsvRecord record;
     if (!reader.next(record)) throw UnreadableArgument(std::string(f.emptyTable));
-    const std::size_t tColumn = columnOf(record, style.temperatureColumn, f);
-    const std::size_t rColumn = columnOf(record, style.resistanceColumn, f);
+    const std::size_t tColumn = columnOf(record, style.column("temperature_c"), f);
+    const std::size_t rColumn = columnOf(record, style.column("resistance_ohm"), f);
     std::vector<models::TablePoint> points;
     while (reader.next(record)) {
         const bool blank = std::all_of(record.fields.begin(), record.fields.end(),

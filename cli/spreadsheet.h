@@ -6,7 +6,10 @@
 #include "cli/firmware_messages.h"
 #include "models/table_fit.h"
 
+#include <initializer_list>
+#include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace CLI {
@@ -28,19 +31,31 @@ struct SpreadsheetOptions {
 void addSpreadsheetOptions(CLI::App& command, SpreadsheetOptions& options, bool reading, const FirmwareMessages& f);
 
 // The options read: the field separator (',' unless given; ';' with the
-// decimal comma), the decimal mark, the encoding, and the header names of
-// the temperature_c and resistance_ohm columns.
+// decimal comma), the decimal mark, the encoding, and the header names
+// mapped to the columns the command reads.
 struct SpreadsheetStyle {
     char delimiter = ',';
     bool decimalComma = false;
     bool gb18030 = false;
-    std::string temperatureColumn = "temperature_c";
-    std::string resistanceColumn = "resistance_ohm";
+    std::map<std::string, std::string, std::less<>> columns; // a column's name -> its header in the file
+
+    // The header that holds the column named `name`: the mapped one or `name`.
+    std::string column(std::string_view name) const;
 };
 
+// `columnNames` are the columns the command reads ("temperature_c",
+// "resistance_ohm"; "r1", "t1", "r2", "t2"), the ones --column may map.
 // Throws UnreadableArgument for a separator, encoding or column mapping it
 // cannot take, or a decimal comma with ',' between fields.
-SpreadsheetStyle spreadsheetStyle(const SpreadsheetOptions& options, const Messages& m, const FirmwareMessages& f);
+SpreadsheetStyle spreadsheetStyle(const SpreadsheetOptions& options, const Messages& m, const FirmwareMessages& f,
+                                  std::initializer_list<std::string_view> columnNames);
+
+// A number written with the decimal comma read as the program reads numbers
+// ("4,7k" -> "4.7k"), when `style` has it.
+std::string withDecimalPoint(std::string text, const SpreadsheetStyle& style);
+
+// A number's text written as `style` has it ("3415.6" -> "3415,6").
+std::string withDecimalMark(std::string text, const SpreadsheetStyle& style);
 
 // The table's rows in order: temperature in °C (a unit in the cell is
 // allowed: 25, 25°C, 298.15K, 77°F) and resistance ("10k", "195.652k",
