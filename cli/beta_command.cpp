@@ -3,12 +3,15 @@
 #include "cli/csv_batch.h"
 #include "cli/plausibility.h"
 #include "cli/readings.h"
+#include "cli/text_encoding.h"
 
 #include <CLI/CLI.hpp>
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -21,11 +24,24 @@ struct BetaOptions {
     std::vector<std::string> readings;
     std::string csv;
     bool kelvin = false;
+    SpreadsheetOptions sheet;
 };
+
+// The batch over `in`; GB18030 text is decoded whole first, UTF-8 read as
+// it streams.
+int batchOf(Session& s, std::istream& in, const BetaOptions& o)
+{
+    const SpreadsheetStyle style = spreadsheetStyle(o.sheet, s.m, firmwareMessages(s.m), {"r1", "t1", "r2", "t2"});
+    if (!style.gb18030) return runCsvBatch(in, o.csv, s.out, s.err, s.m, o.kelvin, style);
+    auto text = utf8FromGb18030(std::string(std::istreambuf_iterator<char>(in), {}));
+    if (!text) throw UnreadableArgument(std::string(firmwareMessages(s.m).notGb18030));
+    std::istringstream decoded(std::move(*text));
+    return runCsvBatch(decoded, o.csv, s.out, s.err, s.m, o.kelvin, style);
+}
 
 int betaOfCsv(Session& s, const BetaOptions& o)
 {
-    if (o.csv == "-") return runCsvBatch(s.in, o.csv, s.out, s.err, s.m, o.kelvin);
+    if (o.csv == "-") return batchOf(s, s.in, o);
     // The name arrives as UTF-8 on every system; a path made from char8_t
     // keeps it so on Windows too.
     const std::filesystem::path path(std::u8string(o.csv.begin(), o.csv.end()));
@@ -34,7 +50,7 @@ int betaOfCsv(Session& s, const BetaOptions& o)
         throw UnreadableArgument(format(s.m.isFolder, {shownValue(s.m, o.csv)}));
     std::ifstream file(path, std::ios::binary);
     if (!file) throw UnreadableArgument(format(s.m.cannotOpen, {shownValue(s.m, o.csv)}));
-    return runCsvBatch(file, o.csv, s.out, s.err, s.m, o.kelvin);
+    return batchOf(s, file, o);
 }
 
 int beta(Session& s, const BetaOptions& o)
@@ -65,6 +81,7 @@ Command addBetaCommand(CLI::App& app, Session& session)
     command->add_option("readings", options->readings, std::string(m.betaValues))->type_name("R1 T1 R2 T2");
     command->add_option("--csv", options->csv, std::string(m.csvOption))->type_name("FILE");
     addKelvinFlag(*command, options->kelvin, m);
+    addSpreadsheetOptions(*command, options->sheet, true, firmwareMessages(m));
     return {command, [&session, options] { return beta(session, *options); }};
 }
 

@@ -42,7 +42,7 @@ struct Command {
     std::function<int()> run;
 };
 
-// The five commands, one file each: each adds its subcommand, its options
+// The commands, one file each: each adds its subcommand, its options
 // bound to values of its own, and its help texts in the session's language.
 // The session must outlive the command.
 Command addBetaCommand(CLI::App& app, Session& session);
@@ -50,6 +50,8 @@ Command addSteinhartCommand(CLI::App& app, Session& session);
 Command addTableCommand(CLI::App& app, Session& session);
 Command addTemperatureCommand(CLI::App& app, Session& session);
 Command addResistanceCommand(CLI::App& app, Session& session);
+Command addAdcCommand(CLI::App& app, Session& session);
+Command addFitCommand(CLI::App& app, Session& session);
 
 // A subcommand listed under the commands group, its help flag under options.
 CLI::App* addSubcommand(CLI::App& app, const char* name, std::string_view description, const Messages& m);

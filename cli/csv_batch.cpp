@@ -29,30 +29,35 @@ std::string_view trimmed(std::string_view text)
     return text;
 }
 
+char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
 bool namesColumn(std::string_view field, std::string_view column)
 {
     field = trimmed(field);
+    column = trimmed(column);
     if (field.size() != column.size()) return false;
     for (std::size_t i = 0; i < field.size(); ++i)
-        if ((field[i] >= 'A' && field[i] <= 'Z' ? char(field[i] - 'A' + 'a') : field[i]) != column[i]) return false;
+        if (lowerAscii(field[i]) != lowerAscii(column[i])) return false;
     return true;
 }
 
 // Where r1, t1, r2 and t2 stand in the header (the first column of each
-// name), or the name of the first one missing.
+// name, as --column maps it), or the name of the first one missing.
 struct ColumnPlan {
+    std::array<std::string, 4> names;
     std::array<std::size_t, 4> index{};
-    std::optional<std::string_view> missing;
+    std::optional<std::string> missing;
 };
 
-ColumnPlan planColumns(const std::vector<std::string>& header)
+ColumnPlan planColumns(const std::vector<std::string>& header, const SpreadsheetStyle& style)
 {
     ColumnPlan plan;
     for (std::size_t c = 0; c < kColumns.size(); ++c) {
+        plan.names[c] = style.column(kColumns[c]);
         std::size_t i = 0;
-        while (i < header.size() && !namesColumn(header[i], kColumns[c])) ++i;
+        while (i < header.size() && !namesColumn(header[i], plan.names[c])) ++i;
         if (i == header.size()) {
-            plan.missing = kColumns[c];
+            plan.missing = plan.names[c];
             return plan;
         }
         plan.index[c] = i;
@@ -73,7 +78,7 @@ InputName inputName(const Messages& m, std::string_view name)
     return {shown, name.find(' ') == std::string_view::npos ? shown : "\"" + shown + "\""};
 }
 
-bool namesAllColumns(std::string_view header, char separator)
+bool namesAllColumns(std::string_view header, char separator, const SpreadsheetStyle& style)
 {
     std::vector<std::string> pieces;
     for (std::size_t at = 0;;) {
@@ -82,7 +87,7 @@ bool namesAllColumns(std::string_view header, char separator)
         if (end == std::string_view::npos) break;
         at = end + 1;
     }
-    return !planColumns(pieces).missing;
+    return !planColumns(pieces, style).missing;
 }
 
 std::string encodingAdvice(const Messages& m, std::size_t line, std::string_view text, const InputName& name)
@@ -92,12 +97,13 @@ std::string encodingAdvice(const Messages& m, std::size_t line, std::string_view
 
 // Why the header names no r1, t1, r2 or t2: what the file most likely is
 // and how to convert it, or else the first column missing.
-std::string headerProblem(const Messages& m, std::string_view raw, std::string_view missing, const InputName& name)
+std::string headerProblem(const Messages& m, std::string_view raw, std::string_view missing, const InputName& name,
+                          const SpreadsheetStyle& style)
 {
     if (looksLikeUtf16(raw)) return format(m.utf16, {name.shown, name.shell});
     if (raw.starts_with(kByteOrderMark)) raw.remove_prefix(kByteOrderMark.size());
-    if (namesAllColumns(raw, ';')) return format(m.semicolons, {name.shown, name.shell});
-    if (namesAllColumns(raw, '\t')) return format(m.tabs, {name.shown, name.shell});
+    if (style.delimiter != ';' && namesAllColumns(raw, ';', style)) return format(m.semicolons, {name.shown, name.shell});
+    if (style.delimiter != '\t' && namesAllColumns(raw, '\t', style)) return format(m.tabs, {name.shown, name.shell});
     if (!isUtf8(raw)) return encodingAdvice(m, 1, raw, name);
     return format(m.headerLacks, {missing});
 }
@@ -111,7 +117,7 @@ bool hasExtraCells(const CsvRecord& row, std::size_t width)
 // Reads and checks one data row as `beta` does its values; B in `b` when the
 // row went through.
 Findings rowFindings(const CsvRecord& row, const ColumnPlan& plan, std::size_t width, bool kelvin,
-                     const Messages& m, std::optional<models::MeasuredB>& b)
+                     const Messages& m, const SpreadsheetStyle& style, std::optional<models::MeasuredB>& b)
 {
     Findings found;
     b.reset();
@@ -120,30 +126,34 @@ Findings rowFindings(const CsvRecord& row, const ColumnPlan& plan, std::size_t w
     if (hasExtraCells(row, width))
         found.push_back({Severity::warning,
                          format(m.extraFields, {std::to_string(row.fields.size()), std::to_string(width)})});
-    std::array<std::string_view, 4> texts;
+    std::array<std::string, 4> cells;
     for (std::size_t c = 0; c < kColumns.size(); ++c) {
         if (plan.index[c] >= row.fields.size()) {
-            found.push_back({Severity::refused, format(m.rowLacks, {kColumns[c]})});
+            found.push_back({Severity::refused, format(m.rowLacks, {plan.names[c]})});
             return found;
         }
-        texts[c] = row.fields[plan.index[c]];
+        cells[c] = withDecimalPoint(row.fields[plan.index[c]], style);
     }
-    b = checkedBeta(m, kColumns, texts, kelvin, found);
+    b = checkedBeta(m, {plan.names[0], plan.names[1], plan.names[2], plan.names[3]},
+                    {cells[0], cells[1], cells[2], cells[3]}, kelvin, found);
     return found;
 }
 
 // The row as written, then b and b_name as the header's next two columns:
 // a short row filled up with empty cells, a long row's extra cells after them.
-void appendRow(std::string& buffer, const CsvRecord& row, std::size_t width, const std::optional<models::MeasuredB>& b)
+void appendRow(std::string& buffer, const CsvRecord& row, std::size_t width, const SpreadsheetStyle& style,
+               const std::optional<models::MeasuredB>& b)
 {
+    const char d = style.delimiter;
     const std::size_t count = row.fields.size();
     const std::string_view raw = row.raw;
     const std::size_t cut = count > width ? row.fieldStarts[width] - 1 : raw.size();
     buffer.append(raw.substr(0, cut));
-    if (count < width) buffer.append(width - count, ',');
-    buffer.append(",");
-    if (b) buffer.append(calc::fullValueText(b->value)).append(",").append(calc::betaName(b->t1Kelvin, b->t2Kelvin));
-    else buffer.append(",");
+    if (count < width) buffer.append(width - count, d);
+    buffer.push_back(d);
+    if (b) buffer.append(withDecimalMark(calc::fullValueText(b->value), style)).append(1, d)
+               .append(calc::betaName(b->t1Kelvin, b->t2Kelvin));
+    else buffer.push_back(d);
     buffer.append(raw.substr(cut));
 }
 
@@ -196,7 +206,7 @@ int batchStatus(const CsvReader& reader, const std::ostream& out, std::ostream& 
 
 // The header read and planned, or the exit status when it cannot be.
 std::optional<int> readHeader(CsvReader& reader, CsvRecord& header, ColumnPlan& plan, std::ostream& err,
-                              const Messages& m, const InputName& name)
+                              const Messages& m, const InputName& name, const SpreadsheetStyle& style)
 {
     if (!reader.next(header)) {
         const bool broken = reader.failed();
@@ -205,36 +215,37 @@ std::optional<int> readHeader(CsvReader& reader, CsvRecord& header, ColumnPlan& 
     }
     if (!header.fields.empty() && header.fields[0].starts_with(kByteOrderMark))
         header.fields[0].erase(0, kByteOrderMark.size());
-    plan = planColumns(header.fields);
+    plan = planColumns(header.fields, style);
     if (!plan.missing) return std::nullopt;
-    err << m.errorPrefix << headerProblem(m, header.raw, *plan.missing, name) << '\n';
+    err << m.errorPrefix << headerProblem(m, header.raw, *plan.missing, name, style) << '\n';
     return kExitUsage;
 }
 
 } // namespace
 
 int runCsvBatch(std::istream& in, std::string_view name, std::ostream& out, std::ostream& err, const Messages& m,
-                bool kelvin)
+                bool kelvin, const SpreadsheetStyle& style)
 {
     const InputName input = inputName(m, name);
-    CsvReader reader(in);
+    CsvReader reader(in, style.delimiter);
     CsvRecord record;
     ColumnPlan plan;
-    if (const auto status = readHeader(reader, record, plan, err, m, input)) return *status;
+    if (const auto status = readHeader(reader, record, plan, err, m, input, style)) return *status;
     const std::size_t width = record.fields.size();
     reader.expectRows(width);
     const std::string_view lineEnd = record.crlf ? "\r\n" : "\n";
 
     std::string buffer;
     buffer.reserve(kFlushAt + 4096);
-    buffer.append(record.raw).append(",b,b_name").append(lineEnd);
+    buffer.append(record.raw).append(1, style.delimiter).append("b").append(1, style.delimiter).append("b_name")
+        .append(lineEnd);
     Tally tally;
     std::optional<models::MeasuredB> b;
     while (reader.next(record)) {
         // A blank line stays a blank line; it is no reading.
         if (!record.raw.empty()) {
-            const Findings found = rowFindings(record, plan, width, kelvin, m, b);
-            appendRow(buffer, record, width, b);
+            const Findings found = rowFindings(record, plan, width, kelvin, m, style, b);
+            appendRow(buffer, record, width, style, b);
             report(err, m, record, found, tally, input);
         }
         buffer.append(lineEnd);

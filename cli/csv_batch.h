@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/messages.h"
+#include "cli/spreadsheet.h"
 
 #include <istream>
 #include <ostream>
@@ -30,7 +31,10 @@ namespace cli {
 // failed, 2 when the input has no usable header. One record in memory at a
 // time.
 inline constexpr std::size_t kRowMessages = 20;
+// `style` gives the field separator (also of the columns added), the decimal
+// comma (read in r1..t2, written in b) and the header names r1..t2 are
+// mapped to; its encoding is the caller's to decode.
 int runCsvBatch(std::istream& in, std::string_view name, std::ostream& out, std::ostream& err, const Messages& m,
-                bool kelvin);
+                bool kelvin, const SpreadsheetStyle& style = {});
 
 } // namespace cli

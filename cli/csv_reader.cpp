@@ -36,7 +36,7 @@ void endField(CsvRecord& record, FieldScan& scan, std::size_t nextStart)
 
 // Splits one physical line (without its line end) into `record`'s fields;
 // a field still open in quotes at its end stays in `scan`.
-void scanLine(std::string_view text, CsvRecord& record, FieldScan& scan)
+void scanLine(std::string_view text, char delimiter, CsvRecord& record, FieldScan& scan)
 {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
@@ -46,9 +46,9 @@ void scanLine(std::string_view text, CsvRecord& record, FieldScan& scan)
             else if (i + 1 < text.size() && text[i + 1] == '"') scan.field += text[++i];
             else {
                 scan.inQuotes = false;
-                scan.badClose |= i + 1 < text.size() && text[i + 1] != ',';
+                scan.badClose |= i + 1 < text.size() && text[i + 1] != delimiter;
             }
-        } else if (c == ',') {
+        } else if (c == delimiter) {
             endField(record, scan, scan.offset + i + 1);
             continue;
         } else if (quote && scan.fieldStart) {
@@ -91,14 +91,14 @@ bool CsvReader::quoteCloses(CsvRecord& record, FieldScan& scan, std::vector<std:
         ahead.push_back(line);
         const std::string_view text = withoutCr(ahead.back(), cr);
         const bool closes = text.find('"') != std::string_view::npos;
-        if (!closes && rowCommas > 0 && std::size_t(std::count(text.begin(), text.end(), ',')) >= rowCommas)
+        if (!closes && rowCommas > 0 && std::size_t(std::count(text.begin(), text.end(), delimiter_)) >= rowCommas)
             return false;
         const std::string_view lineEnd = record.crlf ? "\r\n" : "\n";
         record.raw.append(lineEnd);
         scan.field.append(lineEnd);
         scan.offset = record.raw.size();
         record.raw.append(text);
-        scanLine(text, record, scan);
+        scanLine(text, delimiter_, record, scan);
         if (scan.badClose) return false;
         if (!scan.inQuotes) {
             record.crlf = cr;
@@ -117,7 +117,7 @@ bool CsvReader::next(CsvRecord& record)
     FieldScan scan;
     const std::string_view text = withoutCr(physical_, record.crlf);
     record.raw.append(text);
-    scanLine(text, record, scan);
+    scanLine(text, delimiter_, record, scan);
     if (scan.inQuotes) {
         std::vector<std::string> ahead;
         scan.badClose = false; // a lenient "ab"c earlier on the line is no reason
@@ -132,7 +132,7 @@ bool CsvReader::next(CsvRecord& record)
             scan.plainQuoteAt = quoteAt;
             record.crlf = !physical_.empty() && physical_.back() == '\r';
             record.raw.append(text);
-            scanLine(text, record, scan);
+            scanLine(text, delimiter_, record, scan);
             record.strayQuoteField = std::size_t(std::upper_bound(record.fieldStarts.begin(),
                                                                   record.fieldStarts.end(), quoteAt) -
                                                  record.fieldStarts.begin());

@@ -12,7 +12,8 @@ namespace cli {
 struct FieldScan;
 
 // One record of a CSV text (RFC 4180: fields apart by commas, a field in
-// double quotes may hold commas, line ends and doubled quotes).
+// double quotes may hold commas, line ends and doubled quotes); the
+// delimiter may be another character than the comma (see CsvReader).
 struct CsvRecord {
     std::string raw;                      // the record as read, without its line end
     std::vector<std::string> fields;      // unquoted; keeps its capacity between records
@@ -35,7 +36,8 @@ class CsvReader {
 public:
     static constexpr std::size_t kMaxLinesInQuotes = 100;
 
-    explicit CsvReader(std::istream& in) : in_(in) {}
+    // `delimiter` separates fields: ',' or, from spreadsheets, ';' or a tab.
+    explicit CsvReader(std::istream& in, char delimiter = ',') : in_(in), delimiter_(delimiter) {}
     // Rows have this many fields (the header's); 0, at the start, checks no
     // line's commas.
     void expectRows(std::size_t fieldsPerRow) { fieldsPerRow_ = fieldsPerRow; }
@@ -49,6 +51,7 @@ private:
     bool quoteCloses(CsvRecord& record, FieldScan& scan, std::vector<std::string>& ahead);
 
     std::istream& in_;
+    char delimiter_;
     std::deque<std::string> pending_; // lines read ahead, to be read again
     std::string physical_;
     std::size_t line_ = 0;

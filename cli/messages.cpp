@@ -119,11 +119,13 @@ const Messages kEnglish{
     .utf16 = "{} is UTF-16 text (Excel's \u201cUnicode text\u201d), not UTF-8. Save it as \u201cCSV UTF-8\u201d, "
              "or convert it: iconv -f UTF-16 -t UTF-8 {} > utf8.csv",
     .semicolons = "the columns of {} are apart by semicolons, as Excel writes CSV under many European "
-                  "locales (with decimal commas). Save it with commas, or convert it: "
-                  "sed -e 's/,/./g' -e 's/;/,/g' {} > comma.csv",
-    .tabs = "the columns of {} are apart by tabs. Save it as CSV, or convert it: tr '\\t' ',' < {} > comma.csv",
+                  "locales (with decimal commas). Read it with --delimiter ';' --decimal-comma, save it with commas, or "
+                  "convert it: sed -e 's/,/./g' -e 's/;/,/g' {} > comma.csv",
+    .tabs = "the columns of {} are apart by tabs. Read it with --delimiter tab, save it as CSV, or convert it: "
+            "tr '\\t' ',' < {} > comma.csv",
     .gb18030 = "line {} is not UTF-8; it looks like GB18030 (GBK), Chinese Excel's default for CSV. "
-               "Save it as \u201cCSV UTF-8\u201d, or convert it: iconv -f GB18030 -t UTF-8 {} > utf8.csv",
+               "Read it with --encoding gb18030, save it as \u201cCSV UTF-8\u201d, or convert it: "
+               "iconv -f GB18030 -t UTF-8 {} > utf8.csv",
     .notUtf8 = "line {} is not UTF-8 text. Save it as \u201cCSV UTF-8\u201d, or convert it: "
                "iconv -f <its encoding> -t UTF-8 {} > utf8.csv",
     .standardInputName = "standard input",
@@ -232,10 +234,10 @@ const Messages kChinese{
     .utf16 = "{} 是 UTF-16 文本（Excel 的“Unicode 文本”），不是 UTF-8。请另存为“CSV UTF-8”，"
              "或转换：iconv -f UTF-16 -t UTF-8 {} > utf8.csv",
     .semicolons = "{} 的列以分号分隔（许多欧洲地区的 Excel 这样保存 CSV，并以逗号作小数点）。"
-                  "请以逗号分隔保存，或转换：sed -e 's/,/./g' -e 's/;/,/g' {} > comma.csv",
-    .tabs = "{} 的列以制表符分隔。请另存为 CSV，或转换：tr '\\t' ',' < {} > comma.csv",
+                  "请加 --delimiter ';' --decimal-comma 读取，以逗号分隔保存，或转换：sed -e 's/,/./g' -e 's/;/,/g' {} > comma.csv",
+    .tabs = "{} 的列以制表符分隔。请加 --delimiter tab 读取，另存为 CSV，或转换：tr '\\t' ',' < {} > comma.csv",
     .gb18030 = "第 {} 行不是 UTF-8；看起来是 GB18030（GBK），即中文 Excel 保存 CSV 的默认编码。"
-               "请另存为“CSV UTF-8”，或转换：iconv -f GB18030 -t UTF-8 {} > utf8.csv",
+               "请加 --encoding gb18030 读取，另存为“CSV UTF-8”，或转换：iconv -f GB18030 -t UTF-8 {} > utf8.csv",
     .notUtf8 = "第 {} 行不是 UTF-8 文本。请另存为“CSV UTF-8”，或转换：iconv -f 原编码 -t UTF-8 {} > utf8.csv",
     .standardInputName = "标准输入",
     .atTemperature = "在 {} °C：",

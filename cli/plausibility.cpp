@@ -66,8 +66,13 @@ void checkModel(const Messages& m, const models::ThermistorModel& model, std::st
         checkCoefficients(m, *sh, found);
         return;
     }
-    const auto& beta = std::get<models::BetaModel>(model);
-    checkResistance(m, "--r25", r25Text, beta.r0, found);
+    checkBetaModel(m, std::get<models::BetaModel>(model), "--r25", r25Text, betaText, found);
+}
+
+void checkBetaModel(const Messages& m, const models::BetaModel& beta, std::string_view r0Name, std::string_view r0Text,
+                    std::string_view betaText, Findings& found)
+{
+    checkResistance(m, r0Name, r0Text, beta.r0, found);
     if (!(beta.beta > 0)) found.push_back({Severity::refused, namedProblem(m, "--beta", betaText, m.betaNotPositive)});
 }
 

@@ -46,6 +46,11 @@ bool checkMeasuredB(const Messages& m, double r1, double r2, const models::Measu
 void checkModel(const Messages& m, const models::ThermistorModel& model, std::string_view r25Text,
                 std::string_view betaText, Findings& found);
 
+// A beta model's R0 and B as checkModel does, R0 named `r0Name` ("--r25",
+// "--r0").
+void checkBetaModel(const Messages& m, const models::BetaModel& beta, std::string_view r0Name, std::string_view r0Text,
+                    std::string_view betaText, Findings& found);
+
 // Warns about Steinhart-Hart coefficients no thermistor has: B of 0 or less
 // (the curve does not fall), C below 0 (it turns back beyond the points).
 void checkCoefficients(const Messages& m, const models::SteinhartHart& coefficients, Findings& found);

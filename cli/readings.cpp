@@ -1,6 +1,7 @@
 // ntc-beta-cli: readings typed on the command line or found in a CSV cell.
 #include "cli/readings.h"
 
+#include "calc/b_value.h"
 #include "calc/number_text.h"
 #include "cli/plausibility.h"
 #include "models/quantity.h"
@@ -98,6 +99,14 @@ std::optional<models::MeasuredB> checkedBeta(const Messages& m, const std::array
         found.push_back({Severity::refused, std::string(failureText(m, failure.kind()))});
         return std::nullopt;
     }
+}
+
+std::optional<double> checkedCelsius(const Messages& m, std::string_view name, std::string_view text,
+                                     Findings& found)
+{
+    const auto t = checkedTemperature(m, name, text, false, found);
+    if (!t) return std::nullopt;
+    return t->celsius ? t->value : calc::kelvinToCelsius(t->value);
 }
 
 } // namespace cli

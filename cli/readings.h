@@ -55,6 +55,11 @@ std::optional<double> checkedResistance(const Messages& m, std::string_view name
 std::optional<Temperature> checkedTemperature(const Messages& m, std::string_view name, std::string_view text,
                                               bool kelvinByDefault, Findings& found);
 
+// A temperature in °C (one written in K or °F converted), for a table's
+// bounds; checked as checkedTemperature does.
+std::optional<double> checkedCelsius(const Messages& m, std::string_view name, std::string_view text,
+                                     Findings& found);
+
 // B from R1 at T1 and R2 at T2, `texts` and `names` in the order R1 T1 R2 T2:
 // each value as above, then the computation (a failure is refused) and the
 // B it gives (0 or less is refused).

@@ -125,7 +125,8 @@ int runProgram(int argc, char** argv, Session& s)
     CLI::App app(std::string(s.m.program), "ntc-beta-cli");
     describe(app, s.m);
     const std::array commands{addBetaCommand(app, s), addSteinhartCommand(app, s), addTableCommand(app, s),
-                              addTemperatureCommand(app, s), addResistanceCommand(app, s)};
+                              addTemperatureCommand(app, s), addResistanceCommand(app, s),
+                              addAdcCommand(app, s), addFitCommand(app, s)};
     if (const auto status = parse(app, s, argc, argv)) return *status;
     for (const Command& command : commands)
         if (app.got_subcommand(command.app)) return runChosen(command, s);

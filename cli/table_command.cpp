@@ -2,8 +2,10 @@
 #include "calc/b_value.h"
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/firmware_messages.h"
 #include "cli/model_options.h"
 #include "cli/readings.h"
+#include "models/firmware_text.h"
 
 #include <CLI/CLI.hpp>
 
@@ -20,19 +22,16 @@ namespace {
 struct TableOptions {
     ModelOptions model;
     std::string from = "-40", to = "125", step = "5", format = "csv";
+    std::string name = "ntc_rt_table", cType = "x10";
 };
 
 std::string cell(double value) { return calc::fullValueText(value); }
 
-// A table bound in °C (one written in K or °F converted), read and checked
-// as every temperature is.
-std::optional<double> celsiusBound(const Messages& m, std::string_view name, const std::string& text,
-                                   Findings& found)
-{
-    const auto t = checkedTemperature(m, name, text, false, found);
-    if (!t) return std::nullopt;
-    return t->celsius ? t->value : calc::kelvinToCelsius(t->value);
-}
+// Table cells without the last digits' noise: °C as stepped, resistance to
+// six significant digits, α to four.
+std::string celsiusCell(double value) { return models::decimalsText(value, 6); }
+std::string ohmsCell(double value) { return models::roundedText(value, 6); }
+std::string alphaCell(double value) { return models::roundedText(value, 4); }
 
 // Every row, or none when the model fails at one temperature (reported on
 // `err`): a table with a hole is no use to firmware.
@@ -57,8 +56,8 @@ std::string csvTable(const std::vector<models::TableRow>& rows)
 {
     std::string text = "temperature_c,resistance_ohm,alpha_percent_per_k\n";
     for (const auto& r : rows)
-        text.append(cell(r.celsius)).append(",").append(cell(r.ohms)).append(",")
-            .append(cell(r.alphaPercentPerKelvin)).append("\n");
+        text.append(celsiusCell(r.celsius)).append(",").append(ohmsCell(r.ohms)).append(",")
+            .append(alphaCell(r.alphaPercentPerKelvin)).append("\n");
     return text;
 }
 
@@ -66,24 +65,27 @@ std::string markdownTable(const std::vector<models::TableRow>& rows)
 {
     std::string text = "| T (°C) | R (Ω) | α (%/K) |\n|---:|---:|---:|\n";
     for (const auto& r : rows)
-        text.append("| ").append(cell(r.celsius)).append(" | ").append(cell(r.ohms)).append(" | ")
-            .append(cell(r.alphaPercentPerKelvin)).append(" |\n");
+        text.append("| ").append(celsiusCell(r.celsius)).append(" | ").append(ohmsCell(r.ohms)).append(" | ")
+            .append(alphaCell(r.alphaPercentPerKelvin)).append(" |\n");
     return text;
 }
 
-std::string cTable(const std::vector<models::TableRow>& rows, double step, const models::ThermistorModel& model)
+// int16_t temperatures at the chosen scale and uint32_t ohms under a header
+// naming the model and the range.
+std::string cTable(const Session& s, const std::vector<models::TableRow>& rows, double step,
+                   const models::ThermistorModel& model, const TableOptions& o)
 {
-    const std::string count = std::to_string(rows.size());
-    std::string text = "/* NTC thermistor R/T table, ntc-beta-cli " NTC_BETA_VERSION ": " +
-                       cell(rows.front().celsius) + " degC to " + cell(rows.back().celsius) + " degC in steps of " +
-                       cell(step) + " K, " + count + " rows.\n * " + modelDescription(model) +
-                       ".\n * Columns: temperature in degC, resistance in ohm, alpha in %/K. */\n"
-                       "static const struct ntc_rt_row {\n    double celsius;\n    double ohms;\n"
-                       "    double alpha_percent_per_k;\n} ntc_rt_table[" + count + "] = {\n";
-    for (const auto& r : rows)
-        text.append("    {").append(cell(r.celsius)).append(", ").append(cell(r.ohms)).append(", ")
-            .append(cell(r.alphaPercentPerKelvin)).append("},\n");
-    return text.append("};\n");
+    if (!models::isCIdentifier(o.name))
+        throw UnreadableArgument(namedProblem(s.m, "--name", o.name, firmwareMessages(s.m).notIdentifier));
+    models::CTableStyle style{o.name, models::TemperatureType::tenths, false, {}};
+    if (o.cType == "x100") style.temperature = models::TemperatureType::hundredths;
+    if (o.cType == "int") style.temperature = models::TemperatureType::whole;
+    if (o.cType == "float") style.temperature = models::TemperatureType::floating;
+    style.comment = {"NTC thermistor R/T table, ntc-beta-cli " NTC_BETA_VERSION ": " + cell(rows.front().celsius) +
+                         " degC to " + cell(rows.back().celsius) + " degC in steps of " + cell(step) + " K, " +
+                         std::to_string(rows.size()) + " rows.",
+                     modelDescription(model) + "."};
+    return models::rtTableC(rows, style);
 }
 
 int table(Session& s, const TableOptions& o)
@@ -91,8 +93,8 @@ int table(Session& s, const TableOptions& o)
     if (o.format != "csv" && o.format != "markdown" && o.format != "c")
         throw UnreadableArgument(namedProblem(s.m, "--format", o.format, s.m.expectedFormat));
     Findings found;
-    const auto from = celsiusBound(s.m, "--from", o.from, found);
-    const auto to = celsiusBound(s.m, "--to", o.to, found);
+    const auto from = checkedCelsius(s.m, "--from", o.from, found);
+    const auto to = checkedCelsius(s.m, "--to", o.to, found);
     const double step = numberArgument(s.m, "--step", o.step);
     const auto model = chosenModel(o.model, s.m, found);
     writeFindings(s.err, s.m, found);
@@ -104,7 +106,14 @@ int table(Session& s, const TableOptions& o)
     if (!rows) return kExitComputationFailed;
     if (o.format == "csv") s.out << csvTable(*rows);
     else if (o.format == "markdown") s.out << markdownTable(*rows);
-    else s.out << cTable(*rows, step, *model);
+    else {
+        try {
+            s.out << cTable(s, *rows, step, *model, o);
+        } catch (const models::TableOverflow& overflow) {
+            s.err << s.m.errorPrefix << overflow.what() << '\n';
+            return kExitComputationFailed;
+        }
+    }
     return exitStatus(found);
 }
 
@@ -121,6 +130,11 @@ Command addTableCommand(CLI::App& app, Session& session)
     command->add_option("--step", options->step, std::string(m.stepOption))->type_name("K");
     command->add_option("--format", options->format, std::string(m.formatOption))
         ->type_name("FORMAT");
+    const FirmwareMessages& f = firmwareMessages(m);
+    command->add_option("--name", options->name, std::string(f.nameOption))->type_name("IDENT");
+    command->add_option("--c-type", options->cType, std::string(f.cTypeOption))
+        ->type_name("TYPE")
+        ->check(CLI::IsMember({"x10", "x100", "int", "float"}));
     return {command, [&session, options] { return table(session, *options); }};
 }
 

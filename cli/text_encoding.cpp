@@ -1,5 +1,14 @@
-// ntc-beta-cli: telling UTF-8 text from what a spreadsheet may have saved instead.
+// ntc-beta-cli: telling UTF-8 text from what a spreadsheet may have saved instead, and reading GB18030.
 #include "cli/text_encoding.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <iconv.h>
+
+#include <cerrno>
+#include <vector>
+#endif
 
 namespace cli {
 
@@ -67,5 +76,78 @@ bool looksLikeUtf16(std::string_view text)
     return text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF") ||
            text.find('\0') != std::string_view::npos;
 }
+
+#ifdef _WIN32
+
+namespace {
+
+// Whether the GB18030 text holds a four-byte sequence (a second byte
+// 0x30-0x39): the part GBK, code page 936, lacks.
+bool hasFourByteSequence(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size(); i += byteAt(text, i) < 0x80 ? 1 : 2)
+        if (byteAt(text, i) >= 0x80 && i + 1 < text.size() && byteAt(text, i + 1) >= 0x30 && byteAt(text, i + 1) <= 0x39)
+            return true;
+    return false;
+}
+
+std::optional<std::wstring> utf16From(UINT codePage, std::string_view text)
+{
+    const int length = static_cast<int>(text.size());
+    const int wide = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), length, nullptr, 0);
+    if (wide <= 0) return std::nullopt;
+    std::wstring utf16(static_cast<std::size_t>(wide), L'\0');
+    MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), length, utf16.data(), wide);
+    return utf16;
+}
+
+} // namespace
+
+std::optional<std::string> utf8FromGb18030(std::string_view text)
+{
+    if (text.empty()) return std::string();
+    // Windows has code page 54936 since XP; Wine 8 has only its GBK part,
+    // 936, which reads every two-byte character a spreadsheet of readings
+    // holds. Four-byte sequences need 54936.
+    constexpr UINT kGb18030 = 54936, kGbk = 936;
+    const bool full = IsValidCodePage(kGb18030);
+    if (!full && hasFourByteSequence(text)) return std::nullopt;
+    const auto utf16 = utf16From(full ? kGb18030 : kGbk, text);
+    if (!utf16) return std::nullopt;
+    const int wide = static_cast<int>(utf16->size());
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, utf16->data(), wide, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, utf16->data(), wide, utf8.data(), bytes, nullptr, nullptr);
+    return utf8;
+}
+
+#else
+
+std::optional<std::string> utf8FromGb18030(std::string_view text)
+{
+    iconv_t converter = iconv_open("UTF-8", "GB18030");
+    if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+    std::vector<char> input(text.begin(), text.end());
+    std::string utf8;
+    char* in = input.data();
+    std::size_t inLeft = input.size();
+    char buffer[4096];
+    bool valid = true;
+    while (inLeft > 0) {
+        char* out = buffer;
+        std::size_t outLeft = sizeof buffer;
+        const std::size_t done = iconv(converter, &in, &inLeft, &out, &outLeft);
+        utf8.append(buffer, static_cast<std::size_t>(out - buffer));
+        if (done == static_cast<std::size_t>(-1) && errno != E2BIG) {
+            valid = false; // an invalid or cut-off sequence
+            break;
+        }
+    }
+    iconv_close(converter);
+    if (!valid) return std::nullopt;
+    return utf8;
+}
+
+#endif
 
 } // namespace cli

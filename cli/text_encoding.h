@@ -1,7 +1,9 @@
-// ntc-beta-cli: telling UTF-8 text from what a spreadsheet may have saved instead.
+// ntc-beta-cli: telling UTF-8 text from what a spreadsheet may have saved instead, and reading GB18030.
 #pragma once
 
 #include <cstddef>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace cli {
@@ -23,5 +25,11 @@ bool looksLikeGb18030(std::string_view text);
 // Whether a line read up to its 0x0A byte is UTF-16: it starts with a byte
 // order mark (FF FE or FE FF) or holds a NUL byte, which UTF-8 text never does.
 bool looksLikeUtf16(std::string_view text);
+
+// The GB18030 text (code page 54936, the encoding Chinese Excel saves CSV
+// in) as UTF-8; std::nullopt when it is not valid GB18030. Through the C
+// library's iconv on Linux and MultiByteToWideChar on Windows: both carry
+// the standard's full mapping, which no short table here could.
+std::optional<std::string> utf8FromGb18030(std::string_view text);
 
 } // namespace cli

@@ -146,13 +146,13 @@ const CommandCase kCommands[] = {
 
     {{"table", "--r25", "10k", "--beta", "3435", "--from", "0", "--to", "10", "--step", "5"}, 0,
      "temperature_c,resistance_ohm,alpha_percent_per_k\n"
-     "0,28704.2903897308,-4.60388356677938\n"
-     "5,22896.6445710341,-4.43985322116683\n"
-     "10,18410.437653103,-4.28443550332716\n",
+     "0,28704.3,-4.604\n"
+     "5,22896.6,-4.44\n"
+     "10,18410.4,-4.284\n",
      "", "CSV table"},
     {{"table", "--r25", "10k", "--beta", "3435", "--from", "0", "--to", "5", "--format", "markdown"}, 0,
      "| T (\u00b0C) | R (\u03a9) | \u03b1 (%/K) |\n|---:|---:|---:|\n"
-     "| 0 | 28704.2903897308 | -4.60388356677938 |\n| 5 | 22896.6445710341 | -4.43985322116683 |\n",
+     "| 0 | 28704.3 | -4.604 |\n| 5 | 22896.6 | -4.44 |\n",
      "", "Markdown table"},
     {{"table", "--r25", "10k", "--beta", "3435", "--from", "5", "--to", "0"}, 2, "", "--from", "empty range"},
     {{"table", "--r25", "10k", "--beta", "3435", "--format", "xml"}, 2, "", "xml", "unknown format"},
@@ -194,9 +194,11 @@ TEST(Program, CTableIsReadyForFirmware)
     ASSERT_EQ(o.status, 0);
     EXPECT_NE(o.out.find("-10 degC to 0 degC in steps of 5 K, 3 rows"), std::string::npos) << o.out;
     EXPECT_NE(o.out.find("R25 = 10000 ohm, B = 3435 K"), std::string::npos);
-    EXPECT_NE(o.out.find("} ntc_rt_table[3] = {\n    {-10, 46290.1984258107, -4.96043762179291},\n"),
-              std::string::npos);
-    EXPECT_TRUE(o.out.ends_with("    {0, 28704.2903897308, -4.60388356677938},\n};\n"));
+    // Whole ohms in uint32_t, °C × 10 in int16_t, the array named as asked.
+    EXPECT_NE(o.out.find("struct ntc_rt_table_row {\n    int16_t temperature_c_x10;\n    uint32_t ohms;\n};"),
+              std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("ntc_rt_table[3] = {\n    { -100, 46290 },\n"), std::string::npos) << o.out;
+    EXPECT_TRUE(o.out.ends_with("    {    0, 28704 }\n};\n")) << o.out;
 }
 
 // ---------------------------------------------------------------------------

@@ -1,0 +1,62 @@
+// ntc-beta: ADC lookup tables for a thermistor in a divider, sorted for a binary search.
+#pragma once
+
+#include "models/steinhart_hart.h"
+#include "models/thermistor.h"
+#include "models/divider.h"
+#include "models/steinhart_hart4.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <variant>
+#include <vector>
+
+namespace models {
+
+// Any of the models a table can come from: a beta model, a three-term
+// Steinhart–Hart set as typed, or a fitted curve.
+using FirmwareModel = std::variant<BetaModel, SteinhartHart, SteinhartHart4>;
+
+// R(T) in ohms, T(R) in kelvin and α in %/K of the model held; they throw
+// ModelFailure as the model's own functions do.
+double resistanceAt(const FirmwareModel& model, double kelvin);
+double temperatureAt(const FirmwareModel& model, double ohms);
+double alphaAt(const FirmwareModel& model, double kelvin);
+
+// One row: the ADC code, the reading as a real number before rounding, the
+// temperature in °C, the thermistor's resistance in ohms, the ADC input in
+// volts and the resolution there in °C per count (how far the temperature
+// moves for one code).
+struct AdcRow {
+    std::uint32_t count = 0;
+    double exactCount = 0.0;
+    double celsius = 0.0;
+    double ohms = 0.0;
+    double volts = 0.0;
+    double celsiusPerCount = 0.0;
+};
+
+// Rows in ascending order of count, each count once, so a firmware can
+// search the table by count and interpolate between neighbours (two rows
+// with one count would divide by zero there). `mergedRows` tells how many
+// temperatures fell on a code another row already holds (the one nearest
+// the code's centre is kept); `railRows` how many fell on 0 or 2^bits − 1,
+// which are dropped: a reading on a rail is also what an open or shorted
+// sensor gives, so no temperature should stand for it.
+struct AdcTable {
+    std::vector<AdcRow> rows;
+    std::size_t mergedRows = 0;
+    std::size_t railRows = 0;
+};
+
+// One row per temperature in °C. Throws ModelFailure as the model
+// does at the first temperature it cannot take.
+AdcTable adcTableAt(const FirmwareModel& model, const Divider& divider, std::span<const double> celsius);
+
+// One row per ADC code from 1 to 2^bits − 2 whose temperature lies within
+// fromCelsius .. toCelsius; codes the model or the circuit cannot reach are
+// left out.
+AdcTable adcTablePerCount(const FirmwareModel& model, const Divider& divider, double fromCelsius, double toCelsius);
+
+} // namespace models

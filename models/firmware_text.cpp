@@ -1,0 +1,221 @@
+// ntc-beta: ADC and R/T tables written as firmware and spreadsheets take them.
+#include "models/firmware_text.h"
+
+#include "calc/b_value.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <limits>
+
+namespace models {
+
+namespace {
+
+constexpr std::array<std::string_view, 61> kKeywords = {
+    "auto", "break", "case", "char", "const", "continue", "default", "do", "double", "else", "enum", "extern",
+    "float", "for", "goto", "if", "inline", "int", "long", "register", "restrict", "return", "short", "signed",
+    "sizeof", "static", "struct", "switch", "typedef", "union", "unsigned", "void", "volatile", "while", "bool",
+    "true", "false", "class", "new", "delete", "template", "this", "namespace", "operator", "private",
+    "protected", "public", "virtual", "try", "catch", "throw", "using", "typename", "friend", "explicit",
+    "mutable", "constexpr", "nullptr", "alignas", "alignof", "static_assert"};
+
+std::string trimmedZeros(std::string text)
+{
+    if (text.find('.') == std::string::npos) return text;
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == '.') text.pop_back();
+    return text == "-0" ? "0" : text;
+}
+
+std::string withDecimalMark(std::string text, bool comma)
+{
+    if (comma) std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
+// A temperature at the storage scale, as the integer or float literal.
+std::string temperatureCell(double celsius, TemperatureType type)
+{
+    if (type == TemperatureType::floating) {
+        std::string text = decimalsText(celsius, 2);
+        if (text.find('.') == std::string::npos) text += ".0";
+        return text + "f";
+    }
+    const double scale = type == TemperatureType::tenths ? 10 : type == TemperatureType::hundredths ? 100 : 1;
+    const double scaled = std::round(celsius * scale);
+    if (!(scaled >= std::numeric_limits<std::int16_t>::min() && scaled <= std::numeric_limits<std::int16_t>::max()))
+        throw TableOverflow(decimalsText(celsius, 2) + " degC does not fit int16_t at this scale");
+    return std::to_string(static_cast<int>(scaled));
+}
+
+std::string temperatureField(std::string_view unit, TemperatureType type)
+{
+    const std::string name = std::string("temperature_") + std::string(unit);
+    switch (type) {
+    case TemperatureType::tenths: return "int16_t " + name + "_x10";
+    case TemperatureType::hundredths: return "int16_t " + name + "_x100";
+    case TemperatureType::whole: return "int16_t " + name;
+    case TemperatureType::floating: return "float " + name;
+    }
+    return name;
+}
+
+std::string temperatureUnitText(std::string_view unit, TemperatureType type)
+{
+    const std::string deg = std::string("deg") + std::string(unit);
+    switch (type) {
+    case TemperatureType::tenths: return deg + " x 10";
+    case TemperatureType::hundredths: return deg + " x 100";
+    default: return deg;
+    }
+}
+
+double fahrenheitOf(double celsius) { return celsius * 9 / 5 + 32; }
+
+std::string commentBlock(const std::vector<std::string>& lines, std::string_view lead, std::string_view first,
+                         std::string_view last)
+{
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        text.append(i == 0 ? first : lead).append(lines[i]).append(i + 1 == lines.size() ? last : "").append("\n");
+    return text;
+}
+
+// Rows of cells as `{ a, b, c },` lines with each column right-aligned.
+std::string alignedRows(const std::vector<std::vector<std::string>>& cells)
+{
+    std::vector<std::size_t> widths;
+    for (const auto& row : cells)
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            if (widths.size() <= c) widths.push_back(0);
+            widths[c] = std::max(widths[c], row[c].size());
+        }
+    std::string text;
+    for (std::size_t r = 0; r < cells.size(); ++r) {
+        text += "    { ";
+        for (std::size_t c = 0; c < cells[r].size(); ++c)
+            text.append(widths[c] - cells[r][c].size(), ' ').append(cells[r][c]).append(c + 1 < cells[r].size() ? ", " : "");
+        text += r + 1 < cells.size() ? " },\n" : " }\n";
+    }
+    return text;
+}
+
+std::string cArray(const CTableStyle& style, const std::vector<std::string>& fields,
+                   const std::vector<std::vector<std::string>>& cells)
+{
+    std::string text = commentBlock(style.comment, " * ", "/* ", " */");
+    text += "#include <stdint.h>\n\nstruct " + style.identifier + "_row {\n";
+    for (const std::string& field : fields) text += "    " + field + ";\n";
+    text += "};\n\nstatic const struct " + style.identifier + "_row " + style.identifier + "[" +
+            std::to_string(cells.size()) + "] = {\n";
+    return text + alignedRows(cells) + "};\n";
+}
+
+} // namespace
+
+bool isCIdentifier(std::string_view text)
+{
+    if (text.empty() || (text[0] >= '0' && text[0] <= '9')) return false;
+    if (text[0] == '_' && text.size() > 1 && (text[1] == '_' || (text[1] >= 'A' && text[1] <= 'Z'))) return false;
+    const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
+        return c == '_' || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    });
+    return plain && std::find(kKeywords.begin(), kKeywords.end(), text) == kKeywords.end();
+}
+
+std::string adcTableC(const AdcTable& table, const CTableStyle& style)
+{
+    std::vector<std::string> fields{"uint16_t adc", temperatureField("c", style.temperature)};
+    if (style.fahrenheit) fields.push_back(temperatureField("f", style.temperature));
+    std::vector<std::vector<std::string>> cells;
+    for (const AdcRow& row : table.rows) {
+        cells.push_back({std::to_string(row.count), temperatureCell(row.celsius, style.temperature)});
+        if (style.fahrenheit) cells.back().push_back(temperatureCell(fahrenheitOf(row.celsius), style.temperature));
+    }
+    CTableStyle described = style;
+    std::string columns = "Columns: ADC count, " + temperatureUnitText("C", style.temperature);
+    if (style.fahrenheit) columns += ", " + temperatureUnitText("F", style.temperature);
+    described.comment.push_back(columns + ". Rows in ascending order of ADC count, each count once:");
+    described.comment.push_back("search by count and interpolate between neighbours.");
+    return cArray(described, fields, cells);
+}
+
+std::string adcTableMarlin(const AdcTable& table, int bits, std::string_view identifier,
+                           const std::vector<std::string>& comment)
+{
+    if (bits != 10) throw TableOverflow("Marlin's tables hold 10-bit counts (THERMISTOR_TABLE_ADC_RESOLUTION)");
+    if (table.rows.size() > 255) throw TableOverflow("Marlin's tables hold at most 255 rows");
+    std::string text = commentBlock(comment, "// ", "// ", "");
+    text += "constexpr temp_entry_t " + std::string(identifier) + "[] PROGMEM = {\n";
+    std::array<char, 64> line{};
+    for (std::size_t i = 0; i < table.rows.size(); ++i) {
+        const std::string celsius = temperatureCell(table.rows[i].celsius, TemperatureType::whole);
+        std::snprintf(line.data(), line.size(), "  { OV(%4u), %3s }%s\n", unsigned(table.rows[i].count),
+                      celsius.c_str(), i + 1 < table.rows.size() ? "," : "");
+        text += line.data();
+    }
+    return text + "};\n";
+}
+
+std::string rtTableC(const std::vector<TableRow>& rows, const CTableStyle& style)
+{
+    std::vector<std::string> fields{temperatureField("c", style.temperature)};
+    if (style.fahrenheit) fields.push_back(temperatureField("f", style.temperature));
+    fields.push_back("uint32_t ohms");
+    std::vector<std::vector<std::string>> cells;
+    for (const TableRow& row : rows) {
+        cells.push_back({temperatureCell(row.celsius, style.temperature)});
+        if (style.fahrenheit) cells.back().push_back(temperatureCell(fahrenheitOf(row.celsius), style.temperature));
+        const double ohms = std::round(row.ohms);
+        if (!(ohms >= 0 && ohms <= std::numeric_limits<std::uint32_t>::max()))
+            throw TableOverflow(roundedText(row.ohms, 6) + " ohm does not fit uint32_t");
+        cells.back().push_back(std::to_string(static_cast<std::uint32_t>(ohms)));
+    }
+    CTableStyle described = style;
+    std::string columns = "Columns: " + temperatureUnitText("C", style.temperature);
+    if (style.fahrenheit) columns += ", " + temperatureUnitText("F", style.temperature);
+    described.comment.push_back(columns + ", resistance in whole ohms.");
+    return cArray(described, fields, cells);
+}
+
+std::string adcTableCsv(const AdcTable& table, const CsvStyle& style)
+{
+    const std::string d(1, style.delimiter);
+    std::string text = "adc" + d + "temperature_c" + d + (style.fahrenheit ? "temperature_f" + d : "") +
+                       "resistance_ohm" + d + "voltage_v" + d + "resolution_c_per_count\n";
+    const auto cell = [&](std::string value) { return withDecimalMark(std::move(value), style.decimalComma); };
+    for (const AdcRow& row : table.rows) {
+        text += std::to_string(row.count) + d + cell(decimalsText(row.celsius, 6)) + d;
+        if (style.fahrenheit) text += cell(decimalsText(fahrenheitOf(row.celsius), 6)) + d;
+        text += cell(roundedText(row.ohms, 6)) + d + cell(decimalsText(row.volts, 6)) + d +
+                cell(roundedText(row.celsiusPerCount, 4)) + "\n";
+    }
+    return text;
+}
+
+std::string roundedText(double value, int significant)
+{
+    if (!std::isfinite(value)) return calc::fullValueText(value);
+    if (value == 0) return "0";
+    std::array<char, 64> buf{};
+    auto end = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::scientific,
+                             significant - 1).ptr;
+    const std::string scientific(buf.data(), end);
+    const int exponent = std::stoi(scientific.substr(scientific.find('e') + 1));
+    if (exponent < -6 || exponent > 15) return scientific;
+    return decimalsText(std::stod(scientific), std::max(0, significant - 1 - exponent));
+}
+
+std::string decimalsText(double value, int decimals)
+{
+    if (!std::isfinite(value)) return calc::fullValueText(value);
+    std::array<char, 400> buf{};
+    auto end = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::fixed, decimals).ptr;
+    return trimmedZeros(std::string(buf.data(), end));
+}
+
+} // namespace models

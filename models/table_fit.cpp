@@ -1,0 +1,116 @@
+// ntc-beta: least-squares fits of the thermistor models through a whole R/T table.
+#include "models/table_fit.h"
+
+#include "models/least_squares.h"
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+namespace models {
+
+namespace {
+
+
+// The powers of ln R each model's columns hold, in the order solved.
+std::vector<int> powersOf(FitKind kind)
+{
+    switch (kind) {
+    case FitKind::steinhart: return {0, 1, 3};
+    case FitKind::steinhart4: return {0, 1, 2, 3};
+    case FitKind::beta: return {0, 1};
+    }
+    return {};
+}
+
+void checkPoints(std::span<const TablePoint> points, FitKind kind)
+{
+    std::set<double> temperatures;
+    for (const TablePoint& p : points) {
+        requireAboveAbsoluteZero(p.kelvin);
+        if (!(p.ohms > 0) || !std::isfinite(p.ohms)) throw ModelFailure(ModelFailureKind::ratioNotPositive);
+        temperatures.insert(p.kelvin);
+    }
+    if (temperatures.size() < pointsNeeded(kind)) throw ModelFailure(ModelFailureKind::singularFit);
+}
+
+SteinhartHart4 solveCurve(std::span<const TablePoint> points, FitKind kind)
+{
+    const std::vector<int> powers = powersOf(kind);
+    Matrix a{points.size(), powers.size(), std::vector<double>(points.size() * powers.size())};
+    std::vector<double> b(points.size());
+    for (std::size_t r = 0; r < points.size(); ++r) {
+        const double weight = points[r].kelvin * points[r].kelvin;
+        const double l = std::log(points[r].ohms);
+        for (std::size_t c = 0; c < powers.size(); ++c) a.at(r, c) = weight * std::pow(l, powers[c]);
+        b[r] = weight / points[r].kelvin;
+    }
+    const auto x = solveLeastSquares(std::move(a), std::move(b));
+    if (!x) throw ModelFailure(ModelFailureKind::singularFit);
+    SteinhartHart4 curve;
+    curve.a = (*x)[0];
+    curve.b = (*x)[1];
+    if (kind == FitKind::steinhart) curve.c = (*x)[2];
+    if (kind == FitKind::steinhart4) {
+        curve.d = (*x)[2];
+        curve.c = (*x)[3];
+    }
+    return curve;
+}
+
+bool fallsThroughout(const SteinhartHart4& curve, std::span<const TablePoint> points)
+{
+    std::vector<double> logs;
+    for (const TablePoint& p : points) logs.push_back(std::log(p.ohms));
+    std::sort(logs.begin(), logs.end());
+    const auto ntcSlope = [&](double l) { return curve.b > 0 ? slopeAt(curve, l) > 0 : false; };
+    for (std::size_t i = 0; i < logs.size(); ++i) {
+        if (!ntcSlope(logs[i])) return false;
+        if (i + 1 < logs.size() && !ntcSlope((logs[i] + logs[i + 1]) / 2)) return false;
+    }
+    return true;
+}
+
+void measureResiduals(TableFit& fit, std::span<const TablePoint> points)
+{
+    double sumSquares = 0;
+    fit.fromKelvin = points.front().kelvin;
+    fit.toKelvin = points.front().kelvin;
+    for (const TablePoint& p : points) {
+        const double residual = temperatureAt(fit.curve, p.ohms) - p.kelvin;
+        fit.residualsKelvin.push_back(residual);
+        fit.maxErrorKelvin = std::max(fit.maxErrorKelvin, std::fabs(residual));
+        sumSquares += residual * residual;
+        fit.fromKelvin = std::min(fit.fromKelvin, p.kelvin);
+        fit.toKelvin = std::max(fit.toKelvin, p.kelvin);
+    }
+    fit.rmsErrorKelvin = std::sqrt(sumSquares / double(points.size()));
+}
+
+} // namespace
+
+std::size_t pointsNeeded(FitKind kind)
+{
+    return powersOf(kind).size();
+}
+
+TableFit fitTable(std::span<const TablePoint> points, FitKind kind, double t0Kelvin)
+{
+    checkPoints(points, kind);
+    requireAboveAbsoluteZero(t0Kelvin);
+    TableFit fit;
+    fit.kind = kind;
+    fit.curve = solveCurve(points, kind);
+    if (kind == FitKind::beta) {
+        fit.beta.beta = 1 / fit.curve.b;
+        fit.beta.t0Kelvin = t0Kelvin;
+        fit.beta.r0 = std::exp((1 / t0Kelvin - fit.curve.a) / fit.curve.b);
+        if (!std::isfinite(fit.beta.beta) || !std::isfinite(fit.beta.r0))
+            throw ModelFailure(ModelFailureKind::overflow);
+    }
+    measureResiduals(fit, points);
+    fit.monotonic = fallsThroughout(fit.curve, points);
+    return fit;
+}
+
+} // namespace models
