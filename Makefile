@@ -10,12 +10,12 @@ SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
 # Toolchain, Qt 6 Widgets, the Song face the labels use, and what the
 # screenshot needs (a virtual X server, a window finder, ImageMagick); the
-# MinGW-w64 cross compiler, GoogleTest's sources and Wine for the Windows build;
-# CLI11 for the command line.
+# MinGW-w64 cross compiler, GoogleTest's sources, Wine and NSIS (the installer)
+# for the Windows build; CLI11 for the command line.
 DEBS := g++ cmake ninja-build libgtest-dev googletest qt6-base-dev fonts-arphic-uming \
         xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libxcb1-dev \
         desktop-file-utils appstream binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix \
-        wine64 icoutils unzip libcli11-dev qt6-translations-l10n strace at-spi2-core dbus
+        wine64 icoutils unzip nsis libcli11-dev qt6-translations-l10n strace at-spi2-core dbus
 
 .PHONY: deps build test test-sanitized fuzz windows bench bench-windows package run screenshot dark-screenshot resources
 
@@ -59,13 +59,13 @@ fuzz: deps
 	tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 # The Windows programs, cross-built with MinGW-w64, and their tests run as
-# Windows programs under Wine on a virtual display; leaves the zip a user
-# downloads in $(WIN_BUILD)/.
+# Windows programs under Wine on a virtual display; leaves the zip and the
+# installer a user downloads in $(WIN_BUILD)/.
 windows: deps
 	cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 	cmake --build $(WIN_BUILD)
 	cd $(WIN_BUILD) && xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" ctest --output-on-failure
-	@ls $(WIN_BUILD)/ntc-beta-*-win64.zip
+	@ls -l $(WIN_BUILD)/ntc-beta-*-win64.zip $(WIN_BUILD)/ntc-beta-*-setup.exe
 
 # A .deb in build/package/: `apt-get install ./build/package/ntc-beta_*.deb`.
 package: build
