@@ -66,6 +66,7 @@ const Messages kEnglish{
     .cNotPositive = "C <= 0: the curve is no thermistor's beyond these points",
     .notFalling = "the resistances do not fall as the temperature rises (an NTC's do)",
     .atTemperature = "at ",
+    .pressAnyKey = "Press any key to close this window.",
     .failures = {
         "the two temperatures are equal",
         "two resistances are equal",
@@ -133,6 +134,7 @@ const Messages kChinese{
     .cNotPositive = "C <= 0：超出这几点后该曲线不再像热敏电阻",
     .notFalling = "电阻没有随温度升高而下降（NTC 的电阻应下降）",
     .atTemperature = "在 ",
+    .pressAnyKey = "按任意键关闭此窗口。",
     .failures = {
         "两个温度相同",
         "两个电阻相同",

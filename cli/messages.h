@@ -27,6 +27,8 @@ struct Messages {
     std::string_view cannotOpen, cannotWrite, cannotRead, emptyInput, headerLacks, rowLacks, openQuote, line,
         lineAfter, rowsFailed;
     std::string_view warningPrefix, cNotPositive, notFalling, atTemperature;
+    // Before a console opened for the program alone closes.
+    std::string_view pressAnyKey;
     // Why a computation stopped, indexed by calc::ModelFailureKind.
     std::string_view failures[8];
 };
