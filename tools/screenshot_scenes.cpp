@@ -10,7 +10,9 @@
 // Run on an X server (tools/screenshot.sh starts a private Xvfb for it);
 // QT_SCALE_FACTOR=2 gives the 200 % pictures. The dark scheme is KDE Breeze
 // Dark's palette, set before the window is made as a desktop theme would.
+#include "ui/form_layout.h"
 #include "ui/qt/application.h"
+#include "ui/qt/convert.h"
 #include "ui/qt/form1.h"
 #include "ui/qt/picture_label.h"
 
@@ -80,7 +82,7 @@ int main(int argc, char* argv[])
     const char* reading[] = {"10000", "1066.1", scene == "hint" ? "25,5" : "25", "85"};
     for (int i = 0; i < 4; ++i)
         window.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i + 1))->setText(QString::fromLatin1(reading[i]));
-    auto* result = window.findChild<QLabel*>(QStringLiteral("Label2(3)"));
+    auto* result = window.findChild<QLabel*>(ui::qs(ui::kResultLabel));
 
     QTimer::singleShot(500, &window, [&] {
         window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();

@@ -1,6 +1,8 @@
 // ntc-beta: the window's two actions, as the result label's next state.
 #pragma once
 
+#include "ui/colour.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -8,20 +10,13 @@
 
 namespace ui {
 
-// Colours are 24-bit 0x00BBGGRR values: red in the low byte.
-using Bgr = std::uint32_t;
-constexpr int redOf(Bgr colour) { return int(colour & 0xFF); }
-constexpr int greenOf(Bgr colour) { return int((colour >> 8) & 0xFF); }
-constexpr int blueOf(Bgr colour) { return int((colour >> 16) & 0xFF); }
-constexpr Bgr bgr(int red, int green, int blue) { return Bgr(red) | Bgr(green) << 8 | Bgr(blue) << 16; }
-
 inline constexpr std::u16string_view kThanksText = u"希望此小小工具节省了你几分钟的时间！     Designed By: Tavrenko";
 
 // The result label's context menu: copy what it shows, copy B in full.
 inline constexpr std::u16string_view kCopyShown = u"复制";
 inline constexpr std::u16string_view kCopyFullValue = u"复制完整数值";
 
-// What the result label Label2(3) shows: its text, its size in points (the
+// What the result label (kResultLabel) shows: its text, its size in points (the
 // face stays the Song face) and its text colour, where no colour means the
 // system's default text colour (see contrast.h for drawing it readably).
 // A calculated B also carries its full value, "3984.01296410608", which the

@@ -3,13 +3,15 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 namespace ui {
 
 namespace {
 
 using enum ControlKind;
+
+// Indexed by FieldId.
+constexpr std::string_view kFieldNames[] = {"Text1", "Text2", "Text3", "Text4"};
 
 // The four fields stand where the symbols of the formula stand:
 //
@@ -21,15 +23,15 @@ using enum ControlKind;
 //      ----- - -----
 //      Text3   Text4
 constexpr std::array<ControlSpec, 13> kControls{{
-    {"Text1", field, {1680, 480, 975, 375}, u"", 0, 0, u"R1：温度T1时的电阻"},
-    {"Text2", field, {1680, 1080, 975, 375}, u"", 0, 1, u"R2：温度T2时的电阻"},
+    {kFieldNames[0], field, {1680, 480, 975, 375}, u"", 0, 0, u"R1：温度T1时的电阻"},
+    {kFieldNames[1], field, {1680, 1080, 975, 375}, u"", 0, 1, u"R2：温度T2时的电阻"},
     {"Label1", label, {1200, 1680, 1815, 255}, u"   1        1", 12, 2, u"", u"", true},
-    {"Text3", field, {1200, 2160, 735, 375}, u"", 0, 3, u"T1：电阻R1时的温度"},
-    {"Text4", field, {2280, 2160, 855, 375}, u"", 0, 4, u"T2：电阻R2时的温度"},
+    {kFieldNames[2], field, {1200, 2160, 735, 375}, u"", 0, 3, u"T1：电阻R1时的温度"},
+    {kFieldNames[3], field, {2280, 2160, 855, 375}, u"", 0, 4, u"T2：电阻R2时的温度"},
     {"Label2(0)", label, {1080, 840, 615, 495}, u"Ln(", 15.75, 5, u""},
     {"Label2(1)", label, {2760, 840, 255, 495}, u")", 15.75, 6, u""},
     {"Label2(2)", label, {3000, 1440, 255, 495}, u"=", 15.75, 7, u""},
-    {"Label2(3)", label, {3240, 1320, 2775, 735}, u"填入数值", 21, 8, u"", u"B值计算结果"},
+    {kResultLabel, label, {3240, 1320, 2775, 735}, u"填入数值", 21, 8, u"", u"B值计算结果"},
     {"Label2(4)", label, {720, 1440, 495, 495}, u"B=", 15.75, 9, u""},
     {"Command1", button, {3840, 2280, 1935, 735}, u"计算", 0, 10, u"计算B值"},
     {"Check1", checkBox, {1320, 2640, 1455, 375}, u"使用绝对温度", 0, 11,
@@ -47,13 +49,13 @@ constexpr std::array<LineSpec, 5> kLines{{
 
 } // namespace
 
-bool songBitmapsFit(double pointSize, double dotsPerInch)
+std::string_view nameOf(FieldId field) { return kFieldNames[std::size_t(field)]; }
+
+std::optional<FieldId> fieldNamed(std::string_view name)
 {
-    constexpr int kSmallestBitmap = 11;
-    constexpr int kLargestBitmap = 16;
-    const double pixelSize = pointSize * dotsPerInch / 72;
-    const double whole = std::round(pixelSize);
-    return std::fabs(pixelSize - whole) < 0.01 && whole >= kSmallestBitmap && whole <= kLargestBitmap;
+    for (FieldId field : kFields)
+        if (nameOf(field) == name) return field;
+    return std::nullopt;
 }
 
 std::span<const ControlSpec> controls() { return kControls; }

@@ -1,6 +1,9 @@
 // ntc-beta: the window's layout as data, which every front end renders.
 #pragma once
 
+#include "ui/font.h"
+
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -17,23 +20,6 @@ constexpr int pixels(int twips, int dpi = 96)
 {
     return (twips * dpi + kTwipsPerPixel * 48) / (kTwipsPerPixel * 96);
 }
-
-// The face every label uses, in the GB2312 character set, at weight 400.
-// Where it is missing, a front end substitutes a Song face that shows the
-// Chinese texts and draws a blank as wide as a digit, so that the two 1s of
-// Label1 stay over their fraction bars.
-inline constexpr std::u16string_view kSongFace = u"宋体";
-inline constexpr std::u16string_view kSongSubstitutes[] = {u"SimSun", u"NSimSun", u"AR PL UMing CN",
-                                                           u"AR PL SungtiL GB"};
-
-// The Song faces carry hand-made black-and-white bitmaps for 11 to 16 pixels
-// per em, which Windows draws SimSun from at those sizes. A font of
-// `pointSize` at `dotsPerInch` device pixels per inch that lands on one of
-// those whole pixel sizes (9 pt at 96 dpi is 12 px) is drawn without
-// antialiasing, so the toolkit takes the bitmaps instead of greying the
-// outlines; at other sizes (11 pt is 14.67 px, anything at 200 %) the
-// outlines are antialiased as usual.
-bool songBitmapsFit(double pointSize, double dotsPerInch);
 
 struct WindowSpec {
     std::u16string_view title;
@@ -77,7 +63,21 @@ struct LineSpec {
     int x1, y1, x2, y2; // twips
 };
 
-// Every control, in creation order; the result label is "Label2(3)".
+// The result label Label2(3): the one control the actions change.
+inline constexpr std::string_view kResultLabel = "Label2(3)";
+
+// The entry fields Text1…Text4, in the order the evaluation takes them:
+// R1, R2, T1, T2.
+enum class FieldId { Text1, Text2, Text3, Text4 };
+inline constexpr FieldId kFields[] = {FieldId::Text1, FieldId::Text2, FieldId::Text3, FieldId::Text4};
+
+// A field's name in the layout: "Text1" for FieldId::Text1.
+std::string_view nameOf(FieldId field);
+
+// The field of that layout name; nullopt for any other name.
+std::optional<FieldId> fieldNamed(std::string_view name);
+
+// Every control, in creation order.
 std::span<const ControlSpec> controls();
 
 // Line1…Line5: the fraction bars and the minus sign of the drawn formula.

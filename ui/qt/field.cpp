@@ -3,6 +3,7 @@
 
 #include "ui/contrast.h"
 #include "ui/field_hint.h"
+#include "ui/qt/convert.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -17,15 +18,12 @@ namespace ui {
 namespace {
 // Far more characters than the field can show on either side of the caret.
 constexpr qsizetype kShownAround = 200;
-
-ui::Bgr toBgr(const QColor& colour) { return ui::bgr(colour.red(), colour.green(), colour.blue()); }
 } // namespace
 
 Field::Field(QWidget* parent)
     : QLineEdit(parent)
 {
     setMaxLength(std::numeric_limits<int>::max());
-    connect(this, &QLineEdit::textChanged, this, [this] { setHint(QString()); });
 }
 
 void Field::setHint(const QString& hint)
@@ -53,11 +51,11 @@ void Field::paintHintMark()
     // Red that stands out from the field's ground in light and dark schemes
     // alike (a mark is no text: 3:1 is enough, 4.5:1 does no harm).
     const QPalette& colours = palette();
-    const ui::Bgr red = ui::readableColour(ui::kHintMarkColour, toBgr(colours.color(QPalette::Base)), toBgr(colours.color(QPalette::Text)));
+    const Bgr red = readableColour(kHintMarkColour, toBgr(colours.color(QPalette::Base)), toBgr(colours.color(QPalette::Text)));
     const QPointF corner(width() - 1, 1);
-    const QPointF triangle[] = {corner, corner - QPointF(ui::kHintMarkSize, 0), corner + QPointF(0, ui::kHintMarkSize)};
+    const QPointF triangle[] = {corner, corner - QPointF(kHintMarkSize, 0), corner + QPointF(0, kHintMarkSize)};
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(ui::redOf(red), ui::greenOf(red), ui::blueOf(red)));
+    painter.setBrush(fromBgr(red));
     painter.drawPolygon(triangle, 3);
 }
 
@@ -88,24 +86,28 @@ void Field::paintLongText()
     const qreal left = caretX - beforeWidth;
     painter.drawText(QPointF(left, baseline), shown);
 
-    // The selection, where it overlaps what is shown: highlighted ground and
-    // the highlighted text colour, as QLineEdit draws it.
-    if (hasSelectedText()) {
-        const qsizetype first = std::clamp<qsizetype>(selectionStart() - from, 0, shown.size());
-        const qsizetype last = std::clamp<qsizetype>(selectionEnd() - from, 0, shown.size());
-        if (last > first) {
-            const qreal x1 = left + metrics.horizontalAdvance(shown.left(first));
-            const qreal x2 = left + metrics.horizontalAdvance(shown.left(last));
-            const QRectF band(x1, area.top(), x2 - x1, area.height());
-            painter.fillRect(band, palette().color(QPalette::Highlight));
-            painter.save();
-            painter.setClipRect(band.intersected(QRectF(area)));
-            painter.setPen(palette().color(QPalette::HighlightedText));
-            painter.drawText(QPointF(left, baseline), shown);
-            painter.restore();
-        }
-    }
+    if (hasSelectedText()) paintSelection(painter, area, QPointF(left, baseline), shown, from);
     if (hasFocus()) painter.fillRect(QRectF(caretX, area.top() + 2, 1, area.height() - 4), palette().color(QPalette::Text));
+}
+
+// The selection, where it overlaps what is shown (`shown` starts at the
+// text's unit `from` and is drawn at `origin`): highlighted ground and the
+// highlighted text colour, as QLineEdit draws it.
+void Field::paintSelection(QPainter& painter, const QRect& area, QPointF origin, const QString& shown, qsizetype from)
+{
+    const qsizetype first = std::clamp<qsizetype>(selectionStart() - from, 0, shown.size());
+    const qsizetype last = std::clamp<qsizetype>(selectionEnd() - from, 0, shown.size());
+    if (last <= first) return;
+    const QFontMetricsF metrics(font());
+    const qreal x1 = origin.x() + metrics.horizontalAdvance(shown.left(first));
+    const qreal x2 = origin.x() + metrics.horizontalAdvance(shown.left(last));
+    const QRectF band(x1, area.top(), x2 - x1, area.height());
+    painter.fillRect(band, palette().color(QPalette::Highlight));
+    painter.save();
+    painter.setClipRect(band.intersected(QRectF(area)));
+    painter.setPen(palette().color(QPalette::HighlightedText));
+    painter.drawText(origin, shown);
+    painter.restore();
 }
 
 } // namespace ui

@@ -3,6 +3,8 @@
 
 #include <QLineEdit>
 
+class QPainter;
+
 namespace ui {
 
 // A QLineEdit without a length limit. Qt lays out and draws the whole line on
@@ -13,7 +15,7 @@ namespace ui {
 //
 // A field can carry a hint (see field_hint.h): while it does, a red corner
 // mark shows in the field and the hint is its tooltip and accessible
-// description. Any change of the text takes the hint away.
+// description. When it comes and goes is the window controller's decision.
 class Field : public QLineEdit {
     Q_OBJECT
 public:
@@ -30,6 +32,7 @@ protected:
 
 private:
     void paintLongText();
+    void paintSelection(QPainter& painter, const QRect& area, QPointF origin, const QString& shown, qsizetype from);
     void paintHintMark();
 
     QString hint_;

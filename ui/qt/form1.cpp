@@ -3,9 +3,9 @@
 
 #include "ui/actions.h"
 #include "ui/contrast.h"
-#include "ui/field_hint.h"
 #include "ui/form_layout.h"
 #include "ui/qt/accessible_form.h"
+#include "ui/qt/convert.h"
 #include "ui/qt/field.h"
 #include "ui/qt/line.h"
 #include "ui/qt/picture_label.h"
@@ -14,13 +14,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QKeyEvent>
-#include <QMenu>
 #include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
+#include <QMenu>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -30,27 +29,10 @@ namespace ui {
 
 namespace {
 
-QString qs(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString qs(std::string_view name)
-{
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
-
 QRect pixelRect(const TwipsRect& box)
 {
     return QRect(pixels(box.left), pixels(box.top), pixels(box.width), pixels(box.height));
 }
-
-QColor fromBgr(Bgr colour)
-{
-    return QColor(redOf(colour), greenOf(colour), blueOf(colour));
-}
-
-Bgr toBgr(const QColor& colour) { return bgr(colour.red(), colour.green(), colour.blue()); }
 
 void substituteSongFace()
 {
@@ -63,67 +45,65 @@ void substituteSongFace()
     (void)done;
 }
 
-// A QString as the evaluation reads it, without copying its characters.
-std::u16string_view view(const QString& text)
+// The font the core chose; without antialiasing, Qt takes the Song face's
+// bitmaps where it has them.
+QFont qtFont(const FontChoice& choice)
 {
-    return std::u16string_view(QStringView(text).utf16(), static_cast<std::size_t>(text.size()));
-}
-
-// The Song face at `pointSize`, from its bitmaps where it has them for the
-// size in device pixels (`dotsPerInch` counts device pixels).
-QFont songFont(qreal pointSize, qreal dotsPerInch)
-{
-    QFont font(qs(kSongFace));
-    font.setPointSizeF(pointSize);
-    font.setWeight(QFont::Normal);
-    if (songBitmapsFit(pointSize, dotsPerInch)) {
+    QFont font(qs(choice.face));
+    font.setPointSizeF(choice.pointSize);
+    font.setWeight(QFont::Weight(choice.weight));
+    if (!choice.antialiased) {
         font.setStyleStrategy(QFont::NoAntialias);
         font.setHintingPreference(QFont::PreferFullHinting);
     }
     return font;
 }
 
-QWidget* makeControl(QWidget* parent, const ControlSpec& item)
+QLabel* makeLabel(QWidget* parent, const ControlSpec& item)
 {
-    QWidget* widget = nullptr;
+    auto* label = new QLabel(qs(item.text), parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const ControlSpec& item)
+{
+    auto* button = new QPushButton(qs(item.text), parent);
+    // Not the default button: Enter in a field does not calculate.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+PictureLabel* makePicture(QWidget* parent)
+{
+    auto* picture = new PictureLabel(parent);
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return picture;
+}
+
+QWidget* makeWidget(QWidget* parent, const ControlSpec& item)
+{
     switch (item.kind) {
-    case ControlKind::field: {
-        auto* field = new Field(parent);
-        widget = field;
-        break;
+    case ControlKind::field: return new Field(parent);
+    case ControlKind::label: return makeLabel(parent, item);
+    case ControlKind::button: return makeButton(parent, item);
+    case ControlKind::checkBox: return new QCheckBox(qs(item.text), parent);
+    case ControlKind::picture: return makePicture(parent);
     }
-    case ControlKind::label: {
-        auto* label = new QLabel(qs(item.text), parent);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(true);
-        widget = label;
-        break;
-    }
-    case ControlKind::button: {
-        auto* button = new QPushButton(qs(item.text), parent);
-        // Not the default button: Enter in a field does not calculate.
-        button->setAutoDefault(false);
-        button->setDefault(false);
-        widget = button;
-        break;
-    }
-    case ControlKind::checkBox:
-        widget = new QCheckBox(qs(item.text), parent);
-        break;
-    case ControlKind::picture: {
-        auto* picture = new PictureLabel(parent);
-        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        widget = picture;
-        break;
-    }
-    }
+    return new QWidget(parent);
+}
+
+void makeControl(QWidget* parent, const ControlSpec& item)
+{
+    QWidget* widget = makeWidget(parent, item);
     widget->setObjectName(qs(item.name));
     widget->setGeometry(pixelRect(item.box));
     if (!takesFocus(item)) widget->setFocusPolicy(Qt::NoFocus);
     if (!item.accessibleName.empty()) widget->setAccessibleName(qs(item.accessibleName));
     if (!item.accessibleDescription.empty()) widget->setAccessibleDescription(qs(item.accessibleDescription));
     if (pressedByEnter(item)) widget->installEventFilter(parent);
-    return widget;
 }
 
 } // namespace
@@ -137,42 +117,55 @@ Form1::Form1(QWidget* parent)
     setWindowTitle(qs(kWindow.title));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     resize(pixels(kWindow.clientWidth), pixels(kWindow.clientHeight));
+    createControls();
+    applyFonts();
+    setUpResult();
+    chainTabOrder();
+    fields_[0]->setFocus();
+    connectEvents();
+}
 
+void Form1::createControls()
+{
     for (const ControlSpec& item : controls()) makeControl(this, item);
     for (const LineSpec& item : lines()) {
         auto* line = new Line(QPoint(pixels(item.x1), pixels(item.y1)), QPoint(pixels(item.x2), pixels(item.y2)), this);
         line->setObjectName(qs(item.name));
     }
-
-    Text1 = findChild<Field*>(QStringLiteral("Text1"));
-    Text2 = findChild<Field*>(QStringLiteral("Text2"));
-    Text3 = findChild<Field*>(QStringLiteral("Text3"));
-    Text4 = findChild<Field*>(QStringLiteral("Text4"));
+    for (FieldId field : kFields) fields_[std::size_t(field)] = findChild<Field*>(qs(nameOf(field)));
     Check1 = findChild<QCheckBox*>(QStringLiteral("Check1"));
     Command1 = findChild<QPushButton*>(QStringLiteral("Command1"));
     Image1 = findChild<PictureLabel*>(QStringLiteral("Image1"));
-    Result = findChild<QLabel*>(QStringLiteral("Label2(3)"));
-    shown = startState();
-    applyFonts();
+    Result = findChild<QLabel*>(qs(kResultLabel));
+}
 
+void Form1::setUpResult()
+{
     // Selectable with the mouse for copying, yet never in the tab chain:
     // selectable text would otherwise take the focus on a click.
     Result->setTextFormat(Qt::PlainText);
     Result->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Result->setFocusPolicy(Qt::NoFocus);
     Result->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Result, &QLabel::customContextMenuRequested, this, &Form1::showResultMenu);
+}
 
+void Form1::chainTabOrder()
+{
     QWidget* previous = nullptr;
     for (const ControlSpec* item : tabOrder()) {
         QWidget* next = findChild<QWidget*>(qs(item->name));
         if (previous) setTabOrder(previous, next);
         previous = next;
     }
-    Text1->setFocus();
+}
 
-    connect(Command1, &QPushButton::clicked, this, &Form1::calculateClicked);
-    connect(Image1, &PictureLabel::clicked, this, &Form1::pictureClicked);
+void Form1::connectEvents()
+{
+    connect(Command1, &QPushButton::clicked, this, [this] { controller_.calculateClicked(); });
+    connect(Image1, &PictureLabel::clicked, this, [this] { controller_.pictureClicked(); });
+    for (FieldId field : kFields)
+        connect(fields_[std::size_t(field)], &QLineEdit::textChanged, this, [this, field] { controller_.fieldEdited(field); });
+    connect(Result, &QLabel::customContextMenuRequested, this, &Form1::showResultMenu);
 }
 
 void Form1::showCentred()
@@ -205,6 +198,8 @@ void Form1::loadImages()
     setWindowIcon(icon);
 }
 
+std::u16string Form1::fieldText(FieldId field) const { return fields_[std::size_t(field)]->text().toStdU16String(); }
+
 std::int16_t Form1::checkValue() const
 {
     // Qt orders the states clear, greyed, ticked; the evaluation wants
@@ -219,8 +214,7 @@ std::int16_t Form1::checkValue() const
 
 void Form1::showResult(const ResultState& state)
 {
-    shown = state;
-    Result->setFont(songFont(state.pointSize, deviceDotsPerInch()));
+    Result->setFont(qtFont(fontFor(state.pointSize, deviceDotsPerInch())));
     applyResultColour();
     const QString text = qs(state.text);
     const bool repeated = Result->text() == text;
@@ -234,6 +228,10 @@ void Form1::showResult(const ResultState& state)
     Result->setToolTip(qs(state.toolTip));
 }
 
+void Form1::setFieldHint(FieldId field, std::u16string_view hint) { fields_[std::size_t(field)]->setHint(qs(hint)); }
+
+void Form1::copyToClipboard(std::u16string_view text) { QApplication::clipboard()->setText(qs(text)); }
+
 // The colours the state asks for where they read on the window's face; the
 // scheme's text colour and a lightened red where the face is dark.
 void Form1::applyResultColour()
@@ -242,7 +240,7 @@ void Form1::applyResultColour()
     const Bgr face = toBgr(palette().color(QPalette::Window));
     const Bgr windowText = toBgr(scheme.color(QPalette::WindowText));
     QPalette palette = Result->palette();
-    palette.setColor(QPalette::WindowText, fromBgr(shownColour(shown, face, windowText)));
+    palette.setColor(QPalette::WindowText, fromBgr(shownColour(controller_.result(), face, windowText)));
     Result->setPalette(palette);
 }
 
@@ -253,11 +251,9 @@ qreal Form1::deviceDotsPerInch() const { return logicalDpiY() * devicePixelRatio
 void Form1::applyFonts()
 {
     const qreal dpi = deviceDotsPerInch();
-    setFont(songFont(kWindow.pointSize, dpi));
+    setFont(qtFont(fontFor(kWindow.pointSize, dpi)));
     for (const ControlSpec& item : controls())
-        if (item.kind == ControlKind::label && item.name != "Label2(3)")
-            findChild<QLabel*>(qs(item.name))->setFont(songFont(item.pointSize, dpi));
-    Result->setFont(songFont(shown.pointSize, dpi));
+        findChild<QWidget*>(qs(item.name))->setFont(qtFont(controller_.fontOf(item, dpi)));
 }
 
 void Form1::showEvent(QShowEvent* event)
@@ -269,7 +265,7 @@ void Form1::showEvent(QShowEvent* event)
 void Form1::changeEvent(QEvent* event)
 {
     // The desktop switched between light and dark while the window is open.
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+    if (Result && (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange))
         applyResultColour();
     QWidget::changeEvent(event);
 }
@@ -295,42 +291,11 @@ void Form1::showResultMenu(const QPoint& at)
     QMenu menu(this);
     QAction* copyShown = menu.addAction(qs(kCopyShown));
     QAction* copyFull = menu.addAction(qs(kCopyFullValue));
-    copyFull->setEnabled(!shown.fullValue.empty());
-    const QString selected = Result->selectedText();
-    connect(copyShown, &QAction::triggered, this, [this, selected] {
-        const QString text = selected.isEmpty() ? Result->text() : selected;
-        QApplication::clipboard()->setText(qs(copiedText(view(text))));
-    });
-    connect(copyFull, &QAction::triggered, this,
-            [this] { QApplication::clipboard()->setText(qs(shown.fullValue)); });
+    copyFull->setEnabled(controller_.fullValueShown());
+    const std::u16string selected = Result->selectedText().toStdU16String();
+    connect(copyShown, &QAction::triggered, this, [this, selected] { controller_.copyShownClicked(selected); });
+    connect(copyFull, &QAction::triggered, this, [this] { controller_.copyFullValueClicked(); });
     menu.exec(Result->mapToGlobal(at));
 }
-
-void Form1::markPartlyReadFields()
-{
-    for (Field* field : {Text1, Text2, Text3, Text4}) {
-        const std::optional<std::u16string> hint = fieldHint(view(field->text()));
-        field->setHint(hint ? qs(*hint) : QString());
-    }
-}
-
-void Form1::calculateClicked()
-{
-    try {
-        // Shallow copies: the fields' texts are shared, not duplicated.
-        const QString r1 = Text1->text();
-        const QString r2 = Text2->text();
-        const QString t1 = Text3->text();
-        const QString t2 = Text4->text();
-        showResult(calculate(view(r1), view(r2), view(t1), view(t2), checkValue()));
-        markPartlyReadFields();
-    } catch (...) {
-        // Whatever fails (even running out of memory on a huge paste) ends
-        // in the one message; the window carries on.
-        showResult(calculationFailed());
-    }
-}
-
-void Form1::pictureClicked() { showResult(thanks()); }
 
 } // namespace ui

@@ -2,15 +2,15 @@
 // the four input fields standing where its symbols stand.
 #pragma once
 
-#include "ui/actions.h"
+#include "ui/form_controller.h"
+#include "ui/form_view.h"
 
 #include <QWidget>
 
-#include <cstdint>
+#include <array>
 
 class QCheckBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace ui {
@@ -25,8 +25,9 @@ class PictureLabel;
 // Label1, Label2(0)…Label2(4), Line1…Line5. The result can be selected with
 // the mouse and copied from its context menu; its colours stay readable on
 // dark schemes; a field whose number was read only in part is marked after a
-// calculation.
-class Form1 : public QWidget {
+// calculation. What happens on each event is the controller's decision
+// (form_controller.h); the window shows it in Qt's widgets.
+class Form1 : public QWidget, private FormView {
     Q_OBJECT
 public:
     explicit Form1(QWidget* parent = nullptr);
@@ -41,28 +42,29 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void createControls();
+    void setUpResult();
+    void chainTabOrder();
+    void connectEvents();
     void loadImages();
-    void calculateClicked();
-    void pictureClicked();
     void showResultMenu(const QPoint& at);
-    void markPartlyReadFields();
     void applyResultColour();
     void applyFonts();
     qreal deviceDotsPerInch() const;
 
-    // 0 clear, 1 ticked, 2 greyed: the value the evaluation expects.
-    std::int16_t checkValue() const;
-    void showResult(const ResultState& state);
+    // FormView, in Qt's widgets.
+    std::u16string fieldText(FieldId field) const override;
+    std::int16_t checkValue() const override;
+    void showResult(const ResultState& state) override;
+    void setFieldHint(FieldId field, std::u16string_view hint) override;
+    void copyToClipboard(std::u16string_view text) override;
 
-    Field* Text1;
-    Field* Text2;
-    Field* Text3;
-    Field* Text4;
-    QCheckBox* Check1;
-    QPushButton* Command1;
-    PictureLabel* Image1;
-    QLabel* Result; // Label2(3)
-    ResultState shown;
+    FormController controller_{*this};
+    std::array<Field*, std::size(kFields)> fields_{}; // Text1…Text4, by FieldId
+    QCheckBox* Check1 = nullptr;
+    QPushButton* Command1 = nullptr;
+    PictureLabel* Image1 = nullptr;
+    QLabel* Result = nullptr; // kResultLabel
     bool imagesRequested = false;
 };
 

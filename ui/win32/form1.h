@@ -1,7 +1,12 @@
 // ntc-beta: the program's one window, in plain Win32.
 #pragma once
 
-#include "ui/actions.h"
+#include "ui/form_controller.h"
+#include "ui/form_view.h"
+#include "ui/win32/accessibility.h"
+#include "ui/win32/fonts.h"
+#include "ui/win32/picture.h"
+#include "ui/win32/tool_tips.h"
 
 #include <windows.h>
 
@@ -10,8 +15,6 @@
 #include <string>
 #include <string_view>
 
-struct IAccPropServices;
-
 namespace ui::win32 {
 
 // The window built from the shared layout: every control is a child window
@@ -19,11 +22,13 @@ namespace ui::win32 {
 // it shows; the lines are painted by the window itself. Positions, sizes
 // and fonts follow the window's dpi (per-monitor aware), nothing moves when
 // the frame is resized. Clicking "计算" evaluates the fields into the result
-// label; clicking the formula picture shows the thanks message there.
-class Form1 {
+// label; clicking the formula picture shows the thanks message there. What
+// happens on each message is the controller's decision (form_controller.h);
+// the window shows it in Windows' controls.
+class Form1 : private FormView {
 public:
     explicit Form1(HINSTANCE instance);
-    ~Form1();
+    ~Form1() override;
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
@@ -34,18 +39,18 @@ public:
     // screen.
     void showCentred(int showCommand = SW_SHOWNORMAL);
 
-    // The child window of a control of the layout ("Text1", "Label2(3)"…),
+    // The child window of a control of the layout ("Text1", kResultLabel…),
     // or nullptr for an unknown name.
     HWND control(std::string_view name) const;
 
     // The result label's current state, as last set by an action.
-    const ResultState& result() const { return result_; }
+    const ResultState& result() const { return controller_.result(); }
 
     // The dots per inch the window is laid out for.
     int dpi() const { return dpi_; }
 
     // The tooltip window: the result's full value, the fields' hints.
-    HWND toolTips() const { return toolTips_; }
+    HWND toolTips() const { return toolTips_.hwnd(); }
 
     // What a field's hint says after the last calculation; empty when its
     // number was read whole (or its text has changed since).
@@ -64,51 +69,52 @@ public:
     bool translateDialogMessage(MSG& message);
 
 private:
+    // Started first and ended last: COM for the picture decoder and the
+    // screen readers' annotations.
+    struct ComApartment {
+        ComApartment();
+        ~ComApartment();
+        bool started;
+    };
+
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // One handler a message.
+    void onPaint();
+    HBRUSH onCtlColorStatic(HDC dc, HWND child);
+    bool onDrawItem(WPARAM id, const DRAWITEMSTRUCT& item);
+    void onCommand(int id, int notification);
+    bool onContextMenu(HWND target, LPARAM at);
+    bool onTimer(WPARAM timer);
+    void onDpiChanged(int dpi, const RECT& frame);
+    void onDestroy();
+
+    // FormView, in Windows' controls.
+    std::u16string fieldText(FieldId field) const override;
+    std::int16_t checkValue() const override;
+    void showResult(const ResultState& state) override;
+    void setFieldHint(FieldId field, std::u16string_view hint) override;
+    void copyToClipboard(std::u16string_view text) override;
+
     void createControls();
-    void applyDpi(int dpi);
-    void loadPicture();
-    void paint();
-    void drawPicture(const DRAWITEMSTRUCT& item);
-    HBRUSH labelColours(HDC dc, HWND label);
-    void command(int id, int notification);
-    void resultContextMenu(POINT screen);
-    void copyToClipboard(std::u16string_view text);
     void createToolTips();
-    void setToolTip(HWND control, std::u16string_view text);
-    void describeForScreenReaders();
-    void setAccessibleText(HWND control, bool description, std::u16string_view text);
-    void showFieldHints();
-    void clearFieldHint(std::size_t index);
-    static LRESULT CALLBACK fieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                      DWORD_PTR form);
-    void paintHintMark(HWND field);
+    void applyDpi(int dpi);
+    void loadIcons(int dpi);
+    void controlCommand(std::size_t index, int notification);
+    void resultContextMenu(POINT screen);
+    void repaintUnder(HWND child);
 
-    void calculateClicked();
-    void pictureClicked();
-    void showResult(const ResultState& state);
-    std::int16_t checkValue() const;
-    std::u16string fieldText(HWND field) const;
-    HFONT fontOfSize(double pointSize);
-
+    ComApartment com_;
     HINSTANCE instance_;
     HWND hwnd_ = nullptr;
     int dpi_ = 96;
-    ResultState result_;
-    std::array<HWND, 13> controls_{};
-    // Fonts at the current dpi: the window's default and the labels' sizes.
-    std::array<std::pair<double, HFONT>, 6> fonts_{};
-    std::array<std::u16string, 13> hints_{};
-    HWND toolTips_ = nullptr;
-    IAccPropServices* accessibility_ = nullptr;
-    bool comStarted_ = false;
-    // The formula picture at 1x and, for 150 % and beyond, at 2x.
-    HBITMAP picture_ = nullptr;
-    SIZE pictureSize_{};
-    HBITMAP picture2x_ = nullptr;
-    SIZE picture2xSize_{};
+    FormController controller_{*this};
+    std::array<HWND, 13> controls_{}; // in the layout's order
+    FontCache fonts_;
+    ToolTips toolTips_;
+    Accessibility accessibility_;
+    FormulaPicture picture_;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
     bool quitOnDestroy_ = false;

@@ -67,6 +67,18 @@ TEST(Layout, TabOrderRunsThroughTheFieldsThenButtonAndBox)
     for (const char* name : {"Label1", "Label2(3)", "Image1"}) EXPECT_FALSE(ui::takesFocus(*ui::findControl(name)));
 }
 
+TEST(Layout, FieldsInTheOrderTheEvaluationTakesThem)
+{
+    std::string names;
+    for (ui::FieldId field : ui::kFields) {
+        names += std::string(ui::nameOf(field)) + " ";
+        EXPECT_EQ(ui::findControl(ui::nameOf(field))->kind, ui::ControlKind::field);
+        EXPECT_EQ(ui::fieldNamed(ui::nameOf(field)), field);
+    }
+    EXPECT_EQ(names, "Text1 Text2 Text3 Text4 ");
+    EXPECT_FALSE(ui::fieldNamed(ui::kResultLabel).has_value());
+}
+
 // The two 1s of "   1        1" (a blank as wide as a digit) must stand over
 // the bars of 1/T1 and 1/T2: at 12 pt a character is 8 px wide at 96 dpi.
 TEST(Layout, TheOnesStandOverTheirFractionBars)
