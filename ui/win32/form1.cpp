@@ -4,6 +4,7 @@
 
 #include "ui/actions.h"
 #include "ui/form_layout.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/field.h"
 #include "ui/win32/form1_ids.h"
 #include "ui/win32/resource_ids.h"
@@ -115,7 +116,7 @@ Form1::Form1(HINSTANCE instance)
     createControls();
     createToolTips();
     accessibility_.describe(controls_, controls_[kResult]);
-    applyDpi(int(GetDpiForWindow(hwnd_)));
+    applyDpi(dpiOfWindow(hwnd_));
 }
 
 Form1::~Form1()
@@ -167,7 +168,7 @@ void Form1::loadIcons(int dpi)
     for (HICON* icon : {&bigIcon_, &smallIcon_}) {
         if (*icon) DestroyIcon(*icon);
         const bool big = icon == &bigIcon_;
-        const int side = GetSystemMetricsForDpi(big ? SM_CXICON : SM_CXSMICON, UINT(dpi));
+        const int side = systemMetricForDpi(big ? SM_CXICON : SM_CXSMICON, dpi);
         *icon = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_NTC_BETA), IMAGE_ICON, side, side, 0));
         SendMessageW(hwnd_, WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(*icon));
     }
@@ -177,7 +178,7 @@ void Form1::showCentred(int showCommand)
 {
     if (!hwnd_) return;
     RECT frame{0, 0, pixels(kWindow.clientWidth, dpi_), pixels(kWindow.clientHeight, dpi_)};
-    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, UINT(dpi_));
+    adjustWindowRectForDpi(frame, kStyle, kExStyle, dpi_);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     MONITORINFO monitor{};

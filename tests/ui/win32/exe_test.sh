@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Windows programs as Windows sees them: they import nothing but the
-# system's own DLLs, carry the version record and the six-image icon, the
-# window is under 1 MiB, and the zip a user downloads holds them with a
-# readme and the licences that Notepad opens right.
+# system's own DLLs and nothing Windows 7 SP1 lacks, carry the version
+# record and the six-image icon, the window is under 1 MiB, and the zip a
+# user downloads holds them with a readme and the licences that Notepad
+# opens right.
 #   exe_test.sh NTC-BETA.EXE VERSION ZIP NTC-BETA-CLI.EXE
 set -uo pipefail
 exe=$1
@@ -12,8 +13,10 @@ cli=$4
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 ok() { echo "ok: $*"; }
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
 
-# Every Windows 10/11 has these; no libstdc++, libgcc or winpthread DLL.
+# Every Windows has these; no libstdc++, libgcc or winpthread DLL.
 system_dlls='^(KERNEL32|USER32|GDI32|COMCTL32|OLE32|OLEAUT32|OLEACC|MSVCRT|ADVAPI32|SHELL32)\.DLL$'
 for program in "$exe" "$cli"; do
     name=$(basename "$program")
@@ -24,11 +27,22 @@ for program in "$exe" "$cli"; do
     done
 done
 
+# Windows 7 SP1 has every function the programs import (a missing one
+# stops a program from loading at all): each import is in the list of those
+# checked against that Windows.
+known=$(dirname "$0")/windows7_imports.txt
+for program in "$exe" "$cli"; do
+    x86_64-w64-mingw32-objdump -p "$program" |
+        awk '/DLL Name:/ { dll = toupper($3) } /^\t[0-9a-f]+\t +[0-9]+ +[A-Za-z_]/ { print dll "!" $3 }'
+done | sort -u >"$scratch/imports"
+[ -s "$scratch/imports" ] || fail "no imported functions read"
+newer=$(grep -vxF -f <(grep -v '^#' "$known") "$scratch/imports" | tr '\n' ' ')
+[ -z "$newer" ] && ok "$(wc -l <"$scratch/imports") imports, all in Windows 7 SP1" ||
+    fail "imports not known to be in Windows 7 SP1: $newer"
+
 size=$(stat -c %s "$exe")
 [ "$size" -lt 1048576 ] && ok "size $size bytes" || fail "size $size bytes, not under 1 MiB"
 
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
 # The version record (type 16) and the icon of each program: what
 # Explorer's Properties › Details and its file views show.
 check_resources() {
