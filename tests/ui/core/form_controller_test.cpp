@@ -164,7 +164,7 @@ TEST(FormController, FontOfEachControl)
         bool antialiased;
     } cases[] = {
         {ui::kResultLabel, false, 96, 28, true},  // 21 pt
-        {ui::kResultLabel, true, 96, 15, true},   // 11 pt: 14.67 px
+        {ui::kResultLabel, true, 96, 15, false},  // 11 pt: 14.67 px, realised as 15
         {ui::kResultLabel, false, 144, 42, true},
         {"Text1", false, 96, 12, false},     // 9 pt, the window's
         {"Text1", false, 144, 18, true},

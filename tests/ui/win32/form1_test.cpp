@@ -335,6 +335,19 @@ TEST_F(Win32Form1, ThanksThenCalculate)
     EXPECT_EQ(pixelsOfColour(control("Label2(3)"), RGB(128, 0, 0)), 0); // the old text is gone
 }
 
+// 11 pt is a 15-pixel font, a size the Song face has bitmaps for: every
+// stroke pixel is the dark red itself, none a paler blend with the face.
+TEST_F(Win32Form1, ThanksTextIsCrisp)
+{
+    clickPicture();
+    const HWND label = control("Label2(3)");
+    const RECT box = clientRectOf(label);
+    const int area = (box.right - box.left) * (box.bottom - box.top);
+    const int red = pixelsOfColour(label, RGB(128, 0, 0));
+    EXPECT_GT(red, 100);
+    EXPECT_EQ(pixelsOfColour(label, GetSysColor(COLOR_BTNFACE)) + red, area);
+}
+
 TEST_F(Win32Form1, TabOrder)
 {
     const char* order[] = {"Text2", "Text3", "Text4", "Command1", "Check1", "Text1"};
