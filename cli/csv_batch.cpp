@@ -2,11 +2,17 @@
 #include "cli/csv_batch.h"
 
 #include "calc/b_value.h"
-#include "calc/quantity.h"
+#include "cli/csv_reader.h"
+#include "cli/findings.h"
 #include "cli/readings.h"
+#include "cli/run.h"
+#include "cli/text_encoding.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace cli {
 
@@ -39,15 +45,13 @@ struct ColumnPlan {
     std::optional<std::string_view> missing;
 };
 
-ColumnPlan planColumns(CsvRecord& header)
+ColumnPlan planColumns(const std::vector<std::string>& header)
 {
-    if (!header.fields.empty() && header.fields[0].starts_with(kByteOrderMark))
-        header.fields[0].erase(0, kByteOrderMark.size());
     ColumnPlan plan;
     for (std::size_t c = 0; c < kColumns.size(); ++c) {
         std::size_t i = 0;
-        while (i < header.fields.size() && !namesColumn(header.fields[i], kColumns[c])) ++i;
-        if (i == header.fields.size()) {
+        while (i < header.size() && !namesColumn(header[i], kColumns[c])) ++i;
+        if (i == header.size()) {
             plan.missing = kColumns[c];
             return plan;
         }
@@ -56,135 +60,182 @@ ColumnPlan planColumns(CsvRecord& header)
     return plan;
 }
 
-// B and its name for one row, or the reason it has none.
-struct RowResult {
-    bool ok = false;
-    std::string b, name, reason;
+// The input's name as messages show it, and as a command that converts the
+// file would take it.
+struct InputName {
+    std::string shown, shell;
 };
 
-RowResult computeRow(const CsvRecord& row, const ColumnPlan& plan, bool kelvin, const Messages& m)
+InputName inputName(const Messages& m, std::string_view name)
 {
-    RowResult result;
-    if (row.unclosedQuote) {
-        result.reason = m.openQuote;
-        return result;
+    if (name == "-") return {std::string(m.standardInputName), "FILE"};
+    const std::string shown = shownValue(m, name);
+    return {shown, name.find(' ') == std::string_view::npos ? shown : "\"" + shown + "\""};
+}
+
+bool namesAllColumns(std::string_view header, char separator)
+{
+    std::vector<std::string> pieces;
+    for (std::size_t at = 0;;) {
+        const std::size_t end = header.find(separator, at);
+        pieces.emplace_back(header.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at));
+        if (end == std::string_view::npos) break;
+        at = end + 1;
     }
+    return !planColumns(pieces).missing;
+}
+
+std::string encodingAdvice(const Messages& m, std::size_t line, std::string_view text, const InputName& name)
+{
+    return format(looksLikeGb18030(text) ? m.gb18030 : m.notUtf8, {std::to_string(line), name.shell});
+}
+
+// Why the header names no r1, t1, r2 or t2: what the file most likely is
+// and how to convert it, or else the first column missing.
+std::string headerProblem(const Messages& m, std::string_view raw, std::string_view missing, const InputName& name)
+{
+    if (looksLikeUtf16(raw)) return format(m.utf16, {name.shown, name.shell});
+    if (raw.starts_with(kByteOrderMark)) raw.remove_prefix(kByteOrderMark.size());
+    if (namesAllColumns(raw, ';')) return format(m.semicolons, {name.shown, name.shell});
+    if (namesAllColumns(raw, '\t')) return format(m.tabs, {name.shown, name.shell});
+    if (!isUtf8(raw)) return encodingAdvice(m, 1, raw, name);
+    return format(m.headerLacks, {missing});
+}
+
+bool hasExtraCells(const CsvRecord& row, std::size_t width)
+{
+    return std::any_of(row.fields.begin() + std::ptrdiff_t(std::min(width, row.fields.size())), row.fields.end(),
+                       [](const std::string& cell) { return !cell.empty(); });
+}
+
+// Reads and checks one data row as `beta` does its values; B in `b` when the
+// row went through.
+Findings rowFindings(const CsvRecord& row, const ColumnPlan& plan, std::size_t width, bool kelvin,
+                     const Messages& m, std::optional<models::MeasuredB>& b)
+{
+    Findings found;
+    b.reset();
+    if (row.strayQuoteField != 0)
+        found.push_back({Severity::warning, format(m.strayQuote, {std::to_string(row.strayQuoteField)})});
+    if (hasExtraCells(row, width))
+        found.push_back({Severity::warning,
+                         format(m.extraFields, {std::to_string(row.fields.size()), std::to_string(width)})});
+    std::array<std::string_view, 4> texts;
     for (std::size_t c = 0; c < kColumns.size(); ++c) {
         if (plan.index[c] >= row.fields.size()) {
-            result.reason = std::string(m.rowLacks).append(kColumns[c]);
-            return result;
+            found.push_back({Severity::refused, format(m.rowLacks, {kColumns[c]})});
+            return found;
         }
+        texts[c] = row.fields[plan.index[c]];
     }
-    const std::string& r1Text = row.fields[plan.index[0]];
-    const std::string& t1Text = row.fields[plan.index[1]];
-    const std::string& r2Text = row.fields[plan.index[2]];
-    const std::string& t2Text = row.fields[plan.index[3]];
-    try {
-        const auto r1 = calc::parseResistance(r1Text);
-        if (!r1) result.reason = unreadable(m, "r1", r1Text, m.expectedResistance);
-        const auto t1 = r1 ? readTemperature(t1Text, kelvin) : std::nullopt;
-        if (r1 && !t1) result.reason = unreadable(m, "t1", t1Text, m.expectedTemperature);
-        const auto r2 = t1 ? calc::parseResistance(r2Text) : std::nullopt;
-        if (t1 && !r2) result.reason = unreadable(m, "r2", r2Text, m.expectedResistance);
-        const auto t2 = r2 ? readTemperature(t2Text, kelvin) : std::nullopt;
-        if (r2 && !t2) result.reason = unreadable(m, "t2", t2Text, m.expectedTemperature);
-        if (!t2) return result;
+    b = checkedBeta(m, kColumns, texts, kelvin, found);
+    return found;
+}
 
-        const calc::MeasuredB measured = betaOf(*r1, *t1, *r2, *t2);
-        result.b = calc::fullValueText(measured.value);
-        result.name = calc::betaName(measured.t1Kelvin, measured.t2Kelvin);
-        result.ok = true;
-    } catch (const calc::ModelFailure& failure) {
-        result.reason = failureText(m, failure.kind());
+// The row as written, then b and b_name as the header's next two columns:
+// a short row filled up with empty cells, a long row's extra cells after them.
+void appendRow(std::string& buffer, const CsvRecord& row, std::size_t width, const std::optional<models::MeasuredB>& b)
+{
+    const std::size_t count = row.fields.size();
+    const std::string_view raw = row.raw;
+    const std::size_t cut = count > width ? row.fieldStarts[width] - 1 : raw.size();
+    buffer.append(raw.substr(0, cut));
+    if (count < width) buffer.append(width - count, ',');
+    buffer.append(",");
+    if (b) buffer.append(calc::fullValueText(b->value)).append(",").append(calc::betaName(b->t1Kelvin, b->t2Kelvin));
+    else buffer.append(",");
+    buffer.append(raw.substr(cut));
+}
+
+// What the batch found so far.
+struct Tally {
+    std::size_t failed = 0, firstFailedLine = 0, warned = 0, messages = 0;
+    bool encodingNoted = false;
+};
+
+// A row's findings on `err`, the first kRowMessages of the whole batch, and
+// once a note on a line that is not UTF-8.
+void report(std::ostream& err, const Messages& m, const CsvRecord& row, const Findings& found, Tally& tally,
+            const InputName& name)
+{
+    if (found.empty()) return;
+    if (!failed(found)) ++tally.warned;
+    else if (tally.failed++ == 0) tally.firstFailedLine = row.line;
+    if (!tally.encodingNoted && !isUtf8(row.raw)) {
+        tally.encodingNoted = true;
+        err << m.errorPrefix << encodingAdvice(m, row.line, row.raw, name) << '\n';
     }
-    return result;
+    const std::size_t before = tally.messages;
+    tally.messages += found.size();
+    if (before < kRowMessages) {
+        const std::size_t shown = std::min(found.size(), kRowMessages - before);
+        writeFindings(err, m, Findings(found.begin(), found.begin() + std::ptrdiff_t(shown)),
+                      format(m.line, {std::to_string(row.line)}));
+    }
+    if (before <= kRowMessages && tally.messages > kRowMessages) err << m.errorPrefix << m.rowMessagesCut << '\n';
+}
+
+// The batch's exit status once every record is through, its summary on `err`.
+int batchStatus(const CsvReader& reader, const std::ostream& out, std::ostream& err, const Messages& m,
+                const Tally& tally, const InputName& name)
+{
+    if (reader.failed()) {
+        err << m.errorPrefix << format(m.cannotReadNamed, {name.shown}) << '\n';
+        return kExitComputationFailed;
+    }
+    if (!out) {
+        err << m.errorPrefix << m.cannotWrite << '\n';
+        return kExitComputationFailed;
+    }
+    if (tally.warned > 0) err << m.warningPrefix << format(m.rowsWarned, {std::to_string(tally.warned)}) << '\n';
+    if (tally.failed == 0) return tally.warned > 0 ? kExitWarning : kExitSuccess;
+    err << m.errorPrefix
+        << format(m.rowsFailed, {std::to_string(tally.failed), std::to_string(tally.firstFailedLine)}) << '\n';
+    return kExitComputationFailed;
+}
+
+// The header read and planned, or the exit status when it cannot be.
+std::optional<int> readHeader(CsvReader& reader, CsvRecord& header, ColumnPlan& plan, std::ostream& err,
+                              const Messages& m, const InputName& name)
+{
+    if (!reader.next(header)) {
+        const bool broken = reader.failed();
+        err << m.errorPrefix << format(broken ? m.cannotReadNamed : m.emptyInput, {name.shown}) << '\n';
+        return broken ? kExitComputationFailed : kExitUsage;
+    }
+    if (!header.fields.empty() && header.fields[0].starts_with(kByteOrderMark))
+        header.fields[0].erase(0, kByteOrderMark.size());
+    plan = planColumns(header.fields);
+    if (!plan.missing) return std::nullopt;
+    err << m.errorPrefix << headerProblem(m, header.raw, *plan.missing, name) << '\n';
+    return kExitUsage;
 }
 
 } // namespace
 
-bool CsvReader::next(CsvRecord& record)
+int runCsvBatch(std::istream& in, std::string_view name, std::ostream& out, std::ostream& err, const Messages& m,
+                bool kelvin)
 {
-    record.raw.clear();
-    record.fields.clear();
-    record.unclosedQuote = false;
-    if (!std::getline(in_, physical_)) return false;
-    record.line = ++line_;
-
-    std::string field;
-    bool inQuotes = false;
-    bool fieldStart = true;
-    for (;;) {
-        const bool cr = !physical_.empty() && physical_.back() == '\r';
-        const std::string_view text(physical_.data(), physical_.size() - (cr ? 1 : 0));
-        record.raw.append(text);
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            const char c = text[i];
-            if (inQuotes) {
-                if (c != '"') field += c;
-                else if (i + 1 < text.size() && text[i + 1] == '"') field += text[++i];
-                else inQuotes = false;
-            } else if (c == ',') {
-                record.fields.push_back(std::move(field));
-                field.clear();
-                fieldStart = true;
-                continue;
-            } else if (c == '"' && fieldStart) {
-                inQuotes = true;
-            } else {
-                field += c;
-            }
-            fieldStart = false;
-        }
-        if (!inQuotes) {
-            record.crlf = cr;
-            break;
-        }
-        // A line end inside quotes belongs to the field; the record goes on.
-        const std::string_view lineEnd = cr ? "\r\n" : "\n";
-        record.raw.append(lineEnd);
-        field.append(lineEnd);
-        if (!std::getline(in_, physical_)) {
-            record.unclosedQuote = true;
-            record.crlf = false;
-            break;
-        }
-        ++line_;
-    }
-    record.fields.push_back(std::move(field));
-    return true;
-}
-
-int runCsvBatch(std::istream& in, std::ostream& out, std::ostream& err, const Messages& m, bool kelvin)
-{
+    const InputName input = inputName(m, name);
     CsvReader reader(in);
     CsvRecord record;
-    if (!reader.next(record)) {
-        err << m.errorPrefix << (reader.failed() ? m.cannotRead : m.emptyInput) << '\n';
-        return reader.failed() ? 1 : 2;
-    }
-    const ColumnPlan plan = planColumns(record);
-    if (plan.missing) {
-        err << m.errorPrefix << m.headerLacks << *plan.missing << '\n';
-        return 2;
-    }
+    ColumnPlan plan;
+    if (const auto status = readHeader(reader, record, plan, err, m, input)) return *status;
+    const std::size_t width = record.fields.size();
+    reader.expectRows(width);
     const std::string_view lineEnd = record.crlf ? "\r\n" : "\n";
 
     std::string buffer;
     buffer.reserve(kFlushAt + 4096);
     buffer.append(record.raw).append(",b,b_name").append(lineEnd);
-    std::size_t failures = 0;
+    Tally tally;
+    std::optional<models::MeasuredB> b;
     while (reader.next(record)) {
-        buffer.append(record.raw);
         // A blank line stays a blank line; it is no reading.
         if (!record.raw.empty()) {
-            const RowResult row = computeRow(record, plan, kelvin, m);
-            if (row.ok) {
-                buffer.append(",").append(row.b).append(",").append(row.name);
-            } else {
-                buffer.append(",,");
-                ++failures;
-                err << m.errorPrefix << m.line << record.line << m.lineAfter << row.reason << '\n';
-            }
+            const Findings found = rowFindings(record, plan, width, kelvin, m, b);
+            appendRow(buffer, record, width, b);
+            report(err, m, record, found, tally, input);
         }
         buffer.append(lineEnd);
         if (buffer.size() >= kFlushAt) {
@@ -194,20 +245,7 @@ int runCsvBatch(std::istream& in, std::ostream& out, std::ostream& err, const Me
     }
     out.write(buffer.data(), std::streamsize(buffer.size()));
     out.flush();
-
-    if (reader.failed()) {
-        err << m.errorPrefix << m.cannotRead << '\n';
-        return 1;
-    }
-    if (!out) {
-        err << m.errorPrefix << m.cannotWrite << '\n';
-        return 1;
-    }
-    if (failures > 0) {
-        err << m.errorPrefix << m.rowsFailed << failures << '\n';
-        return 1;
-    }
-    return 0;
+    return batchStatus(reader, out, err, m, tally, input);
 }
 
 } // namespace cli

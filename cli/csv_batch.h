@@ -3,49 +3,34 @@
 
 #include "cli/messages.h"
 
-#include <cstddef>
 #include <istream>
 #include <ostream>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace cli {
 
-// One record of a CSV text (RFC 4180: fields apart by commas, a field in
-// double quotes may hold commas, line ends and doubled quotes).
-struct CsvRecord {
-    std::string raw;                 // the record as read, without its line end
-    std::vector<std::string> fields; // unquoted; `fields` keeps its capacity between records
-    std::size_t line = 0;            // the line it starts on, from 1
-    bool crlf = false;               // its line end was CR LF
-    bool unclosedQuote = false;      // the text ended inside a quoted field
-};
-
-// Reads records one at a time, holding one record in memory.
-class CsvReader {
-public:
-    explicit CsvReader(std::istream& in) : in_(in) {}
-    // The next record, false at the end of the text (or when reading fails:
-    // see failed()).
-    bool next(CsvRecord& record);
-    bool failed() const { return in_.bad(); }
-
-private:
-    std::istream& in_;
-    std::string physical_;
-    std::size_t line_ = 0;
-};
-
 // Copies the CSV text of `in` to `out` with two columns added, `b` (the
-// full 15-digit value) and `b_name` ("B25/85"), after the header's r1, t1,
-// r2 and t2 columns (any order and case, other columns kept as written).
-// Temperatures without a unit are kelvin when `kelvin`, else °C. Output
-// lines end as the header's line does. A row that cannot be read or
-// computed gets both columns empty and a message with its line number on
-// `err`; the other rows go on. Gives the exit status: 0 when every row
-// went through, 1 when any row failed or reading/writing failed, 2 when
-// the input has no usable header. One record in memory at a time.
-int runCsvBatch(std::istream& in, std::ostream& out, std::ostream& err, const Messages& m, bool kelvin);
+// full 15-digit value) and `b_name` ("B25/85"), after the header's last
+// column, finding r1, t1, r2 and t2 by the header's names (any order and
+// case, other columns kept as written). A row with fewer fields than the
+// header gets empty cells up to the header's width; a row with more keeps
+// them after b_name (with a warning when they are not empty), so b and
+// b_name always stand in the header's columns. Temperatures without a unit
+// are kelvin when `kelvin`, else °C.
+// Each row is read and checked as `beta` reads its values (readings.h): a
+// row that cannot be read or is refused gets both columns empty, a row with
+// a warning gets them filled; either way a message with its line number
+// goes to `err`, the first kRowMessages of them, then counts. `name` is the
+// file's name as typed ("-" for standard input), for messages. A header that
+// names no r1, t1, r2 or t2 is diagnosed: UTF-16, semicolons or tabs
+// between columns, GB18030 or other text that is not UTF-8, each with how to
+// convert the file. Output lines end as the header's line does.
+// Gives the exit status: 0 when every row went through, 3 when every row was
+// computed but some with a warning, 1 when a row failed or reading/writing
+// failed, 2 when the input has no usable header. One record in memory at a
+// time.
+inline constexpr std::size_t kRowMessages = 20;
+int runCsvBatch(std::istream& in, std::string_view name, std::ostream& out, std::ostream& err, const Messages& m,
+                bool kelvin);
 
 } // namespace cli

@@ -3,23 +3,24 @@
 
 #include "calc/b_value.h"
 #include "calc/number_text.h"
-#include "calc/quantity.h"
+#include "cli/plausibility.h"
+#include "models/quantity.h"
 
 namespace cli {
 
 std::optional<Temperature> readTemperature(std::string_view text, bool kelvinByDefault)
 {
-    const auto read = calc::parseTemperature(text);
+    const auto read = models::parseTemperature(text);
     if (!read) return std::nullopt;
     switch (read->unit) {
-    case calc::TemperatureUnit::unspecified: return Temperature{read->value, !kelvinByDefault};
-    case calc::TemperatureUnit::celsius: return Temperature{read->value, true};
-    case calc::TemperatureUnit::kelvin: return Temperature{read->value, false};
-    case calc::TemperatureUnit::fahrenheit:
+    case models::TemperatureUnit::unspecified: return Temperature{read->value, !kelvinByDefault};
+    case models::TemperatureUnit::celsius: return Temperature{read->value, true};
+    case models::TemperatureUnit::kelvin: return Temperature{read->value, false};
+    case models::TemperatureUnit::fahrenheit:
         try {
-            return Temperature{calc::fahrenheitToCelsius(read->value), true};
+            return Temperature{models::fahrenheitToCelsius(read->value), true};
         } catch (const calc::NumericFailure&) {
-            throw calc::ModelFailure(calc::ModelFailureKind::overflow);
+            throw models::ModelFailure(models::ModelFailureKind::overflow);
         }
     }
     return std::nullopt;
@@ -30,14 +31,79 @@ double kelvinOf(Temperature t)
     try {
         return t.celsius ? calc::add(t.value, calc::kCelsiusOffset) : t.value;
     } catch (const calc::NumericFailure&) {
-        throw calc::ModelFailure(calc::ModelFailureKind::overflow);
+        throw models::ModelFailure(models::ModelFailureKind::overflow);
     }
 }
 
-calc::MeasuredB betaOf(double r1, Temperature t1, double r2, Temperature t2)
+models::MeasuredB betaOf(double r1, Temperature t1, double r2, Temperature t2)
 {
-    if (t1.celsius && t2.celsius) return calc::measureB(r1, t1.value, r2, t2.value, true);
-    return calc::measureB(r1, kelvinOf(t1), r2, kelvinOf(t2), false);
+    if (t1.celsius && t2.celsius) return models::measureB(r1, t1.value, r2, t2.value, true);
+    return models::measureB(r1, kelvinOf(t1), r2, kelvinOf(t2), false);
+}
+
+std::string unreadableResistance(const Messages& m, std::string_view name, std::string_view text)
+{
+    if (models::beyondDoubleRange(text)) return namedProblem(m, name, text, m.beyondRange);
+    if (const auto spelled = models::resistorMarking(text))
+        return namedProblem(m, name, text, format(m.writeMarking, {*spelled}));
+    return namedProblem(m, name, text, m.expectedResistance);
+}
+
+std::string unreadableTemperature(const Messages& m, std::string_view name, std::string_view text)
+{
+    if (models::beyondDoubleRange(text)) return namedProblem(m, name, text, m.beyondRange);
+    if (models::kiloOnTemperature(text)) return namedProblem(m, name, text, m.kiloOnTemperature);
+    return namedProblem(m, name, text, m.expectedTemperature);
+}
+
+std::optional<double> checkedResistance(const Messages& m, std::string_view name, std::string_view text,
+                                        Findings& found)
+{
+    const auto ohms = models::parseResistance(text);
+    if (!ohms) {
+        found.push_back({Severity::unreadable, unreadableResistance(m, name, text)});
+        return std::nullopt;
+    }
+    if (!checkResistance(m, name, text, *ohms, found)) return std::nullopt;
+    return ohms;
+}
+
+std::optional<Temperature> checkedTemperature(const Messages& m, std::string_view name, std::string_view text,
+                                              bool kelvinByDefault, Findings& found)
+{
+    try {
+        const auto t = readTemperature(text, kelvinByDefault);
+        if (!t) {
+            found.push_back({Severity::unreadable, unreadableTemperature(m, name, text)});
+            return std::nullopt;
+        }
+        const double kelvin = kelvinOf(*t);
+        models::requireAboveAbsoluteZero(kelvin);
+        checkUseRange(m, name, text, kelvin, found);
+        return t;
+    } catch (const models::ModelFailure& failure) {
+        found.push_back({Severity::refused, namedProblem(m, name, text, failureText(m, failure.kind()))});
+        return std::nullopt;
+    }
+}
+
+std::optional<models::MeasuredB> checkedBeta(const Messages& m, const std::array<std::string_view, 4>& names,
+                                             const std::array<std::string_view, 4>& texts, bool kelvinByDefault,
+                                             Findings& found)
+{
+    const auto r1 = checkedResistance(m, names[0], texts[0], found);
+    const auto t1 = checkedTemperature(m, names[1], texts[1], kelvinByDefault, found);
+    const auto r2 = checkedResistance(m, names[2], texts[2], found);
+    const auto t2 = checkedTemperature(m, names[3], texts[3], kelvinByDefault, found);
+    if (!r1 || !t1 || !r2 || !t2) return std::nullopt;
+    try {
+        const models::MeasuredB b = betaOf(*r1, *t1, *r2, *t2);
+        if (!checkMeasuredB(m, *r1, *r2, b, found)) return std::nullopt;
+        return b;
+    } catch (const models::ModelFailure& failure) {
+        found.push_back({Severity::refused, std::string(failureText(m, failure.kind()))});
+        return std::nullopt;
+    }
 }
 
 } // namespace cli

@@ -1,9 +1,12 @@
 // ntc-beta-cli: readings typed on the command line or found in a CSV cell.
 #pragma once
 
-#include "calc/thermistor.h"
+#include "cli/findings.h"
+#include "models/thermistor.h"
 
+#include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace cli {
@@ -15,19 +18,49 @@ struct Temperature {
     bool celsius = true;
 };
 
-// A temperature text through calc::parseTemperature; a value without a unit
+// A temperature text through models::parseTemperature; a value without a unit
 // is kelvin when `kelvinByDefault`, else °C. std::nullopt when the text is
-// no temperature. Throws calc::ModelFailure(overflow) when a °F value has no
+// no temperature. Throws models::ModelFailure(overflow) when a °F value has no
 // °C value in a double.
 std::optional<Temperature> readTemperature(std::string_view text, bool kelvinByDefault);
 
 // The temperature in kelvin, with the same offset step the B formula takes.
-// Throws calc::ModelFailure(overflow).
+// Throws models::ModelFailure(overflow).
 double kelvinOf(Temperature t);
 
-// B from two readings: both in °C go through calc::measureB's °C path, so
+// B from two readings: both in °C go through models::measureB's °C path, so
 // the value is the window's double; otherwise both in kelvin.
-// Throws calc::ModelFailure.
-calc::MeasuredB betaOf(double r1, Temperature t1, double r2, Temperature t2);
+// Throws models::ModelFailure.
+models::MeasuredB betaOf(double r1, Temperature t1, double r2, Temperature t2);
+
+// Why a text is no resistance: "R1 '10x': expected a resistance such as
+// ...", "R1 '4k7': write 4.7k (...)" or "R1 '1e999': the number lies beyond
+// the range of a double" (1e-999 too).
+std::string unreadableResistance(const Messages& m, std::string_view name, std::string_view text);
+
+// Why a text is no temperature, as above; a lower-case k ("1k") is named as
+// kilo.
+std::string unreadableTemperature(const Messages& m, std::string_view name, std::string_view text);
+
+// The readers every command and the batch share: each reads the text named
+// `name`, applies the rules for values no thermistor gives (plausibility.h)
+// and adds what it finds to `found`. The value comes back unless it could
+// not be read or was refused; a warning leaves it.
+
+// A resistance; 0 or less is refused.
+std::optional<double> checkedResistance(const Messages& m, std::string_view name, std::string_view text,
+                                        Findings& found);
+
+// A temperature in kelvin; at or below 0 K is refused, outside the range
+// thermistors are used at is warned about.
+std::optional<Temperature> checkedTemperature(const Messages& m, std::string_view name, std::string_view text,
+                                              bool kelvinByDefault, Findings& found);
+
+// B from R1 at T1 and R2 at T2, `texts` and `names` in the order R1 T1 R2 T2:
+// each value as above, then the computation (a failure is refused) and the
+// B it gives (0 or less is refused).
+std::optional<models::MeasuredB> checkedBeta(const Messages& m, const std::array<std::string_view, 4>& names,
+                                             const std::array<std::string_view, 4>& texts, bool kelvinByDefault,
+                                             Findings& found);
 
 } // namespace cli

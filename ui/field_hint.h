@@ -9,16 +9,25 @@
 namespace ui {
 
 // After a calculation, the hint a field shows when reading its text stopped
-// right before more digits, which is how a decimal comma or a unit letter
-// inside a number reads: "25,5" reads 25, "1 000,5" reads 1000, "10k5" reads
-// 10. The text stopped at, after any blanks, must be one character that is
-// not a digit followed by a digit (ASCII or full-width). The hint names the
-// number read and the part ignored (cut to 16 characters with "…"):
-//   "读取为 25，忽略了“,5”；小数点请用“.”"
-// No hint (nullopt) when the whole text was read, when no number starts,
-// when what follows is no digit ("25 °C") or when the number overflows.
+// before something that changes what the user meant. `field` is the control's
+// name: Text1 and Text2 hold resistances, Text3 and Text4 temperatures (any
+// other name is read as a resistance); `check` is Check1's value (0 clear:
+// degrees Celsius; 1 ticked or 2 greyed: kelvin), as the evaluation takes it.
+// The rest after the number (blanks skipped, full-width forms read as ASCII)
+// marks the field when it starts with
+//   - a decimal comma or any other unit followed by a digit ("25,5", "4R7",
+//     "1.5.2"): "读取为 25，忽略了“,5”；小数点请用“.”";
+//   - an SI prefix k K M m G µ μ u n p ("10k", "4.7kΩ"; on a temperature K is
+//     kelvin, not kilo): "读取为 10，忽略了“k”；前缀不参与换算，请写完整数值";
+//   - a temperature unit the check box contradicts: K, K, °K or "kelvin" with
+//     the box clear, °C, ℃, C or "摄氏" with it ticked, and °F, ℉, F or "华氏"
+//     always: "读取为 298.15，忽略了“K”；未勾选“使用绝对温度”，按摄氏度计算".
+// The ignored part is shown cut to 16 characters with "…".
+// No hint (nullopt) when the whole text was read, when no number starts, when
+// the number overflows, or when the rest leaves the value as meant ("25°C"
+// with the box clear, "298.15 K" with it ticked, "680Ω", "25 度").
 // Never throws but for memory.
-std::optional<std::u16string> fieldHint(std::u16string_view text);
+std::optional<std::u16string> fieldHint(std::string_view field, std::u16string_view text, std::int16_t check);
 
 // The mark a field with a hint shows: a red triangle of this many pixels (at
 // 96 dpi) in its top right corner, drawn readable on the field's ground

@@ -21,7 +21,7 @@ void FormController::calculateClicked() noexcept
         for (FieldId field : kFields) texts[std::size_t(field)] = view_.fieldText(field);
         const std::int16_t check = view_.checkValue();
         show(calculate(texts[0], texts[1], texts[2], texts[3], check));
-        markPartlyReadFields(texts);
+        markPartlyReadFields(texts, check);
     } catch (...) {
         // Whatever failed (even memory on a huge paste, or the toolkit) ends
         // in the one message; the window carries on.
@@ -78,13 +78,15 @@ void FormController::show(ResultState state)
     view_.showResult(result_);
 }
 
-// After a calculation: a field whose number was read only in part ("25,5"
-// reads 25) is marked; every other field loses the mark it had.
-void FormController::markPartlyReadFields(const std::array<std::u16string, std::size(kFields)>& texts)
+// After a calculation: a field whose ignored rest changes what was meant
+// ("25,5" reads 25, "10k" reads 10, "298.15K" with the box clear) is marked;
+// every other field loses the mark it had.
+void FormController::markPartlyReadFields(const std::array<std::u16string, std::size(kFields)>& texts,
+                                          std::int16_t check)
 {
     for (FieldId field : kFields) {
         const std::size_t i = std::size_t(field);
-        hints_[i] = fieldHint(texts[i]).value_or(std::u16string());
+        hints_[i] = fieldHint(nameOf(field), texts[i], check).value_or(std::u16string());
         view_.setFieldHint(field, hints_[i]);
     }
 }

@@ -74,7 +74,7 @@ public:
 
 private:
     void show(ResultState state);
-    void markPartlyReadFields(const std::array<std::u16string, std::size(kFields)>& texts);
+    void markPartlyReadFields(const std::array<std::u16string, std::size(kFields)>& texts, std::int16_t check);
 
     FormView& view_;
     ResultState result_;

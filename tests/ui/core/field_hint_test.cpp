@@ -16,43 +16,87 @@ std::string utf8(std::u16string_view text)
     return out;
 }
 
-TEST(FieldHint, NamesTheNumberReadAndThePartIgnored)
+TEST(FieldHint, MarksWhatChangesTheMeaningAndNamesWhatWasReadAndIgnored)
 {
+    constexpr std::u16string_view comma = u"；小数点请用“.”";
+    constexpr std::u16string_view prefix = u"；前缀不参与换算，请写完整数值";
+    constexpr std::u16string_view celsius = u"；未勾选“使用绝对温度”，按摄氏度计算";
+    constexpr std::u16string_view kelvin = u"；已勾选“使用绝对温度”，按绝对温度计算";
     const struct {
+        std::string_view field;
         std::u16string_view text;
-        std::u16string_view expected; // empty: no hint
+        std::int16_t check;
+        std::u16string_view read, ignored, advice; // read empty: no hint
     } cases[] = {
-        {u"25,5", u"读取为 25，忽略了“,5”；小数点请用“.”"},
-        {u"1 000,5", u"读取为 1000，忽略了“,5”；小数点请用“.”"},
-        {u"10k5", u"读取为 10，忽略了“k5”；小数点请用“.”"},
-        {u"-25,5", u"读取为 -25，忽略了“,5”；小数点请用“.”"},
-        {u"25 ,5 ", u"读取为 25，忽略了“,5”；小数点请用“.”"},
-        {u"1,000,000", u"读取为 1，忽略了“,000,000”；小数点请用“.”"},
-        {u"1.5.2", u"读取为 1.5，忽略了“.2”；小数点请用“.”"},
-        {u"25，５", u"读取为 25，忽略了“，５”；小数点请用“.”"},
-        {u"1,23456789012345678901", u"读取为 1，忽略了“,23456789012345…”；小数点请用“.”"},
-        // Read to the end, or nothing with digits after the stop.
-        {u"25.5", u""},
-        {u" 25 ", u""},
-        {u"25 °C", u""},
-        {u"25,", u""},
-        {u"10kΩ", u""},
-        {u"1e5", u""},
-        {u"1e", u""},
+        // A decimal comma, or digits after any other stop.
+        {"Text3", u"25,5", 0, u"25", u",5", comma},
+        {"Text1", u"1 000,5", 0, u"1000", u",5", comma},
+        {"Text3", u"-25,5", 0, u"-25", u",5", comma},
+        {"Text3", u"25 ,5 ", 0, u"25", u",5", comma},
+        {"Text1", u"1,000,000", 0, u"1", u",000,000", comma},
+        {"Text1", u"1.5.2", 0, u"1.5", u".2", comma},
+        {"Text3", u"25，５", 0, u"25", u"，５", comma},
+        {"Text1", u"4R7", 0, u"4", u"R7", comma},
+        {"Text1", u"1,23456789012345678901", 0, u"1", u",23456789012345…", comma},
+        // SI prefixes, on either kind of field; K is kelvin on a temperature.
+        {"Text1", u"10k", 0, u"10", u"k", prefix},
+        {"Text2", u"4.7k", 0, u"4.7", u"k", prefix},
+        {"Text1", u"10 kΩ", 0, u"10", u"kΩ", prefix},
+        {"Text1", u"10K", 1, u"10", u"K", prefix},
+        {"Text1", u"4k7", 0, u"4", u"k7", prefix},
+        {"Text2", u"2.2M", 0, u"2.2", u"M", prefix},
+        {"Text2", u"100m", 0, u"100", u"m", prefix},
+        {"Text2", u"1G", 0, u"1", u"G", prefix},
+        {"Text2", u"47µ", 0, u"47", u"µ", prefix},
+        {"Text2", u"47μ", 0, u"47", u"μ", prefix},
+        {"Text2", u"47u", 0, u"47", u"u", prefix},
+        {"Text2", u"47n", 0, u"47", u"n", prefix},
+        {"Text2", u"47p", 0, u"47", u"p", prefix},
+        {"Text1", u"１０ｋ", 0, u"10", u"ｋ", prefix},
+        {"Text4", u"10k5", 1, u"10", u"k5", prefix},
+        {"Text4", u"1k", 0, u"1", u"k", prefix},
+        // Temperature units against the check box.
+        {"Text3", u"298.15K", 0, u"298.15", u"K", celsius},
+        {"Text4", u"373.15 \u212A", 0, u"373.15", u"\u212A", celsius},
+        {"Text4", u"373.15°K", 0, u"373.15", u"°K", celsius},
+        {"Text4", u"373.15 Kelvin", 0, u"373.15", u"Kelvin", celsius},
+        {"Text3", u"25°C", 1, u"25", u"°C", kelvin},
+        {"Text3", u"25℃", 2, u"25", u"℃", kelvin},
+        {"Text3", u"25 C", 1, u"25", u"C", kelvin},
+        {"Text3", u"77°F", 0, u"77", u"°F", u"；华氏度不参与换算"},
+        {"Text3", u"77℉", 1, u"77", u"℉", u"；华氏度不参与换算"},
+        // Units that leave the value as meant.
+        {"Text3", u"25°C", 0, u"", u"", u""},
+        {"Text3", u"25 ℃", 0, u"", u"", u""},
+        {"Text3", u"25摄氏度", 0, u"", u"", u""},
+        {"Text3", u"25 度", 1, u"", u"", u""},
+        {"Text3", u"25°", 1, u"", u"", u""},
+        {"Text3", u"298.15K", 1, u"", u"", u""},
+        {"Text3", u"298.15 kelvin", 2, u"", u"", u""},
+        {"Text1", u"680Ω", 0, u"", u"", u""},
+        {"Text1", u"680 ohm", 0, u"", u"", u""},
+        // Read to the end, or nothing that changes the meaning after the stop.
+        {"Text3", u"25.5", 0, u"", u"", u""},
+        {"Text3", u" 25 ", 0, u"", u"", u""},
+        {"Text3", u"25,", 0, u"", u"", u""},
+        {"Text1", u"1e5", 0, u"", u"", u""},
+        {"Text1", u"1e", 0, u"", u"", u""},
         // No number at all, or one beyond a double.
-        {u"", u""},
-        {u",5", u""},
-        {u"abc1", u""},
-        {u"1e999,5", u""},
+        {"Text1", u"", 0, u"", u"", u""},
+        {"Text1", u",5", 0, u"", u"", u""},
+        {"Text1", u"k10", 0, u"", u"", u""},
+        {"Text1", u"1e999,5", 0, u"", u"", u""},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(utf8(c.text));
-        const std::optional<std::u16string> hint = ui::fieldHint(c.text);
-        if (c.expected.empty()) {
+        SCOPED_TRACE(std::string(c.field) + " " + utf8(c.text) + " check " + std::to_string(c.check));
+        const std::optional<std::u16string> hint = ui::fieldHint(c.field, c.text, c.check);
+        if (c.read.empty()) {
             EXPECT_FALSE(hint.has_value()) << utf8(hint.value_or(u""));
         } else {
             ASSERT_TRUE(hint.has_value());
-            EXPECT_EQ(utf8(*hint), utf8(c.expected));
+            const std::u16string expected = u"读取为 " + std::u16string(c.read) + u"，忽略了“" +
+                                            std::u16string(c.ignored) + u"”" + std::u16string(c.advice);
+            EXPECT_EQ(utf8(*hint), utf8(expected));
         }
     }
 }

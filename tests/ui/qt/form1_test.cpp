@@ -530,7 +530,9 @@ private slots:
         QTest::addColumn<QString>("hint");
         QTest::newRow("decimal comma") << "25,5" << "读取为 25，忽略了“,5”；小数点请用“.”";
         QTest::newRow("grouped thousands") << "1 000,5" << "读取为 1000，忽略了“,5”；小数点请用“.”";
-        QTest::newRow("unit letter") << "10k5" << "读取为 10，忽略了“k5”；小数点请用“.”";
+        QTest::newRow("unit prefix") << "10k5" << "读取为 10，忽略了“k5”；前缀不参与换算，请写完整数值";
+        QTest::newRow("kelvin, box clear") << "298.15K" << "读取为 298.15，忽略了“K”；未勾选“使用绝对温度”，按摄氏度计算";
+        QTest::newRow("celsius, box clear") << "25°C" << "";
         QTest::newRow("read whole") << "25.5" << "";
     }
     void partlyReadFieldIsMarked()

@@ -1,11 +1,11 @@
 // ntc-beta: resistance/temperature tables from either thermistor model.
-#include "calc/rt_table.h"
+#include "models/rt_table.h"
 
 #include "calc/b_value.h"
 
 #include <cmath>
 
-namespace calc {
+namespace models {
 
 double resistanceAt(const ThermistorModel& model, double kelvin)
 {
@@ -47,8 +47,8 @@ std::vector<double> tableTemperatures(const TableRange& range)
 
 TableRow tableRow(const ThermistorModel& model, double celsius)
 {
-    const double kelvin = celsius + kCelsiusOffset;
+    const double kelvin = celsius + calc::kCelsiusOffset;
     return TableRow{celsius, resistanceAt(model, kelvin), alphaAt(model, kelvin)};
 }
 
-} // namespace calc
+} // namespace models

@@ -1,12 +1,12 @@
 // ntc-beta: the beta model of an NTC thermistor and the B measured from two readings.
-#include "calc/thermistor.h"
+#include "models/thermistor.h"
 
 #include "calc/b_value.h"
 #include "calc/number_text.h"
 
 #include <cmath>
 
-namespace calc {
+namespace models {
 
 const char* ModelFailure::what() const noexcept
 {
@@ -45,19 +45,19 @@ MeasuredB measureB(double r1, double t1, double r2, double t2, bool celsius)
     try {
         // The same offset step computeB takes, so the name and the value see
         // one and the same kelvin temperature.
-        measured.t1Kelvin = celsius ? add(t1, kCelsiusOffset) : t1;
-        measured.t2Kelvin = celsius ? add(t2, kCelsiusOffset) : t2;
+        measured.t1Kelvin = celsius ? calc::add(t1, calc::kCelsiusOffset) : t1;
+        measured.t2Kelvin = celsius ? calc::add(t2, calc::kCelsiusOffset) : t2;
         if (measured.t1Kelvin < 0 || measured.t2Kelvin < 0)
             throw ModelFailure(ModelFailureKind::belowAbsoluteZero);
-        measured.value = computeB(r1, r2, t1, t2, celsius);
-    } catch (const NumericFailure& failure) {
+        measured.value = calc::computeB(r1, r2, t1, t2, celsius);
+    } catch (const calc::NumericFailure& failure) {
         // computeB's steps in order: R1/R2, its logarithm, 1/T1, 1/T2, the
         // difference, the quotient; a failure's kind and the inputs tell
         // which step stopped.
         switch (failure.kind()) {
-        case FailureKind::overflow: throw ModelFailure(ModelFailureKind::overflow);
-        case FailureKind::invalidArgument: throw ModelFailure(ModelFailureKind::ratioNotPositive);
-        case FailureKind::divisionByZero:
+        case calc::FailureKind::overflow: throw ModelFailure(ModelFailureKind::overflow);
+        case calc::FailureKind::invalidArgument: throw ModelFailure(ModelFailureKind::ratioNotPositive);
+        case calc::FailureKind::divisionByZero:
             if (r2 == 0) throw ModelFailure(ModelFailureKind::ratioNotPositive);
             if (measured.t1Kelvin == 0 || measured.t2Kelvin == 0)
                 throw ModelFailure(ModelFailureKind::absoluteZero);
@@ -93,4 +93,4 @@ double alphaAt(const BetaModel& model, double kelvin)
     return finiteOrOverflow(-model.beta / (kelvin * kelvin) * 100);
 }
 
-} // namespace calc
+} // namespace models

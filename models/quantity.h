@@ -2,9 +2,10 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
-namespace calc {
+namespace models {
 
 // These readers are strict, unlike the window's Val: the whole text must be
 // one quantity, or nothing is read. Blanks and tabs around the text and
@@ -13,8 +14,9 @@ namespace calc {
 // A number is plain decimal with the period: [+|-] digits [. digits]
 // [e|E [+|-] digits], at least one digit before or after the period
 // ("0.5", ".5", "5.", "1e4"). No grouping, no comma, no hex, no "inf"/"nan".
-// The value is correctly rounded; a magnitude beyond a double's range is no
-// value (std::nullopt), one too small for a double reads as (signed) zero.
+// The value is correctly rounded; a magnitude beyond a double's range either
+// way is no value (std::nullopt): too large, or a non-zero number so small it
+// would read as 0 ("1e-999"). Zero itself reads as (signed) zero.
 std::optional<double> parseNumber(std::string_view text);
 
 // A resistance in ohms: a number, then an optional SI prefix m (milli),
@@ -34,8 +36,9 @@ struct TemperatureText {
 };
 
 // A temperature: a number, then optionally "C", "°C", "℃", "K", "K" (the
-// kelvin sign U+212A), "F", "°F" or "℉" (letters in either case), UTF-8:
-// "25", "25C", "25°C", "298.15K", "77°F". The number is returned as written,
+// kelvin sign U+212A), "F", "°F" or "℉" (C and F in either case; kelvin is
+// upper case only, "25k" being kilo to an engineer), UTF-8: "25", "25C",
+// "25°C", "298.15K", "77°F". The number is returned as written,
 // with the unit it carried; the caller decides what an unspecified unit is.
 // std::nullopt when the text is anything else.
 std::optional<TemperatureText> parseTemperature(std::string_view text);
@@ -46,9 +49,20 @@ std::optional<TemperatureText> parseTemperature(std::string_view text);
 // tells the two apart for the message.
 bool beyondDoubleRange(std::string_view text);
 
+// Whether `text` is a number with a lower-case k after it ("1k", "25 k"),
+// which parseTemperature refuses: the message can then say why.
+bool kiloOnTemperature(std::string_view text);
+
+// The resistance a resistor's printed marking stands for, spelled as the
+// readers above take it: "4k7" gives "4.7k", "4R7" "4.7", "R47" "0.47",
+// "2M2" "2.2M". std::nullopt for any other text. The markings themselves are
+// not read (a letter as the decimal point is too easily a typing slip); this
+// lets the message say what to write.
+std::optional<std::string> resistorMarking(std::string_view text);
+
 // Degrees Fahrenheit in degrees Celsius, (f - 32) * 5 / 9, each step rounded
-// once (77 °F is exactly 25 °C). Throws NumericFailure(overflow) when a step
+// once (77 °F is exactly 25 °C). Throws calc::NumericFailure(overflow) when a step
 // leaves a double's range.
 double fahrenheitToCelsius(double fahrenheit);
 
-} // namespace calc
+} // namespace models

@@ -1,7 +1,7 @@
 // ntc-beta: the Steinhart–Hart model, 1/T = A + B·ln R + C·(ln R)³, and its fit through three points.
 #pragma once
 
-namespace calc {
+namespace models {
 
 // Coefficients for T in kelvin and R in ohms: A in 1/K, B and C in 1/K per
 // power of ln(Ω).
@@ -47,4 +47,4 @@ double resistanceAt(const SteinhartHart& model, double kelvin);
 // in kelvin. Throws as resistanceAt, and outsideModel where dT/dR is 0.
 double alphaAt(const SteinhartHart& model, double kelvin);
 
-} // namespace calc
+} // namespace models

@@ -1,8 +1,9 @@
 // ntc-beta: reading resistances and temperatures written with their units.
-#include "calc/quantity.h"
+#include "models/quantity.h"
 
 #include "calc/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -10,7 +11,7 @@
 #include <string>
 #include <system_error>
 
-namespace calc {
+namespace models {
 
 namespace {
 
@@ -86,15 +87,8 @@ std::optional<double> valueOf(const Scanned& s, int extraExponent)
 
     double value = 0.0;
     const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec == std::errc::result_out_of_range) {
-        // Out of range one way or the other: the magnitude's decimal order
-        // tells an underflow (a signed zero) from an overflow (no value).
-        std::size_t leadingZeros = 0;
-        while (leadingZeros < s.whole.size() && s.whole[leadingZeros] == '0') ++leadingZeros;
-        const std::int64_t order = exponent + std::int64_t(s.whole.size() - leadingZeros);
-        if (order > 0) return std::nullopt;
-        return s.sign == "-" ? -0.0 : 0.0;
-    }
+    // Out of range either way: too large, or a non-zero number so small it
+    // would read as 0 (an all-zero mantissa reads as 0 with no error).
     if (ec != std::errc() || ptr != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
     return value;
 }
@@ -118,8 +112,12 @@ std::optional<int> prefixExponent(char c)
     }
 }
 
+// A lower-case k after a temperature is kilo to every engineer, never kelvin.
+bool isKilo(std::string_view unit) { return unit == "k"; }
+
 std::optional<TemperatureUnit> temperatureUnit(std::string_view unit)
 {
+    if (isKilo(unit)) return std::nullopt;
     struct Spelling { std::string_view text; TemperatureUnit unit; };
     static constexpr std::array<Spelling, 9> kSpellings{{
         {"", TemperatureUnit::unspecified},
@@ -189,12 +187,36 @@ bool beyondDoubleRange(std::string_view text)
     return !valueOf(s, exponent);
 }
 
-double fahrenheitToCelsius(double fahrenheit)
+bool kiloOnTemperature(std::string_view text)
 {
-    const double above = subtract(fahrenheit, 32);
-    const double scaled = above * 5;
-    if (!std::isfinite(scaled)) throw NumericFailure(FailureKind::overflow);
-    return divide(scaled, 9);
+    text = trimmed(text);
+    const Scanned s = scanNumber(text);
+    return s.end != 0 && isKilo(trimmed(text.substr(s.end)));
 }
 
-} // namespace calc
+std::optional<std::string> resistorMarking(std::string_view text)
+{
+    // digits, one of R m k K M G standing for the decimal point, digits:
+    // "4k7", "4R7", "R47", "2M2" (IEC 60062's letter-and-digit code).
+    text = trimmed(text);
+    const std::size_t letter = text.find_first_of("RmkKMG");
+    if (letter == std::string_view::npos || text.size() < 2) return std::nullopt;
+    const std::string_view whole = text.substr(0, letter), fraction = text.substr(letter + 1);
+    const auto allDigits = [](std::string_view d) {
+        return std::all_of(d.begin(), d.end(), [](char c) { return isDigit(c); });
+    };
+    if (fraction.empty() || !allDigits(whole) || !allDigits(fraction)) return std::nullopt;
+    std::string spelled = std::string(whole.empty() ? "0" : whole) + "." + std::string(fraction);
+    if (text[letter] != 'R') spelled += text[letter];
+    return spelled;
+}
+
+double fahrenheitToCelsius(double fahrenheit)
+{
+    const double above = calc::subtract(fahrenheit, 32);
+    const double scaled = above * 5;
+    if (!std::isfinite(scaled)) throw calc::NumericFailure(calc::FailureKind::overflow);
+    return calc::divide(scaled, 9);
+}
+
+} // namespace models

@@ -3,7 +3,7 @@
 
 #include <exception>
 
-namespace calc {
+namespace models {
 
 // Why a thermistor computation cannot go on; each has its own message in
 // the front ends.
@@ -72,4 +72,4 @@ double alphaAt(const BetaModel& model, double kelvin);
 // the models' shared guard.
 void requireAboveAbsoluteZero(double kelvin);
 
-} // namespace calc
+} // namespace models

@@ -1,14 +1,14 @@
 // ntc-beta: resistance/temperature tables from either thermistor model.
 #pragma once
 
-#include "calc/steinhart_hart.h"
-#include "calc/thermistor.h"
+#include "models/steinhart_hart.h"
+#include "models/thermistor.h"
 
 #include <cstddef>
 #include <variant>
 #include <vector>
 
-namespace calc {
+namespace models {
 
 using ThermistorModel = std::variant<BetaModel, SteinhartHart>;
 
@@ -50,4 +50,4 @@ std::vector<double> tableTemperatures(const TableRange& range);
 // (belowAbsoluteZero for a temperature below −273.15 °C, ...).
 TableRow tableRow(const ThermistorModel& model, double celsius);
 
-} // namespace calc
+} // namespace models

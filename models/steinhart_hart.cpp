@@ -1,7 +1,7 @@
 // ntc-beta: the Steinhart–Hart model, 1/T = A + B·ln R + C·(ln R)³, and its fit through three points.
-#include "calc/steinhart_hart.h"
+#include "models/steinhart_hart.h"
 
-#include "calc/thermistor.h"
+#include "models/thermistor.h"
 
 #include <algorithm>
 #include <array>
@@ -9,7 +9,7 @@
 #include <limits>
 #include <numbers>
 
-namespace calc {
+namespace models {
 
 namespace {
 
@@ -134,4 +134,4 @@ double alphaAt(const SteinhartHart& model, double kelvin)
     return finiteOr(-100 / (kelvin * kelvin * slope), ModelFailureKind::overflow);
 }
 
-} // namespace calc
+} // namespace models

@@ -1,7 +1,7 @@
 // Tests for reading resistances, temperatures and plain numbers: the whole
 // text or nothing.
 #include "calc/number_text.h"
-#include "calc/quantity.h"
+#include "models/quantity.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 
 namespace {
 
-using calc::TemperatureUnit;
+using models::TemperatureUnit;
 
 struct ResistanceCase {
     std::string text;
@@ -36,7 +36,8 @@ const ResistanceCase kResistanceCases[] = {
     {"1e2k", 100000, "exponent and prefix add up"},
     {"-10k", -10000, "the sign is kept for the ratio"},
     {".5k", 500, "no digit before the period"},
-    {"1e-400", 0, "too small for a double reads as 0"},
+    {"1e-400", std::nullopt, "so small it would read as 0: beyond range like 1e999"},
+    {"0e-400", 0, "zero itself is no underflow"},
     {"", std::nullopt, "empty"},
     {"k", std::nullopt, "prefix alone"},
     {"10x", std::nullopt, "unknown unit"},
@@ -58,7 +59,7 @@ TEST(ParseResistance, Table)
 {
     for (const ResistanceCase& c : kResistanceCases) {
         SCOPED_TRACE(c.guards);
-        EXPECT_EQ(calc::parseResistance(c.text), c.ohms) << c.text;
+        EXPECT_EQ(models::parseResistance(c.text), c.ohms) << c.text;
     }
 }
 
@@ -67,9 +68,9 @@ TEST(ParseResistance, PrefixRoundsOnce)
     // 8.11 × 1000 in doubles is 8109.999999999999 and 4.1 × 1e6 is
     // 4099999.9999999995; the prefix shifts the exponent of the text, which
     // is then rounded once.
-    EXPECT_EQ(calc::parseResistance("8.11k"), 8110.0);
-    EXPECT_EQ(calc::parseResistance("4.1M"), 4100000.0);
-    EXPECT_EQ(calc::parseResistance("4.700000001M"), 4700000.001);
+    EXPECT_EQ(models::parseResistance("8.11k"), 8110.0);
+    EXPECT_EQ(models::parseResistance("4.1M"), 4100000.0);
+    EXPECT_EQ(models::parseResistance("4.700000001M"), 4700000.001);
 }
 
 struct TemperatureCase {
@@ -90,6 +91,7 @@ const TemperatureCase kTemperatureCases[] = {
     {"25\u2103", true, 25, TemperatureUnit::celsius, "the degree Celsius sign"},
     {"298.15K", true, 298.15, TemperatureUnit::kelvin, "kelvin"},
     {"298.15\u212a", true, 298.15, TemperatureUnit::kelvin, "the kelvin sign"},
+    {"298.15k", false, 0, TemperatureUnit::unspecified, "a lower-case k is kilo, not kelvin"},
     {"77F", true, 77, TemperatureUnit::fahrenheit, "Fahrenheit"},
     {"77\u00b0F", true, 77, TemperatureUnit::fahrenheit, "degree sign and F"},
     {"25\u00b0", false, 0, TemperatureUnit::unspecified, "a degree sign alone names no scale"},
@@ -105,7 +107,7 @@ TEST(ParseTemperature, Table)
 {
     for (const TemperatureCase& c : kTemperatureCases) {
         SCOPED_TRACE(c.guards);
-        const auto read = calc::parseTemperature(c.text);
+        const auto read = models::parseTemperature(c.text);
         ASSERT_EQ(read.has_value(), c.ok) << c.text;
         if (!c.ok) continue;
         EXPECT_EQ(read->value, c.value);
@@ -115,32 +117,48 @@ TEST(ParseTemperature, Table)
 
 TEST(ParseNumber, WholeTextOnly)
 {
-    EXPECT_EQ(calc::parseNumber("3435"), 3435.0);
-    EXPECT_EQ(calc::parseNumber("1.50702832891752e-7"), 1.50702832891752e-7);
-    EXPECT_EQ(calc::parseNumber("+5."), 5.0);
-    EXPECT_EQ(calc::parseNumber("3435K"), std::nullopt);
-    EXPECT_EQ(calc::parseNumber("10k"), std::nullopt);
-    EXPECT_EQ(calc::parseNumber("-"), std::nullopt);
-    EXPECT_EQ(calc::parseNumber("."), std::nullopt);
-    EXPECT_EQ(calc::parseNumber("1e+"), std::nullopt);
-    EXPECT_TRUE(std::signbit(*calc::parseNumber("-1e-999")));
+    EXPECT_EQ(models::parseNumber("3435"), 3435.0);
+    EXPECT_EQ(models::parseNumber("1.50702832891752e-7"), 1.50702832891752e-7);
+    EXPECT_EQ(models::parseNumber("+5."), 5.0);
+    EXPECT_EQ(models::parseNumber("3435K"), std::nullopt);
+    EXPECT_EQ(models::parseNumber("10k"), std::nullopt);
+    EXPECT_EQ(models::parseNumber("-"), std::nullopt);
+    EXPECT_EQ(models::parseNumber("."), std::nullopt);
+    EXPECT_EQ(models::parseNumber("1e+"), std::nullopt);
+    EXPECT_EQ(models::parseNumber("-1e-999"), std::nullopt);
+    EXPECT_TRUE(std::signbit(*models::parseNumber("-0e-999")));
 }
 
 TEST(BeyondDoubleRange, TellsRangeFromForm)
 {
-    for (const char* text : {"1e999", "-1e400", "1e306G", "2e308 ohm", "1e999\u00b0C", "1e309K"})
-        EXPECT_TRUE(calc::beyondDoubleRange(text)) << text;
-    for (const char* text : {"1e308", "1e-999", "10x", "1e999x", "", "k", "1e299G"})
-        EXPECT_FALSE(calc::beyondDoubleRange(text)) << text;
+    for (const char* text : {"1e999", "-1e400", "1e306G", "2e308 ohm", "1e999\u00b0C", "1e309K", "1e-999", "-1e-400k"})
+        EXPECT_TRUE(models::beyondDoubleRange(text)) << text;
+    for (const char* text : {"1e308", "1e-320", "0e-999", "10x", "1e999x", "", "k", "1e299G"})
+        EXPECT_FALSE(models::beyondDoubleRange(text)) << text;
+}
+
+TEST(KiloOnTemperature, OnlyALowerCaseKAfterANumber)
+{
+    for (const char* text : {"1k", "25 k", "-3.5e1k"}) EXPECT_TRUE(models::kiloOnTemperature(text)) << text;
+    for (const char* text : {"1K", "k", "1kk", "1 kohm", "25"}) EXPECT_FALSE(models::kiloOnTemperature(text)) << text;
+}
+
+TEST(ResistorMarking, SpelledAsTheReadersTakeIt)
+{
+    const std::pair<const char*, std::optional<std::string>> cases[] = {
+        {"4k7", "4.7k"}, {"4R7", "4.7"}, {"R47", "0.47"}, {"2M2", "2.2M"}, {" 1K5 ", "1.5K"},
+        {"10k", std::nullopt}, {"4.7k", std::nullopt}, {"4k7x", std::nullopt}, {"k7", "0.7k"}, {"47R", std::nullopt},
+    };
+    for (const auto& [text, spelled] : cases) EXPECT_EQ(models::resistorMarking(text), spelled) << text;
 }
 
 TEST(FahrenheitToCelsius, ExactWhereTheScalesMeet)
 {
-    EXPECT_EQ(calc::fahrenheitToCelsius(77), 25.0);
-    EXPECT_EQ(calc::fahrenheitToCelsius(185), 85.0);
-    EXPECT_EQ(calc::fahrenheitToCelsius(-40), -40.0);
-    EXPECT_EQ(calc::fahrenheitToCelsius(32), 0.0);
-    EXPECT_THROW(calc::fahrenheitToCelsius(1e308), calc::NumericFailure);
+    EXPECT_EQ(models::fahrenheitToCelsius(77), 25.0);
+    EXPECT_EQ(models::fahrenheitToCelsius(185), 85.0);
+    EXPECT_EQ(models::fahrenheitToCelsius(-40), -40.0);
+    EXPECT_EQ(models::fahrenheitToCelsius(32), 0.0);
+    EXPECT_THROW(models::fahrenheitToCelsius(1e308), calc::NumericFailure);
 }
 
 } // namespace

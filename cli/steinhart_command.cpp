@@ -1,0 +1,99 @@
+// ntc-beta-cli: `steinhart`, the Steinhart-Hart coefficients through three readings and the B between each two.
+#include "cli/arguments.h"
+#include "cli/command.h"
+#include "cli/model_options.h"
+#include "cli/plausibility.h"
+#include "cli/readings.h"
+#include "models/steinhart_hart.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+namespace {
+
+struct SteinhartOptions {
+    std::vector<std::string> readings;
+    bool kelvin = false;
+};
+
+struct Point {
+    double ohms = 0.0;
+    Temperature t;
+    double kelvin = 0.0;
+};
+
+// The three points, or none when one could not be read or was refused.
+std::optional<std::array<Point, 3>> readPoints(const Session& s, const SteinhartOptions& o, Findings& found)
+{
+    if (o.readings.size() != 6) throw UnreadableArgument(std::string(s.m.steinhartNeedsValues));
+    std::array<Point, 3> points{};
+    bool complete = true;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const std::string n = std::to_string(i + 1);
+        const auto ohms = checkedResistance(s.m, "R" + n, o.readings[2 * i], found);
+        const auto t = checkedTemperature(s.m, "T" + n, o.readings[2 * i + 1], o.kelvin, found);
+        if (!ohms || !t) complete = false;
+        else points[i] = {*ohms, *t, kelvinOf(*t)};
+    }
+    if (!complete) return std::nullopt;
+    return points;
+}
+
+// The fit, refused when it fails or when the resistances do not fall as the
+// temperature rises (a B of 0 or less between two of the points).
+std::optional<models::SteinhartHart> fitOf(const Session& s, std::array<Point, 3>& points, Findings& found)
+{
+    try {
+        const models::SteinhartHart fit =
+            models::fitSteinhartHart({points[0].ohms, points[0].kelvin}, {points[1].ohms, points[1].kelvin},
+                                     {points[2].ohms, points[2].kelvin});
+        std::sort(points.begin(), points.end(), [](const Point& l, const Point& r) { return l.kelvin < r.kelvin; });
+        if (points[0].ohms > points[1].ohms && points[1].ohms > points[2].ohms) return fit;
+        found.push_back({Severity::refused, std::string(s.m.notFalling)});
+    } catch (const models::ModelFailure& failure) {
+        found.push_back({Severity::refused, std::string(failureText(s.m, failure.kind()))});
+    }
+    return std::nullopt;
+}
+
+int steinhart(Session& s, const SteinhartOptions& o)
+{
+    Findings found;
+    auto points = readPoints(s, o, found);
+    const auto fit = points ? fitOf(s, *points, found) : std::nullopt;
+    if (fit) {
+        checkCoefficients(s.m, *fit, found);
+        std::string text = "A = " + coefficientText(fit->a) + "\nB = " + coefficientText(fit->b) + "\nC = " +
+                           coefficientText(fit->c) + "\n";
+        s.out << text;
+        const std::array<Point, 3>& p = *points;
+        for (const auto& [i, j] : {std::pair{0, 1}, std::pair{0, 2}, std::pair{1, 2}})
+            writeMeasuredB(s.out, betaOf(p[i].ohms, p[i].t, p[j].ohms, p[j].t));
+    }
+    writeFindings(s.err, s.m, found);
+    return exitStatus(found);
+}
+
+} // namespace
+
+Command addSteinhartCommand(CLI::App& app, Session& session)
+{
+    const auto options = std::make_shared<SteinhartOptions>();
+    const Messages& m = session.m;
+    CLI::App* command = addSubcommand(app, "steinhart", m.steinhartCommand, m);
+    command->add_option("readings", options->readings, std::string(m.steinhartValues))
+        ->type_name("R1 T1 R2 T2 R3 T3");
+    addKelvinFlag(*command, options->kelvin, m);
+    return {command, [&session, options] { return steinhart(session, *options); }};
+}
+
+} // namespace cli
