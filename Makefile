@@ -12,14 +12,14 @@ SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
 # Toolchain, Qt 6 Widgets, the Song face the labels use, and what the
 # screenshot needs (a virtual X server, a window finder, ImageMagick); the
-# MinGW-w64 cross compiler, GoogleTest's sources and Wine for the Windows build;
-# CLI11 for the command line; fast_float and {fmt} (header-only) to read and
-# write doubles; LLVM's libc++ for the second standard library the core is
-# tested on.
+# MinGW-w64 cross compiler, GoogleTest's sources, Wine and NSIS (the installer)
+# for the Windows build; CLI11 for the command line; fast_float and {fmt}
+# (header-only) to read and write doubles; LLVM's libc++ for the second
+# standard library the core is tested on.
 DEBS := g++ cmake ninja-build libgtest-dev googletest qt6-base-dev fonts-arphic-uming \
         xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libxcb1-dev \
         desktop-file-utils appstream binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix \
-        wine64 icoutils unzip libcli11-dev qt6-translations-l10n strace at-spi2-core dbus \
+        wine64 icoutils unzip nsis libcli11-dev qt6-translations-l10n strace at-spi2-core dbus \
         libfast-float-dev libfmt-dev libc++-dev libc++abi-dev
 
 .PHONY: deps build test test-sanitized test-libcxx fuzz windows web test-web web-deps bench bench-windows bench-web package run screenshot dark-screenshot web-screenshot resources
@@ -78,13 +78,13 @@ fuzz: deps
 	tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 # The Windows programs, cross-built with MinGW-w64, and their tests run as
-# Windows programs under Wine on a virtual display; leaves the zip a user
-# downloads in $(WIN_BUILD)/.
+# Windows programs under Wine on a virtual display; leaves the zip and the
+# installer a user downloads in $(WIN_BUILD)/.
 windows: deps
 	cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 	cmake --build $(WIN_BUILD)
 	cd $(WIN_BUILD) && xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" ctest --output-on-failure
-	@ls $(WIN_BUILD)/ntc-beta-*-win64.zip
+	@ls -l $(WIN_BUILD)/ntc-beta-*-win64.zip $(WIN_BUILD)/ntc-beta-*-setup.exe
 
 # The browser page: emscripten for the WebAssembly, fontTools (with Brotli for
 # WOFF2) for the Song face's subset, and the Song face itself; Chromium for
@@ -134,13 +134,16 @@ bench: build
 # The Windows program's start-up under Wine against a bare Win32 window of
 # the same size and title with one label (bench/win32/floor.cpp) and that
 # floor with the program's manifest, measured by the same startup tool, then
-# the programs' sizes.
+# the programs' sizes, then long pastes into a bare Edit control and into
+# the program's field (bench/win32/paste.cpp).
 bench-windows: build
 	cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
-	cmake --build $(WIN_BUILD) --target ntc-beta ntc-beta-cli floor floor_manifest
+	cmake --build $(WIN_BUILD) --target ntc-beta ntc-beta-cli floor floor_manifest paste
 	xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -wr" tools/bench-windows.sh $(BUILD)/bench/startup 9 \
 	  $(WIN_BUILD)/app/ntc-beta.exe $(WIN_BUILD)/bench/win32/floor.exe $(WIN_BUILD)/bench/win32/floor_manifest.exe
 	@stat -c '%n: %s bytes' $(WIN_BUILD)/app/ntc-beta.exe $(WIN_BUILD)/cli/ntc-beta-cli.exe
+	cd $(WIN_BUILD) && xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" sh -c \
+	  'for field in bare program; do $(CURDIR)/tools/wine-run.sh bench/win32/paste.exe $$field 25000 50000 100000; done'
 
 # On a desktop the window opens; without a display it is shown on a virtual
 # one and photographed instead.

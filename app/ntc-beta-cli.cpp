@@ -1,4 +1,6 @@
 // ntc-beta-cli: the command-line twin of the ntc-beta window.
+#include "cli/language.h"
+#include "cli/messages.h"
 #include "cli/platform.h"
 #include "cli/run.h"
 
@@ -8,5 +10,12 @@ int main(int argc, char** argv)
 {
     cli::prepareStandardStreams();
     cli::Utf8Arguments arguments(argc, argv);
-    return cli::run(arguments.argc(), arguments.argv(), std::cin, std::cout, std::cerr);
+    // Double-clicked in Explorer: show the help rather than a usage error,
+    // and keep the console open until it has been read.
+    const bool ownConsole = cli::ownsConsoleAlone();
+    if (ownConsole && arguments.argc() <= 1) arguments.append("--help");
+    const cli::Language language = cli::languageFromEnvironment();
+    const int status = cli::run(arguments.argc(), arguments.argv(), std::cin, std::cout, std::cerr, language);
+    if (ownConsole) cli::waitForKey(cli::messages(language).pressAnyKey);
+    return status;
 }

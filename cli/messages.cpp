@@ -130,6 +130,7 @@ const Messages kEnglish{
                "iconv -f <its encoding> -t UTF-8 {} > utf8.csv",
     .standardInputName = "standard input",
     .atTemperature = "at {} °C: ",
+    .pressAnyKey = "Press any key to close this window.",
     .failures = {
         "the two temperatures are equal",
         "two resistances are equal",
@@ -241,6 +242,7 @@ const Messages kChinese{
     .notUtf8 = "第 {} 行不是 UTF-8 文本。请另存为“CSV UTF-8”，或转换：iconv -f 原编码 -t UTF-8 {} > utf8.csv",
     .standardInputName = "标准输入",
     .atTemperature = "在 {} °C：",
+    .pressAnyKey = "按任意键关闭此窗口。",
     .failures = {
         "两个温度相同",
         "两个电阻相同",

@@ -40,6 +40,8 @@ struct Messages {
     std::string_view strayQuote, extraFields, line, rowMessagesCut, rowsFailed, rowsWarned;
     std::string_view utf16, semicolons, tabs, gb18030, notUtf8, standardInputName;
     std::string_view atTemperature;
+    // Before a console opened for the program alone closes.
+    std::string_view pressAnyKey;
     // Why a computation stopped, indexed by models::ModelFailureKind.
     std::string_view failures[8];
 };

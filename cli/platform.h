@@ -1,7 +1,10 @@
-// ntc-beta-cli: the process set-up the program needs before run().
+// ntc-beta-cli: the process set-up the program needs before run(), and the
+// pause that keeps a console opened for it alone on the screen.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace cli {
@@ -14,15 +17,34 @@ public:
     Utf8Arguments(int argc, char** argv);
     int argc() const { return static_cast<int>(pointers_.size()) - 1; }
     char** argv() { return pointers_.data(); }
+    void append(std::string argument);
 
 private:
+    void point();
     std::vector<std::string> texts_;
     std::vector<char*> pointers_; // into texts_, ending with a null pointer
 };
 
-// Standard streams for a filter: on Windows the console shows UTF-8 and
-// standard input and output are binary (a CSV keeps its line ends as they
-// are); everywhere, C++ streams without C stdio synchronisation.
+// Standard streams for a filter: C++ streams without C stdio
+// synchronisation. On Windows standard input and output are binary (a CSV
+// keeps its line ends as they are), files and pipes get the UTF-8 bytes as
+// they are, and standard output or error that is a console is written as
+// UTF-16 text (WriteConsoleW): a console's UTF-8 code page garbles text
+// written a byte at a time, as unbuffered standard error writes it, and
+// before Windows 8 miscounts what it wrote.
 void prepareStandardStreams();
+
+// True when the program runs in a console no other program shares and can
+// read a key from it: on Windows, started by a double click from Explorer,
+// whose console closes the moment the program ends. Elsewhere false.
+bool ownsConsoleAlone();
+
+// Shows `prompt` on standard error and waits for a key in the console.
+void waitForKey(std::string_view prompt);
+
+// The length of the longest prefix of `bytes` that does not end inside a
+// UTF-8 sequence: what can be converted now, while the rest waits for the
+// bytes still to come. Bytes that start no valid sequence end one.
+std::size_t completeUtf8Prefix(std::string_view bytes);
 
 } // namespace cli

@@ -14,8 +14,9 @@ if [ -z "${WINEPREFIX:-}" ]; then
     export WINEPREFIX="$dir/wineprefix"
 fi
 export WINEDEBUG=${WINEDEBUG:--all}
-# No .NET or browser engine: Wine would offer to download them.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No .NET or browser engine (Wine would offer to download them), and no
+# menu entries on the host for shortcuts a test installs.
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 export LC_ALL=${LC_ALL:-C.UTF-8}
 
 mkdir -p "$WINEPREFIX"

@@ -12,9 +12,11 @@ namespace ui {
 
 inline constexpr std::u16string_view kThanksText = u"希望此小小工具节省了你几分钟的时间！     Designed By: Tavrenko";
 
-// The result label's context menu: copy what it shows, copy B in full.
-inline constexpr std::u16string_view kCopyShown = u"复制";
-inline constexpr std::u16string_view kCopyFullValue = u"复制完整数值";
+// The result label's context menu: copy what it shows, copy B in full. The
+// letters after "&" are the entries' access keys (C, F), as both toolkits
+// mark them.
+inline constexpr std::u16string_view kCopyShown = u"复制(&C)";
+inline constexpr std::u16string_view kCopyFullValue = u"复制完整数值(&F)";
 
 // What the result label (kResultLabel) shows: its text, its size in points (the
 // face stays the Song face) and its text colour, where no colour means the

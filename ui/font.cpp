@@ -9,21 +9,26 @@ namespace ui {
 namespace {
 constexpr double kPointsPerInch = 72;
 constexpr int kNormalWeight = 400;
+
+int realisedPixels(double pointSize, double dotsPerInch)
+{
+    return int(std::lround(pointSize * dotsPerInch / kPointsPerInch));
+}
+
 } // namespace
 
 bool songBitmapsFit(double pointSize, double dotsPerInch)
 {
     constexpr int kSmallestBitmap = 11;
     constexpr int kLargestBitmap = 16;
-    const double pixelSize = pointSize * dotsPerInch / kPointsPerInch;
-    const double whole = std::round(pixelSize);
-    return std::fabs(pixelSize - whole) < 0.01 && whole >= kSmallestBitmap && whole <= kLargestBitmap;
+    const int pixels = realisedPixels(pointSize, dotsPerInch);
+    return pixels >= kSmallestBitmap && pixels <= kLargestBitmap;
 }
 
 FontChoice fontFor(double pointSize, double dotsPerInch)
 {
-    const int pixelHeight = int(std::lround(pointSize * dotsPerInch / kPointsPerInch));
-    return {kSongFace, pointSize, pixelHeight, kNormalWeight, !songBitmapsFit(pointSize, dotsPerInch)};
+    return {kSongFace, pointSize, realisedPixels(pointSize, dotsPerInch), kNormalWeight,
+            !songBitmapsFit(pointSize, dotsPerInch)};
 }
 
 } // namespace ui

@@ -16,17 +16,18 @@ inline constexpr std::u16string_view kSongSubstitutes[] = {u"SimSun", u"NSimSun"
 
 // The Song faces carry hand-made black-and-white bitmaps for 11 to 16 pixels
 // per em, which Windows draws SimSun from at those sizes. A font of
-// `pointSize` at `dotsPerInch` device pixels per inch that lands on one of
-// those whole pixel sizes (9 pt at 96 dpi is 12 px) is drawn without
-// antialiasing, so the toolkit takes the bitmaps instead of greying the
-// outlines; at other sizes (11 pt is 14.67 px, anything at 200 %) the
+// `pointSize` at `dotsPerInch` device pixels per inch is realised at the
+// nearest whole pixel size (9 pt at 96 dpi is 12 px, 11 pt is 14.67 px and
+// realised as 15); where that is one of the bitmaps' sizes, it is drawn
+// without antialiasing, so the toolkit takes the bitmaps instead of greying
+// the outlines; at other sizes (21 pt is 28 px, anything at 200 %) the
 // outlines are antialiased as usual.
 bool songBitmapsFit(double pointSize, double dotsPerInch);
 
 // The font a front end realises: `face` (kSongFace, in GB2312 where the
-// toolkit asks for a character set) at `pointSize`, which is an em of
-// `pixelHeight` device pixels (rounded to the nearest), at `weight` (400,
-// normal), antialiased unless the Song bitmaps fit.
+// toolkit asks for a character set) at `pointSize`, realised as an em of
+// exactly `pixelHeight` device pixels (rounded to the nearest), at `weight`
+// (400, normal), antialiased unless the Song bitmaps fit.
 struct FontChoice {
     std::u16string_view face;
     double pointSize;

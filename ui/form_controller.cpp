@@ -50,6 +50,13 @@ void FormController::copyShownClicked(std::u16string_view selection)
     view_.copyToClipboard(copiedText(selection.empty() ? std::u16string_view(result_.text) : selection));
 }
 
+bool FormController::copyKeyPressed(bool selectionInFocusedField, std::u16string_view resultSelection)
+{
+    if (selectionInFocusedField) return false;
+    copyShownClicked(resultSelection);
+    return true;
+}
+
 void FormController::copyFullValueClicked()
 {
     if (fullValueShown()) view_.copyToClipboard(result_.fullValue);

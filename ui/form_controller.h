@@ -46,6 +46,18 @@ public:
     // calculated B is shown.
     void copyFullValueClicked();
 
+    // Ctrl+C (or Ctrl+Insert) wherever the focus is. A field holding a
+    // selection copies that itself (false); anywhere else the result is
+    // copied as "复制" copies it (`resultSelection`, the part of it selected
+    // with the mouse, or all of it), as calculators do (true: the key is
+    // taken).
+    bool copyKeyPressed(bool selectionInFocusedField, std::u16string_view resultSelection = {});
+
+    // The keyboard's context-menu key (the Menu key, Shift+F10), the label
+    // never taking the focus: true where it opens the result's menu, which
+    // is everywhere but a field, whose own edit menu it opens.
+    static bool menuKeyOpensResultMenu(bool focusInField) { return !focusInField; }
+
     // Whether the menu offers "复制完整数值": a calculated B is shown.
     bool fullValueShown() const { return !result_.fullValue.empty(); }
 

@@ -21,6 +21,8 @@ constexpr int pixels(int twips, int dpi = 96)
     return (twips * dpi + kTwipsPerPixel * 48) / (kTwipsPerPixel * 96);
 }
 
+// The window: its client area is also the least the frame can be dragged
+// down to, so that no control is ever hidden.
 struct WindowSpec {
     std::u16string_view title;
     int clientWidth;  // twips

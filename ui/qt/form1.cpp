@@ -19,6 +19,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPixmap>
 #include <QPushButton>
@@ -103,7 +104,9 @@ void makeControl(QWidget* parent, const ControlSpec& item)
     if (!takesFocus(item)) widget->setFocusPolicy(Qt::NoFocus);
     if (!item.accessibleName.empty()) widget->setAccessibleName(qs(item.accessibleName));
     if (!item.accessibleDescription.empty()) widget->setAccessibleDescription(qs(item.accessibleDescription));
-    if (pressedByEnter(item)) widget->installEventFilter(parent);
+    // The window reads the keys of every control that takes the focus:
+    // Enter on the button, Ctrl+C and the menu key anywhere.
+    if (takesFocus(item)) widget->installEventFilter(parent);
 }
 
 } // namespace
@@ -117,6 +120,7 @@ Form1::Form1(QWidget* parent)
     setWindowTitle(qs(kWindow.title));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     resize(pixels(kWindow.clientWidth), pixels(kWindow.clientHeight));
+    setMinimumSize(size());
     createControls();
     applyFonts();
     setUpResult();
@@ -271,9 +275,12 @@ void Form1::changeEvent(QEvent* event)
 }
 
 // Enter and keypad Enter press the focused button as Space does; the fields
-// do not watch for them, so Enter there still does nothing.
+// do not watch for them, so Enter there still does nothing. The result
+// never takes the focus, so the focused control hands it Ctrl+C and the
+// keyboard's menu keys (the controller decides where).
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
+    const auto* field = qobject_cast<QLineEdit*>(watched);
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
@@ -282,6 +289,20 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
             if (!key->isAutoRepeat()) button->click();
             return true;
         }
+        if (key->matches(QKeySequence::Copy))
+            return controller_.copyKeyPressed(field && field->hasSelectedText(),
+                                              Result->selectedText().toStdU16String());
+        const bool menuKey = key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && mods == Qt::ShiftModifier);
+        if (menuKey && FormController::menuKeyOpensResultMenu(field != nullptr)) {
+            showResultMenu(QPoint(0, 0));
+            return true;
+        }
+    }
+    const bool keyboardMenu = event->type() == QEvent::ContextMenu &&
+                              static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard;
+    if (keyboardMenu && FormController::menuKeyOpensResultMenu(field != nullptr)) {
+        showResultMenu(QPoint(0, 0));
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }

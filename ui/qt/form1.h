@@ -22,10 +22,11 @@ class PictureLabel;
 // Clicking "计算" evaluates the fields into the result label; clicking the
 // formula picture shows a thanks message there instead. Every control is a
 // child named as in the layout: Text1…Text4, Check1, Command1, Image1,
-// Label1, Label2(0)…Label2(4), Line1…Line5. The result can be selected with
-// the mouse and copied from its context menu; its colours stay readable on
-// dark schemes; a field whose number was read only in part is marked after a
-// calculation. What happens on each event is the controller's decision
+// Label1, Label2(0)…Label2(4), Line1…Line5; the window is never made smaller
+// than that. The result can be selected with the mouse and copied from its
+// context menu or with Ctrl+C, and the keyboard's menu key opens that menu
+// outside the fields; its colours stay readable on dark schemes; a field
+// whose number was read only in part is marked after a calculation. What happens on each event is the controller's decision
 // (form_controller.h); the window shows it in Qt's widgets.
 class Form1 : public QWidget, private FormView {
     Q_OBJECT

@@ -143,13 +143,22 @@ std::string lineMarkup(const LineSpec& line)
            " aria-hidden=\"true\"></i>";
 }
 
+// A menu entry's text without the access key Windows and Qt underline
+// ("复制(&C)" reads "复制"): the page's menu is reached by the mouse, a
+// tap or the Menu key, and Alt+letter belongs to the browser.
+std::string menuEntry(std::u16string_view text)
+{
+    const std::size_t key = text.find(u"(&");
+    return escaped(key == std::u16string_view::npos ? text : text.substr(0, key));
+}
+
 // "Copy in full" is enabled once a result has a full value to copy.
 std::string menuMarkup()
 {
     const char* full = startState().fullValue.empty() ? " disabled" : "";
     return "<div class=\"menu\" role=\"menu\" hidden><button type=\"button\" role=\"menuitem\" data-copy=\"shown\">" +
-           escaped(kCopyShown) + "</button><button type=\"button\" role=\"menuitem\" data-copy=\"full\"" + full + '>' +
-           escaped(kCopyFullValue) + "</button></div>";
+           menuEntry(kCopyShown) + "</button><button type=\"button\" role=\"menuitem\" data-copy=\"full\"" + full + '>' +
+           menuEntry(kCopyFullValue) + "</button></div>";
 }
 
 std::string windowStart()

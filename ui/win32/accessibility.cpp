@@ -15,6 +15,9 @@ namespace {
 // which the MinGW headers lack: a live region's changes are read out.
 DEFINE_GUID(kLiveSettingProperty, 0xc12bcd8e, 0x2a8e, 0x4950, 0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb);
 constexpr long kLivePolite = 1;
+// EVENT_OBJECT_LIVEREGIONCHANGED, which the headers declare from Windows 8
+// on; Windows 7 hands it on to whoever listens, and nobody there does.
+constexpr DWORD kLiveRegionChanged = 0x8019;
 
 VARIANT numberVariant(long value)
 {
@@ -55,7 +58,7 @@ void Accessibility::setDescription(HWND control, std::u16string_view text) { set
 void Accessibility::announce(HWND label)
 {
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, label, OBJID_CLIENT, CHILDID_SELF);
-    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, label, OBJID_CLIENT, CHILDID_SELF);
+    NotifyWinEvent(kLiveRegionChanged, label, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Accessibility::setText(HWND control, bool description, std::u16string_view text)

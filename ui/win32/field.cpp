@@ -3,6 +3,7 @@
 
 #include "ui/contrast.h"
 #include "ui/field_hint.h"
+#include "ui/win32/dpi.h"
 
 #include <commctrl.h>
 
@@ -17,7 +18,7 @@ void paintHintMark(HWND field)
 {
     RECT client;
     GetClientRect(field, &client);
-    const int size = MulDiv(kHintMarkSize, int(GetDpiForWindow(field)), 96);
+    const int size = MulDiv(kHintMarkSize, dpiOfWindow(field), 96);
     const POINT corner{client.right - 1, client.top};
     const POINT triangle[] = {{corner.x + 1, corner.y}, {corner.x + 1 - size, corner.y}, {corner.x + 1, corner.y + size}};
     const COLORREF red = readableColour(kHintMarkColour, GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT));

@@ -4,6 +4,7 @@
 
 #include "ui/actions.h"
 #include "ui/form_layout.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/field.h"
 #include "ui/win32/form1_ids.h"
 #include "ui/win32/resource_ids.h"
@@ -72,6 +73,28 @@ std::vector<std::size_t> creationOrder()
     return order;
 }
 
+bool keyDown(int key) { return GetKeyState(key) < 0; }
+
+// Ctrl+C or Ctrl+Insert, without Shift or Alt.
+bool isCopyKey(const MSG& message)
+{
+    return message.message == WM_KEYDOWN && (message.wParam == 'C' || message.wParam == VK_INSERT) &&
+           keyDown(VK_CONTROL) && !keyDown(VK_SHIFT) && !keyDown(VK_MENU);
+}
+
+// The keyboard's context-menu keys: the Menu key (its menu comes as it is
+// released) and Shift+F10. Not every system turns the Menu key into
+// WM_CONTEXTMENU for a button (Wine does not), so the window reads the keys
+// itself.
+enum class MenuKey { none, pressed, released };
+MenuKey menuKeyOf(const MSG& message)
+{
+    if (message.wParam == VK_APPS && message.message == WM_KEYDOWN) return MenuKey::pressed;
+    if (message.wParam == VK_APPS && message.message == WM_KEYUP) return MenuKey::released;
+    if (message.wParam == VK_F10 && message.message == WM_SYSKEYDOWN && keyDown(VK_SHIFT)) return MenuKey::released;
+    return MenuKey::none;
+}
+
 void putOnClipboard(HWND owner, std::u16string_view text)
 {
     if (!OpenClipboard(owner)) return;
@@ -115,7 +138,7 @@ Form1::Form1(HINSTANCE instance)
     createControls();
     createToolTips();
     accessibility_.describe(controls_, controls_[kResult]);
-    applyDpi(int(GetDpiForWindow(hwnd_)));
+    applyDpi(dpiOfWindow(hwnd_));
 }
 
 Form1::~Form1()
@@ -167,19 +190,24 @@ void Form1::loadIcons(int dpi)
     for (HICON* icon : {&bigIcon_, &smallIcon_}) {
         if (*icon) DestroyIcon(*icon);
         const bool big = icon == &bigIcon_;
-        const int side = GetSystemMetricsForDpi(big ? SM_CXICON : SM_CXSMICON, UINT(dpi));
+        const int side = systemMetricForDpi(big ? SM_CXICON : SM_CXSMICON, dpi);
         *icon = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_NTC_BETA), IMAGE_ICON, side, side, 0));
         SendMessageW(hwnd_, WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(*icon));
     }
 }
 
+// The frame around the described client area at the window's dpi.
+SIZE Form1::frameSize() const
+{
+    RECT frame{0, 0, pixels(kWindow.clientWidth, dpi_), pixels(kWindow.clientHeight, dpi_)};
+    adjustWindowRectForDpi(frame, kStyle, kExStyle, dpi_);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
 void Form1::showCentred(int showCommand)
 {
     if (!hwnd_) return;
-    RECT frame{0, 0, pixels(kWindow.clientWidth, dpi_), pixels(kWindow.clientHeight, dpi_)};
-    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, UINT(dpi_));
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
+    const auto [width, height] = frameSize();
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
@@ -212,7 +240,33 @@ const std::u16string& Form1::fieldHintOf(std::string_view field) const
     return id ? controller_.hintOf(*id) : none;
 }
 
-bool Form1::translateDialogMessage(MSG& message) { return hwnd_ && IsDialogMessageW(hwnd_, &message); }
+bool Form1::isField(HWND window) const
+{
+    const auto found = std::find(controls_.begin(), controls_.end(), window);
+    return found != controls_.end() && controls()[std::size_t(found - controls_.begin())].kind == ControlKind::field;
+}
+
+bool Form1::focusedFieldHasSelection() const
+{
+    const HWND focus = GetFocus();
+    if (!isField(focus)) return false;
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(focus, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return start != end;
+}
+
+bool Form1::translateDialogMessage(MSG& message)
+{
+    if (!hwnd_ || (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd))) return false;
+    if (isCopyKey(message) && controller_.copyKeyPressed(focusedFieldHasSelection())) return true;
+    const MenuKey menuKey = menuKeyOf(message);
+    if (menuKey != MenuKey::none && FormController::menuKeyOpensResultMenu(isField(GetFocus()))) {
+        if (menuKey == MenuKey::released) onContextMenu(hwnd_, -1);
+        return true;
+    }
+    return IsDialogMessageW(hwnd_, &message);
+}
 
 std::u16string Form1::fieldText(FieldId field) const { return windowText(control(nameOf(field))); }
 

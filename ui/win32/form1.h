@@ -21,10 +21,12 @@ namespace ui::win32 {
 // of Windows' own classes (Edit, Button, Static) whose window text is what
 // it shows; the lines are painted by the window itself. Positions, sizes
 // and fonts follow the window's dpi (per-monitor aware), nothing moves when
-// the frame is resized. Clicking "计算" evaluates the fields into the result
-// label; clicking the formula picture shows the thanks message there. What
-// happens on each message is the controller's decision (form_controller.h);
-// the window shows it in Windows' controls.
+// the frame is resized, and it is never made smaller than the described
+// client area. Clicking "计算" evaluates the fields into the result label;
+// clicking the formula picture shows the thanks message there; Ctrl+C and
+// the keyboard's menu key reach the result, which never takes the focus.
+// What happens on each message is the controller's decision
+// (form_controller.h); the window shows it in Windows' controls.
 class Form1 : private FormView {
 public:
     explicit Form1(HINSTANCE instance);
@@ -64,8 +66,9 @@ public:
     // window does; a window a test creates does not).
     void quitOnDestroy() { quitOnDestroy_ = true; }
 
-    // Lets the dialog manager handle Tab, Shift+Tab and Enter; true when it
-    // took the message.
+    // The window's keyboard interface: the dialog manager's Tab, Shift+Tab
+    // and Enter, and Ctrl+C (Ctrl+Insert), which copies the result unless
+    // the focused field holds a selection; true when it took the message.
     bool translateDialogMessage(MSG& message);
 
 private:
@@ -86,6 +89,7 @@ private:
     bool onDrawItem(WPARAM id, const DRAWITEMSTRUCT& item);
     void onCommand(int id, int notification);
     bool onContextMenu(HWND target, LPARAM at);
+    void onGetMinMaxInfo(MINMAXINFO& limits) const;
     bool onTimer(WPARAM timer);
     void onDpiChanged(int dpi, const RECT& frame);
     void onDestroy();
@@ -97,6 +101,9 @@ private:
     void setFieldHint(FieldId field, std::u16string_view hint) override;
     void copyToClipboard(std::u16string_view text) override;
 
+    SIZE frameSize() const;
+    bool isField(HWND window) const;
+    bool focusedFieldHasSelection() const;
     void createControls();
     void createToolTips();
     void applyDpi(int dpi);

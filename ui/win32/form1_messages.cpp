@@ -46,6 +46,7 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CONTEXTMENU:
         if (onContextMenu(reinterpret_cast<HWND>(wParam), lParam)) return 0;
         break;
+    case WM_GETMINMAXINFO: onGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam)); return 0;
     case WM_TIMER:
         if (onTimer(wParam)) return 0;
         break;
@@ -128,17 +129,28 @@ void Form1::controlCommand(std::size_t index, int notification)
     }
 }
 
-// The result's menu, at the mouse or, from the keyboard (-1), at its corner.
+// The result's menu, at the mouse on the result or, from the keyboard (-1,
+// the Menu key or Shift+F10 wherever the focus is but in a field, which
+// opens its own menu), at the result's corner.
 bool Form1::onContextMenu(HWND target, LPARAM at)
 {
-    if (target != controls_[kResult]) return false;
+    const bool keyboard = at == -1;
+    HWND result = controls_[kResult];
+    if (target != result && !(keyboard && FormController::menuKeyOpensResultMenu(isField(target)))) return false;
     POINT screen{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
-    if (at == -1) {
+    if (keyboard) {
         screen = {0, 0};
-        ClientToScreen(target, &screen);
+        ClientToScreen(result, &screen);
     }
     resultContextMenu(screen);
     return true;
+}
+
+// The frame can be dragged no smaller than the described client area.
+void Form1::onGetMinMaxInfo(MINMAXINFO& limits) const
+{
+    const SIZE frame = frameSize();
+    limits.ptMinTrackSize = {frame.cx, frame.cy};
 }
 
 void Form1::resultContextMenu(POINT screen)

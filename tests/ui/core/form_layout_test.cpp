@@ -23,7 +23,7 @@ TEST(Pixels, FifteenTwipsPerPixelAtNinetySixDpi)
     }
 }
 
-TEST(Fonts, SongBitmapsAtWholePixelSizesFromElevenToSixteen)
+TEST(Fonts, SongBitmapsAtRealisedPixelSizesFromElevenToSixteen)
 {
     const struct {
         double points, dpi;
@@ -33,7 +33,10 @@ TEST(Fonts, SongBitmapsAtWholePixelSizesFromElevenToSixteen)
         {12, 96, true},      // 16 px: Label1
         {8.25, 96, true},    // 11 px
         {9, 120, true},      // 15 px at 125 %
-        {11, 96, false},     // 14.67 px: the thanks text
+        {11, 96, true},      // 14.67 px, realised as 15: the thanks text
+        {8, 96, true},       // 10.67 px, realised as 11
+        {12.5, 96, false},   // 16.67 px, realised as 17
+        {11, 120, false},    // 18.33 px at 125 %, realised as 18
         {15.75, 96, false},  // 21 px
         {21, 96, false},     // 28 px
         {9, 192, false},     // 24 px at 200 %

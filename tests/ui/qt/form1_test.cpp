@@ -23,6 +23,8 @@ const QString kFill = QStringLiteral("请填入数值");
 const QString kInvalid = QStringLiteral("输入数值无效");
 const QString kStart = QStringLiteral("填入数值");
 const QString kThanks = QStringLiteral("希望此小小工具节省了你几分钟的时间！     Designed By: Tavrenko");
+// The result's menu, access keys marked.
+const QStringList kResultMenu{QStringLiteral("复制(&C)"), QStringLiteral("复制完整数值(&F)")};
 
 ui::Bgr toBgr(const QColor& c) { return ui::bgr(c.red(), c.green(), c.blue()); }
 
@@ -313,6 +315,7 @@ private slots:
         QCOMPARE(form->size(), QSize(700, 500));
         for (const auto& [child, box] : before) QCOMPARE(child->geometry(), box);
         form->resize(200, 100);
+        QCOMPARE(form->size(), QSize(408, 213)); // never below the described client area
         for (const auto& [child, box] : before) QCOMPARE(child->geometry(), box);
     }
 
@@ -410,9 +413,57 @@ private slots:
             menu->close();
         });
         emit result()->customContextMenuRequested(QPoint(10, 10));
-        QCOMPARE(entries, QStringList({QStringLiteral("复制"), QStringLiteral("复制完整数值")}));
+        QCOMPARE(entries, kResultMenu);
         QCOMPARE(fullEnabled, calculated);
         QCOMPARE(QApplication::clipboard()->text(), copied);
+    }
+
+    // The result never takes the focus, so the keyboard reaches it through
+    // the focused control: Ctrl+C copies it unless a field holds a
+    // selection, the Menu key and Shift+F10 open its menu outside the fields.
+    void keyboardReachesTheResult_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<bool>("selected");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("copied");
+        QTest::addColumn<bool>("resultMenu");
+        const int ctrl = Qt::ControlModifier;
+        const int shift = Qt::ShiftModifier;
+        QTest::newRow("Ctrl+C, button") << "Command1" << false << int(Qt::Key_C) << ctrl << "3984.01" << false;
+        QTest::newRow("Ctrl+C, field") << "Text1" << false << int(Qt::Key_C) << ctrl << "3984.01" << false;
+        QTest::newRow("Ctrl+Insert, box") << "Check1" << false << int(Qt::Key_Insert) << ctrl << "3984.01" << false;
+        QTest::newRow("Ctrl+C, selection") << "Text2" << true << int(Qt::Key_C) << ctrl << "1066.1" << false;
+        QTest::newRow("Menu, button") << "Command1" << false << int(Qt::Key_Menu) << 0 << "before" << true;
+        QTest::newRow("Shift+F10, box") << "Check1" << false << int(Qt::Key_F10) << shift << "before" << true;
+        QTest::newRow("Shift+F10, field") << "Text3" << false << int(Qt::Key_F10) << shift << "before" << false;
+    }
+    void keyboardReachesTheResult()
+    {
+        QFETCH(QString, focus);
+        QFETCH(bool, selected);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, copied);
+        QFETCH(bool, resultMenu);
+        typeReading(QStringLiteral("10000"), QStringLiteral("1066.1"), QStringLiteral("25"), QStringLiteral("85"));
+        clickButton();
+        QApplication::clipboard()->setText(QStringLiteral("before"));
+        auto* widget = form->findChild<QWidget*>(focus);
+        widget->setFocus();
+        if (auto* field = qobject_cast<QLineEdit*>(widget)) selected ? field->selectAll() : field->deselect();
+        QStringList entries;
+        QTimer::singleShot(50, this, [&] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                for (QAction* action : popup->actions()) entries << action->text();
+                popup->close();
+            }
+        });
+        QTest::keyClick(widget, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTest::qWait(100);
+        QCOMPARE(QApplication::clipboard()->text(), copied);
+        QCOMPARE(entries == kResultMenu, resultMenu);
     }
 
     // What a screen reader finds: the result's text as its name; the picture

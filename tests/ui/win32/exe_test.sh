@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# The Windows program as Windows sees it: it imports nothing but the
-# system's own DLLs, carries the version record and the six-image icon, is
-# under 1 MiB, and the zip a user downloads holds it with the licence.
+# The Windows programs as Windows sees them: they import nothing but the
+# system's own DLLs and nothing Windows 7 SP1 lacks, carry the version
+# record and the six-image icon, the window is under 1 MiB, and the zip a
+# user downloads holds them with a readme and the licences that Notepad
+# opens right.
 #   exe_test.sh NTC-BETA.EXE VERSION ZIP NTC-BETA-CLI.EXE
 set -uo pipefail
 exe=$1
@@ -11,8 +13,10 @@ cli=$4
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 ok() { echo "ok: $*"; }
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
 
-# Every Windows 10/11 has these; no libstdc++, libgcc or winpthread DLL.
+# Every Windows has these; no libstdc++, libgcc or winpthread DLL.
 system_dlls='^(KERNEL32|USER32|GDI32|COMCTL32|OLE32|OLEAUT32|OLEACC|MSVCRT|ADVAPI32|SHELL32)\.DLL$'
 for program in "$exe" "$cli"; do
     name=$(basename "$program")
@@ -23,39 +27,78 @@ for program in "$exe" "$cli"; do
     done
 done
 
+# Windows 7 SP1 has every function the programs import (a missing one
+# stops a program from loading at all): each import is in the list of those
+# checked against that Windows.
+known=$(dirname "$0")/windows7_imports.txt
+for program in "$exe" "$cli"; do
+    x86_64-w64-mingw32-objdump -p "$program" |
+        awk '/DLL Name:/ { dll = toupper($3) } /^\t[0-9a-f]+\t +[0-9]+ +[A-Za-z_]/ { print dll "!" $3 }'
+done | sort -u >"$scratch/imports"
+[ -s "$scratch/imports" ] || fail "no imported functions read"
+newer=$(grep -vxF -f <(grep -v '^#' "$known") "$scratch/imports" | tr '\n' ' ')
+[ -z "$newer" ] && ok "$(wc -l <"$scratch/imports") imports, all in Windows 7 SP1" ||
+    fail "imports not known to be in Windows 7 SP1: $newer"
+
 size=$(stat -c %s "$exe")
 [ "$size" -lt 1048576 ] && ok "size $size bytes" || fail "size $size bytes, not under 1 MiB"
 
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-# The version record (type 16): numbers, language block and strings.
-wrestool -x -R --type=16 "$exe" >"$scratch/version" 2>/dev/null
-[ -s "$scratch/version" ] && ok "version record present" || fail "no version record"
-iconv -f UTF-16LE -t UTF-8 -c <"$scratch/version" | tr "\0" "\n" >"$scratch/version.txt"
-for expected in 080404B0 FileVersion ProductVersion "$version" "NTC电阻B值计算"; do
-    grep -aqF "$expected" "$scratch/version.txt" && ok "version record has $expected" || fail "version record lacks $expected"
-done
-# VS_FIXEDFILEINFO: signature 0xFEEF04BD, then file version 1.0 as (minor, major) words.
-od -An -tx1 -v "$scratch/version" | tr -d ' \n' | grep -q 'bd04effe00000100000001000000' &&
-    ok "FILEVERSION 1,0,0,0" || fail "FILEVERSION is not 1,0,0,0"
-# Translation 0x0804 (Chinese, PRC), code page 1200 (Unicode).
-od -An -tx1 -v "$scratch/version" | tr -d ' \n' | grep -q '0408b004' && ok "translation 0804/1200" ||
-    fail "translation is not 0804/1200"
-
-# The icon group: six images, 16, 32 and 48 px, each at 8 and 4 bits.
-icons=$(wrestool -l --type=3 "$exe" 2>/dev/null | wc -l)
-[ "$icons" -eq 6 ] && ok "six icon images" || fail "$icons icon images, not 6"
-wrestool -x --type=14 "$exe" -o "$scratch/ntc.ico" 2>/dev/null
-listing=$(icotool -l "$scratch/ntc.ico" 2>/dev/null)
-for size in 16 32 48; do
-    for depth in 8 4; do
-        grep -qE -- "--width=$size --height=$size --bit-depth=$depth" <<<"$listing" &&
-            ok "icon ${size}x${size} at $depth bits" || fail "no icon ${size}x${size} at $depth bits"
+# The version record (type 16) and the icon of each program: what
+# Explorer's Properties › Details and its file views show.
+check_resources() {
+    local program=$1 name
+    name=$(basename "$program")
+    wrestool -x -R --type=16 "$program" >"$scratch/version" 2>/dev/null
+    [ -s "$scratch/version" ] && ok "$name: version record present" || fail "$name: no version record"
+    iconv -f UTF-16LE -t UTF-8 -c <"$scratch/version" | tr "\0" "\n" >"$scratch/version.txt"
+    for expected in 080404B0 FileVersion ProductVersion "$version" "NTC电阻B值计算" CompanyName LegalCopyright \
+                    "$name"; do
+        grep -aqF "$expected" "$scratch/version.txt" && ok "$name: version record has $expected" ||
+            fail "$name: version record lacks $expected"
     done
-done
+    # VS_FIXEDFILEINFO: signature 0xFEEF04BD, then file version 1.0 as (minor, major) words.
+    od -An -tx1 -v "$scratch/version" | tr -d ' \n' | grep -q 'bd04effe00000100000001000000' &&
+        ok "$name: FILEVERSION 1,0,0,0" || fail "$name: FILEVERSION is not 1,0,0,0"
+    # Translation 0x0804 (Chinese, PRC), code page 1200 (Unicode).
+    od -An -tx1 -v "$scratch/version" | tr -d ' \n' | grep -q '0408b004' && ok "$name: translation 0804/1200" ||
+        fail "$name: translation is not 0804/1200"
 
-# The download: the two programs and the licence, nothing else needed.
+    # The icon group: six images, 16, 32 and 48 px, each at 8 and 4 bits.
+    icons=$(wrestool -l --type=3 "$program" 2>/dev/null | wc -l)
+    [ "$icons" -eq 6 ] && ok "$name: six icon images" || fail "$name: $icons icon images, not 6"
+    wrestool -x --type=14 "$program" -o "$scratch/ntc.ico" 2>/dev/null
+    listing=$(icotool -l "$scratch/ntc.ico" 2>/dev/null)
+    for size in 16 32 48; do
+        for depth in 8 4; do
+            grep -qE -- "--width=$size --height=$size --bit-depth=$depth" <<<"$listing" &&
+                ok "$name: icon ${size}x${size} at $depth bits" || fail "$name: no icon ${size}x${size} at $depth bits"
+        done
+    done
+}
+check_resources "$exe"
+check_resources "$cli"
+# The command line's manifest: UTF-8 as its code page where Windows has it.
+wrestool -x --raw --type=24 "$cli" 2>/dev/null | grep -q '<activeCodePage[^>]*>UTF-8</activeCodePage>' &&
+    ok "ntc-beta-cli.exe: manifest asks for UTF-8" || fail "ntc-beta-cli.exe: no UTF-8 code page in its manifest"
+
+# The download: the two programs, the readme and the licences; the texts
+# open right in Notepad on Windows 7 too (UTF-8 with a BOM, CRLF only).
+texts="LICENSE.txt README.txt THIRD-PARTY-LICENSES.txt"
 listing=$(unzip -Z1 "$zip" 2>/dev/null | sort | tr '\n' ' ')
-[ "$listing" = "LICENSE ntc-beta-cli.exe ntc-beta.exe " ] && ok "zip holds: $listing" || fail "zip holds: '$listing'"
+[ "$listing" = "$texts ntc-beta-cli.exe ntc-beta.exe " ] && ok "zip holds: $listing" || fail "zip holds: '$listing'"
+for text in $texts; do
+    unzip -p "$zip" "$text" >"$scratch/$text" 2>/dev/null
+    [ "$(head -c 3 "$scratch/$text" | od -An -tx1 | tr -d ' ')" = efbbbf ] && ok "$text starts with a BOM" ||
+        fail "$text has no BOM"
+    [ "$(grep -c $'\r$' "$scratch/$text")" -eq "$(wc -l <"$scratch/$text")" ] && ok "$text has CRLF line ends" ||
+        fail "$text has bare LF line ends"
+done
+# The readme: Chinese first, then English; it names the supported Windows.
+readme="$scratch/README.txt"
+chinese=$(grep -n -m1 '支持的 Windows 版本' "$readme" | cut -d: -f1)
+english=$(grep -n -m1 'Supported Windows versions' "$readme" | cut -d: -f1)
+[ -n "$chinese" ] && [ -n "$english" ] && [ "$chinese" -lt "$english" ] && ok "readme: Chinese, then English" ||
+    fail "readme: no Chinese part before the English one"
+grep -q 'Windows 7 SP1' "$readme" && ok "readme names Windows 7 SP1" || fail "readme names no Windows 7 SP1"
 
 exit $((failures > 0))

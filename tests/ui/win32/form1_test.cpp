@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <oleacc.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -24,6 +25,19 @@ std::u16string windowText(HWND hwnd)
     GetWindowTextW(hwnd, text.data(), length + 1);
     text.resize(std::size_t(length));
     return std::u16string(text.begin(), text.end());
+}
+
+void putOnClipboard(std::u16string_view text)
+{
+    if (!OpenClipboard(nullptr)) return;
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t));
+    auto* chars = static_cast<char16_t*>(GlobalLock(memory));
+    std::copy(text.begin(), text.end(), chars);
+    chars[text.size()] = u'\0';
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
 }
 
 std::u16string clipboardText()
@@ -152,6 +166,25 @@ protected:
         return std::u16string(text, text + std::wcslen(text));
     }
     void clickPicture() { click(control("Image1")); }
+
+    // A key pressed and released in the focused control (`down` is
+    // WM_KEYDOWN or WM_SYSKEYDOWN) while `modifier` (0: none) is held, as
+    // the keyboard state GetKeyState reads; then the menu timer set before,
+    // if any, has run.
+    void pressWith(UINT modifier, UINT down, UINT virtualKey)
+    {
+        BYTE state[256] = {};
+        GetKeyboardState(state);
+        if (modifier) state[modifier] = 0x80;
+        SetKeyboardState(state);
+        PostMessageW(GetFocus(), down, virtualKey, 1);
+        PostMessageW(GetFocus(), down + 1, virtualKey, 0xC0000001); // WM_KEYUP, WM_SYSKEYUP
+        pump();
+        Sleep(250);
+        pump();
+        if (modifier) state[modifier] = 0;
+        SetKeyboardState(state);
+    }
 
     // How many pixels of the control's box on the screen have exactly this
     // colour.
@@ -335,6 +368,19 @@ TEST_F(Win32Form1, ThanksThenCalculate)
     EXPECT_EQ(pixelsOfColour(control("Label2(3)"), RGB(128, 0, 0)), 0); // the old text is gone
 }
 
+// 11 pt is a 15-pixel font, a size the Song face has bitmaps for: every
+// stroke pixel is the dark red itself, none a paler blend with the face.
+TEST_F(Win32Form1, ThanksTextIsCrisp)
+{
+    clickPicture();
+    const HWND label = control("Label2(3)");
+    const RECT box = clientRectOf(label);
+    const int area = (box.right - box.left) * (box.bottom - box.top);
+    const int red = pixelsOfColour(label, RGB(128, 0, 0));
+    EXPECT_GT(red, 100);
+    EXPECT_EQ(pixelsOfColour(label, GetSysColor(COLOR_BTNFACE)) + red, area);
+}
+
 TEST_F(Win32Form1, TabOrder)
 {
     const char* order[] = {"Text2", "Text3", "Text4", "Command1", "Check1", "Text1"};
@@ -393,6 +439,10 @@ TEST_F(Win32Form1, ResizingMovesNothing)
     pump();
     after = clientRectOf(control("Command1"));
     EXPECT_TRUE(EqualRect(&before, &after));
+    RECT client;
+    GetClientRect(form->hwnd(), &client); // never below the described 408 × 213
+    EXPECT_EQ(client.right, 408);
+    EXPECT_EQ(client.bottom, 213);
 }
 
 // Moved to a monitor at 150 %: positions, sizes and fonts scale by 1.5.
@@ -485,7 +535,42 @@ TEST_F(Win32Form1, ContextMenuOfTheResult)
         SendMessageW(form->hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(control("Label2(3)")),
                      MAKELPARAM(box.left + 5, box.top + 5));
         pump();
-        EXPECT_EQ(gMenuEntries, calculated ? u"复制;复制完整数值;" : u"复制;复制完整数值(off);");
+        EXPECT_EQ(gMenuEntries, calculated ? u"复制(&C);复制完整数值(&F);" : u"复制(&C);复制完整数值(&F)(off);");
+    }
+}
+
+// The label never takes the focus, so the keyboard reaches the result
+// through the focused control: Ctrl+C copies it unless a field holds a
+// selection, the Menu key and Shift+F10 open its menu outside the fields.
+TEST_F(Win32Form1, KeyboardReachesTheResult)
+{
+    typeReading(u"10000", u"1066.1", u"25", u"85");
+    clickButton();
+    const struct {
+        const char* focus;
+        bool selected;
+        UINT message, key, modifier;
+        std::u16string_view copied;
+        bool resultMenu;
+    } cases[] = {
+        {"Command1", false, WM_KEYDOWN, 'C', VK_CONTROL, u"3984.01", false},
+        {"Text1", false, WM_KEYDOWN, 'C', VK_CONTROL, u"3984.01", false},
+        {"Check1", false, WM_KEYDOWN, VK_INSERT, VK_CONTROL, u"3984.01", false},
+        {"Text2", true, WM_KEYDOWN, 'C', VK_CONTROL, u"1066.1", false}, // the field's own copy
+        {"Command1", false, WM_KEYDOWN, VK_APPS, 0, u"before", true},
+        {"Check1", false, WM_SYSKEYDOWN, VK_F10, VK_SHIFT, u"before", true},
+        {"Text3", false, WM_SYSKEYDOWN, VK_F10, VK_SHIFT, u"before", false}, // the field's own menu
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.focus) + " key " + std::to_string(c.key));
+        putOnClipboard(u"before");
+        SetFocus(control(c.focus));
+        SendMessageW(control(c.focus), EM_SETSEL, 0, c.selected ? -1 : 0);
+        gMenuEntries.clear();
+        SetTimer(nullptr, 0, 200, readOpenMenu);
+        pressWith(c.modifier, c.message, c.key);
+        EXPECT_EQ(clipboardText(), c.copied);
+        EXPECT_EQ(gMenuEntries == u"复制(&C);复制完整数值(&F);", c.resultMenu) << testing::PrintToString(gMenuEntries);
     }
 }
 

@@ -1,0 +1,58 @@
+// ntc-beta: the window's dots per inch on every supported Windows.
+#include "ui/win32/dpi.h"
+
+namespace ui::win32 {
+
+namespace {
+
+// A function of `dll` by name, or nullptr where this Windows lacks it.
+template <typename Function>
+Function* lookUp(const wchar_t* dll, const char* name)
+{
+    HMODULE module = GetModuleHandleW(dll);
+    if (!module) module = LoadLibraryW(dll); // shcore.dll is not loaded before it is asked for
+    // GetProcAddress hands every export back as one generic pointer type.
+    return module ? reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
+}
+
+using GetDpiForWindowFunction = UINT WINAPI(HWND);
+using GetDpiForMonitorFunction = HRESULT WINAPI(HMONITOR, int, UINT*, UINT*);
+using AdjustWindowRectExForDpiFunction = BOOL WINAPI(RECT*, DWORD, BOOL, DWORD, UINT);
+using GetSystemMetricsForDpiFunction = int WINAPI(int, UINT);
+
+int systemDpi()
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
+}
+
+} // namespace
+
+int dpiOfWindow(HWND window)
+{
+    static auto* const forWindow = lookUp<GetDpiForWindowFunction>(L"user32.dll", "GetDpiForWindow");
+    if (forWindow) return int(forWindow(window));
+    static auto* const forMonitor = lookUp<GetDpiForMonitorFunction>(L"shcore.dll", "GetDpiForMonitor");
+    UINT x = 0, y = 0;
+    constexpr int kEffectiveDpi = 0; // MDT_EFFECTIVE_DPI
+    if (forMonitor && SUCCEEDED(forMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), kEffectiveDpi, &x, &y)))
+        return int(x);
+    return systemDpi();
+}
+
+void adjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi)
+{
+    static auto* const forDpi = lookUp<AdjustWindowRectExForDpiFunction>(L"user32.dll", "AdjustWindowRectExForDpi");
+    if (forDpi) forDpi(&rect, style, FALSE, exStyle, UINT(dpi));
+    else AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+}
+
+int systemMetricForDpi(int index, int dpi)
+{
+    static auto* const forDpi = lookUp<GetSystemMetricsForDpiFunction>(L"user32.dll", "GetSystemMetricsForDpi");
+    return forDpi ? forDpi(index, UINT(dpi)) : MulDiv(GetSystemMetrics(index), dpi, systemDpi());
+}
+
+} // namespace ui::win32
