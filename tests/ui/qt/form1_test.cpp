@@ -164,7 +164,7 @@ private slots:
         QCOMPARE(picture.devicePixelRatio(), qreal(scale));
         QCOMPARE(picture.deviceIndependentSize(), QSizeF(201, 84));
         QTRY_VERIFY(!form->windowIcon().isNull());
-        QVERIFY(form->windowIcon().availableSizes().contains(QSize(256, 256)));
+        QVERIFY(form->windowIcon().availableSizes().contains(QSize(64, 64)));
     }
 
     void startState()
