@@ -1,7 +1,9 @@
 // ntc-beta: draws the window icon and the formula picture into resources/.
 //
 //   draw_resources OUTPUT_DIR     writes OUTPUT_DIR/ntc-beta.ico, formula.jpg,
-//                                 formula@2x.jpg (for 150–200 % scaling) and
+//                                 formula@2x.jpg (for 150–200 % scaling), the
+//                                 same two as formula.png and formula@2x.png
+//                                 (for the Qt window), and
 //                                 icons/ntc-beta-{16,32,48,64,128,256}.png (for
 //                                 the desktop menu, docks and app grids) and
 //                                 icons/ntc-beta-{192,512}.png (for the browser
@@ -349,6 +351,17 @@ QImage drawFormula(int scale)
     return image;
 }
 
+// The formula as JPEG (the Windows window and the browser page) and as PNG
+// (the Qt window, whose toolkit reads PNG without an image plug-in). The
+// drawing is black on white, so the PNG keeps one grey channel.
+bool writeFormula(const QDir& out, const QString& name, int scale)
+{
+    const QImage image = drawFormula(scale);
+    const QImage grey = image.allGray() ? image.convertToFormat(QImage::Format_Grayscale8) : image;
+    return image.save(out.filePath(name + QStringLiteral(".jpg")), "JPEG", 92) &&
+           grey.save(out.filePath(name + QStringLiteral(".png")), "PNG");
+}
+
 bool write(const QString& path, const QByteArray& data)
 {
     QFile file(path);
@@ -366,8 +379,8 @@ int main(int argc, char* argv[])
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     const bool iconWritten = write(out.filePath(QStringLiteral("ntc-beta.ico")), iconFile());
-    const bool formulaWritten = drawFormula(1).save(out.filePath(QStringLiteral("formula.jpg")), "JPEG", 92) &&
-                                drawFormula(2).save(out.filePath(QStringLiteral("formula@2x.jpg")), "JPEG", 92);
+    const bool formulaWritten = writeFormula(out, QStringLiteral("formula"), 1) &&
+                                writeFormula(out, QStringLiteral("formula@2x"), 2);
     bool pngsWritten = out.mkpath(QStringLiteral("icons"));
     for (int size : {16, 32, 48, 64, 128, 192, 256, 512})
         pngsWritten &= drawIcon(size, false).save(out.filePath(QStringLiteral("icons/ntc-beta-%1.png").arg(size)), "PNG");

@@ -17,6 +17,7 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -109,6 +110,40 @@ void makeControl(QWidget* parent, const ControlSpec& item)
     if (takesFocus(item)) widget->installEventFilter(parent);
 }
 
+// A PNG from the resources, read by Qt's own PNG reader. A reader left to
+// guess the format first asks every image plug-in whether it knows it,
+// which loads them all (and the JPEG library) into the process.
+QPixmap readPng(const QString& path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+// The picture drawn at twice the size wherever the screen has more pixels
+// than points, brought to the screen's own pixels (sharp at 200 %); the 1x
+// one elsewhere, so only the picture the screen shows is decoded.
+QPixmap formulaPicture(QSize size, qreal ratio)
+{
+    if (ratio <= 1) return readPng(QStringLiteral(":/formula.png"));
+    QPixmap picture = readPng(QStringLiteral(":/formula@2x.png"));
+    const QSize devicePixels = (QSizeF(size) * ratio).toSize();
+    if (picture.size() != devicePixels)
+        picture = picture.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(ratio);
+    return picture;
+}
+
+// The sizes a title bar, task bar and window switcher draw (64: 32 doubled).
+// Every image given to a window icon stays decoded in memory; the large
+// ones belong to the desktop entry's icon in the hicolor theme.
+QIcon windowIconImages()
+{
+    QIcon icon;
+    for (int side : {16, 32, 48, 64}) icon.addPixmap(readPng(QStringLiteral(":/icons/ntc-beta-%1.png").arg(side)));
+    return icon;
+}
+
 } // namespace
 
 Form1::Form1(QWidget* parent)
@@ -182,8 +217,7 @@ void Form1::showCentred()
     show();
 }
 
-// Loading the first image loads the image format plug-ins as well; the
-// picture and the icon therefore come just after the first frame is on the
+// The picture and the icon come just after the first frame is on the
 // screen, which the fields and the drawn formula reach a few ms sooner.
 void Form1::paintEvent(QPaintEvent*)
 {
@@ -194,12 +228,8 @@ void Form1::paintEvent(QPaintEvent*)
 
 void Form1::loadImages()
 {
-    // Through QIcon, which takes formula@2x.jpg where pixels are doubled.
-    const QSize pictureSize = pixelRect(findControl("Image1")->box).size();
-    Image1->setPixmap(QIcon(QStringLiteral(":/formula.jpg")).pixmap(pictureSize, devicePixelRatio()));
-    QIcon icon(QStringLiteral(":/ntc-beta.ico"));
-    for (int side : {64, 128, 256}) icon.addFile(QStringLiteral(":/icons/ntc-beta-%1.png").arg(side));
-    setWindowIcon(icon);
+    Image1->setPixmap(formulaPicture(pixelRect(findControl("Image1")->box).size(), devicePixelRatio()));
+    setWindowIcon(windowIconImages());
 }
 
 std::u16string Form1::fieldText(FieldId field) const { return fields_[std::size_t(field)]->text().toStdU16String(); }
