@@ -1,11 +1,13 @@
 // ntc-beta: the page's start-up in headless Chromium against its floor page
 // (the same size and title, the result label "填入数值" alone in the same
-// Song face subset, no script), both one file opened from disk, alternately
-// in one run; then what the files weigh.
+// Song face subset, from an @font-face rule, no script) and against that
+// floor with the face made from its bytes by script as the page makes it,
+// each one file opened from disk, alternately in one run; then what the
+// files weigh.
 //
 // "First text" is the paint of the result label's text (Element Timing,
-// renderTime, from the navigation's start): with the face inline and
-// font-display: block, text is painted only in that face. Each load gets a
+// renderTime, from the navigation's start): the face is inline and
+// font-display: block, so text is painted only in that face. Each load gets a
 // fresh browser context. "Controller ready" is when the page's WebAssembly
 // answers, for the page alone.
 //
@@ -26,6 +28,7 @@ const runs = Number(runsArgument);
 const pages = {
   'ntc-beta.html': path.join(build, 'ntc-beta.html'),
   floor: path.join(build, 'bench/web/floor.html'),
+  'floor, face from bytes': path.join(build, 'bench/web/floor-face-bytes.html'),
 };
 
 async function load(browser, file) {
@@ -68,17 +71,18 @@ async function main() {
   await browser.close();
 
   const floorText = median(results.floor.text);
-  // Each page's load beside the floor's of the same round, which a busy
+  // Each page's load beside a floor's of the same round, which a busy
   // machine slows alike.
-  const paired = median(results['ntc-beta.html'].text.map((text, run) => text / results.floor.text[run]));
+  const paired = (floor) => median(results['ntc-beta.html'].text.map((text, run) => text / results[floor].text[run]));
   console.log(`Chromium ${browser.version()}, headless, ${runs} loads each, alternating; medians (min-max):`);
   for (const [name, { text, ready }] of Object.entries(results)) {
     const ms = (values) => `${median(values).toFixed(1)} ms (${Math.min(...values).toFixed(1)}-${Math.max(...values).toFixed(1)})`;
-    let line = `  ${name.padEnd(14)} first text ${ms(text)}, ${(median(text) / floorText).toFixed(2)} x floor`;
+    let line = `  ${name.padEnd(22)} first text ${ms(text)}, ${(median(text) / floorText).toFixed(2)} x floor`;
     if (ready.length) line += `; controller ready by ${ms(ready)}`;
     console.log(line);
   }
-  console.log(`  first text of ntc-beta.html over the floor's in the same round: median ${paired.toFixed(2)}`);
+  for (const floor of ['floor', 'floor, face from bytes'])
+    console.log(`  first text of ntc-beta.html over that of "${floor}" in the same round: median ${paired(floor).toFixed(2)}`);
 
   const size = (file) => fs.statSync(file).size;
   const folder = (dir) => fs.readdirSync(dir, { withFileTypes: true })

@@ -36,6 +36,8 @@ const title = markup('title').trim();
 const form = markup('form');
 const template = read(path.join(pageDir, 'index.html')).toString();
 const style = read(path.join(pageDir, 'form.css')).toString();
+const faceCss = read(path.join(pageDir, 'face.css')).toString();
+const faceJs = read(path.join(pageDir, 'face.js')).toString();
 const formJs = read(path.join(pageDir, 'form.js')).toString();
 const glue = read(moduleJs).toString();
 const wasm = read(moduleJs.replace(/\.js$/, '.wasm'));
@@ -67,7 +69,7 @@ const folderIndex = () => fill(template, {
     `<link rel="icon" href="icons/ntc-beta-${iconSizes.find((size) => size >= 32)}.png">\n` +
     `<link rel="apple-touch-icon" href="icons/ntc-beta-${iconSizes[iconSizes.length - 1]}.png">\n` +
     '<link rel="preload" href="ntc-song.woff2" as="font" type="font/woff2" crossorigin>',
-  style: fill(style, { font: 'ntc-song.woff2' }),
+  style: fill(faceCss, { font: 'ntc-song.woff2' }) + '\n' + style,
   form: fill(form, { picture: 'formula.jpg', picture2x: 'formula@2x.jpg' }),
   scripts: '<script src="form.js" defer></script>\n' +
     '<script>if (\'serviceWorker\' in navigator) addEventListener(\'load\', () => ' +
@@ -110,8 +112,9 @@ function writeSingleFile(file) {
   const icon = iconSizes.find((size) => size >= 32);
   const html = fill(template, {
     title: escapeHtml(title),
-    head: `<link rel="icon" href="${dataUrl('image/png', read(path.join(resources, 'icons', `ntc-beta-${icon}.png`)))}">`,
-    style: fill(style, { font: dataUrl('font/woff2', fontBytes) }),
+    head: `<link rel="icon" href="${dataUrl('image/png', read(path.join(resources, 'icons', `ntc-beta-${icon}.png`)))}">\n` +
+      `<script>\n${inlineScript(fill(faceJs, { font: fontBytes.toString('base64') }))}</script>`,
+    style,
     form: fill(form, { picture: dataUrl('image/jpeg', picture), picture2x: dataUrl('image/jpeg', picture2x) }),
     // The module's script and WebAssembly (gzipped) as blocks of data, which
     // the page runs once its text is on the screen; a module script runs
