@@ -20,29 +20,14 @@ void splitCells(std::string_view text, char delimiter, std::vector<std::string_v
     cells.push_back(text);
 }
 
-namespace {
-
-bool isPlainNumber(std::string_view cell, char mark)
-{
-    bool digit = false, marked = false;
-    for (const char c : cell) {
-        if (c >= '0' && c <= '9') digit = true;
-        else if (c == mark && !marked) marked = true;
-        else return false;
-    }
-    return digit;
-}
-
-} // namespace
-
 std::optional<double> plainNumber(std::string_view cell, char mark)
 {
-    if (!isPlainNumber(cell, mark)) return std::nullopt;
+    // fast_float's fixed form is [-] digits [mark digits], or inf and nan.
     double value = 0.0;
     const char* end = cell.data() + cell.size();
     const auto read = fast_float::from_chars_advanced(cell.data(), end, value,
                                                       fast_float::parse_options(fast_float::chars_format::fixed, mark));
-    if (read.ec != std::errc() || read.ptr != end || std::isinf(value)) return std::nullopt;
+    if (read.ec != std::errc() || read.ptr != end || !std::isfinite(value)) return std::nullopt;
     // A non-zero number so small it reads as 0 lies beyond the range too.
     if (value == 0.0 && cell.find_first_of("123456789") != std::string_view::npos) return std::nullopt;
     return value;

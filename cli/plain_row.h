@@ -13,8 +13,8 @@ namespace cli {
 void splitCells(std::string_view text, char delimiter, std::vector<std::string_view>& cells);
 
 // The value of a cell that is a plain decimal number: digits with at most
-// one decimal `mark` ('.' or ','), no sign, blank, exponent or unit, read to
-// the nearest double as models::parseNumber reads it. std::nullopt for any
+// one decimal `mark` ('.' or ','), perhaps a '-' before them, no blank,
+// exponent or unit, read to the nearest double as models::parseNumber reads it. std::nullopt for any
 // other text, and for a number beyond a double's range: the caller then
 // reads the cell the full way, which says what is wrong with it.
 std::optional<double> plainNumber(std::string_view cell, char mark);
