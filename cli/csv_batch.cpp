@@ -281,9 +281,11 @@ struct Batch {
     std::optional<models::MeasuredB> b;
 };
 
-// B for a line of plain numbers that the checks find nothing wrong with, as
-// rowFindings would give it; std::nullopt sends the line the full way, which
-// also words every message.
+// B for a plain line of the header's width that the checks find nothing
+// wrong with, as rowFindings would give it; std::nullopt sends the line the
+// full way, which also words every message. Plain numbers are read quickly;
+// cells with units in place, as rowFindings reads them, unless a decimal
+// comma has to be turned into a point first.
 std::optional<models::MeasuredB> plainRowB(Batch& batch, std::string_view text)
 {
     splitCells(text, batch.style.delimiter, batch.cells);
@@ -291,15 +293,18 @@ std::optional<models::MeasuredB> plainRowB(Batch& batch, std::string_view text)
     const char mark = batch.style.decimalComma ? ',' : '.';
     std::array<std::string_view, 4> texts, names;
     std::array<double, 4> numbers{};
+    bool plain = true;
     for (std::size_t c = 0; c < kColumns.size(); ++c) {
         texts[c] = batch.cells[batch.plan.index[c]];
         names[c] = batch.plan.names[c];
         const auto number = plainNumber(texts[c], mark);
-        if (!number) return std::nullopt;
-        numbers[c] = *number;
+        plain = plain && number;
+        numbers[c] = number.value_or(0.0);
     }
+    if (!plain && batch.style.decimalComma) return std::nullopt;
     Findings found;
-    const auto b = checkedBetaOfNumbers(batch.m, names, texts, numbers, batch.kelvin, found);
+    const auto b = plain ? checkedBetaOfNumbers(batch.m, names, texts, numbers, batch.kelvin, found)
+                         : checkedBeta(batch.m, names, texts, batch.kelvin, found);
     if (!found.empty()) return std::nullopt;
     return b;
 }
