@@ -15,12 +15,13 @@ SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 # MinGW-w64 cross compiler, GoogleTest's sources, Wine and NSIS (the installer)
 # for the Windows build; CLI11 for the command line; fast_float and {fmt}
 # (header-only) to read and write doubles; LLVM's libc++ for the second
-# standard library the core is tested on.
+# standard library the core is tested on; mawk, the awk the batch is
+# measured against.
 DEBS := g++ cmake ninja-build libgtest-dev googletest qt6-base-dev fonts-arphic-uming \
         xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libxcb1-dev \
         desktop-file-utils appstream binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix \
         wine64 icoutils unzip nsis libcli11-dev qt6-translations-l10n strace at-spi2-core dbus \
-        libfast-float-dev libfmt-dev libc++-dev libc++abi-dev
+        libfast-float-dev libfmt-dev libc++-dev libc++abi-dev mawk
 
 .PHONY: deps build test test-sanitized test-libcxx fuzz windows web test-web web-deps bench bench-windows bench-web package run screenshot dark-screenshot web-screenshot resources
 
@@ -122,12 +123,12 @@ package: build
 	@ls $(BUILD)/package/*.deb
 
 # Start-up time and memory against the toolkit's floor (under Xvfb), then the
-# calculation's micro-benchmarks.
+# calculation's micro-benchmarks, then the CSV batch against a mawk one-liner.
 bench: build
 	xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -wr" $(BUILD)/bench/startup 9 \
 	  $(EXE) $(BUILD)/bench/floor $(BUILD)/bench/floor_fields
 	$(BUILD)/bench/calc_bench
-	$(BUILD)/bench/cli_batch $(BUILD)/cli/ntc-beta-cli 1000000
+	$(BUILD)/bench/cli_batch $(BUILD)/cli/ntc-beta-cli 1000000 9
 	@$(MAKE) --no-print-directory bench-windows
 	@$(MAKE) --no-print-directory bench-web
 

@@ -97,9 +97,16 @@ std::string betaName(double t1Kelvin, double t2Kelvin)
 
 std::string fullValueText(double value)
 {
-    const std::u16string text = Str(value);
-    const std::size_t from = text.empty() || text[0] != u' ' ? 0 : 1;
-    return std::string(text.begin() + static_cast<std::ptrdiff_t>(from), text.end());
+    std::string text;
+    appendFullValueText(text, value);
+    return text;
+}
+
+void appendFullValueText(std::string& out, double value)
+{
+    const std::size_t at = out.size();
+    appendStr(out, value);
+    if (out[at] == ' ') out.erase(at, 1);
 }
 
 Evaluation evaluateInFull(std::u16string_view text1, std::u16string_view text2, std::u16string_view text3,

@@ -71,6 +71,9 @@ std::string betaName(double t1Kelvin, double t2Kelvin);
 // ASCII.
 std::string fullValueText(double value);
 
+// The same text appended to `out`, for writers that fill one buffer.
+void appendFullValueText(std::string& out, double value);
+
 // B written for the 8-character result label: the first 8 characters of
 // Str(value) when that cut drops nothing but digits after the period
 // (" 3415.64"); otherwise exponent form with its mantissa rounded to fit

@@ -80,7 +80,7 @@ DecimalDigits exactDigits(double magnitude, int count)
 {
     std::array<char, 40> buf{};
     const char* begin = buf.data();
-    const char* end = fmt::format_to(buf.data(), "{:.{}e}", magnitude, count - 1);
+    const char* end = fmt::format_to(buf.data(), FMT_COMPILE("{:.{}e}"), magnitude, count - 1);
     const char* e = std::find(begin, end, 'e');
     DecimalDigits d;
     d.digits += buf[0];

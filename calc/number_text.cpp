@@ -316,16 +316,30 @@ double Val(std::u16string_view text)
     return readNumber(text).value;
 }
 
-std::u16string Str(double value)
+void appendStr(std::string& out, double value)
 {
-    if (std::isnan(value)) return u" nan";
-    if (std::isinf(value)) return value > 0 ? u" inf" : u"-inf";
-
-    std::string out(1, value < 0 ? '-' : ' ');
-    if (value == 0) return widen(out + '0');
+    if (std::isnan(value)) {
+        out += " nan";
+        return;
+    }
+    if (std::isinf(value)) {
+        out += value > 0 ? " inf" : "-inf";
+        return;
+    }
+    out += value < 0 ? '-' : ' ';
+    if (value == 0) {
+        out += '0';
+        return;
+    }
     const DecimalDigits s = strDigits(std::fabs(value));
     if (s.exponent >= -4 && s.exponent < 15) appendFixedForm(out, s);
     else appendExponentForm(out, s);
+}
+
+std::u16string Str(double value)
+{
+    std::string out;
+    appendStr(out, value);
     return widen(out);
 }
 

@@ -66,6 +66,10 @@ double Val(std::u16string_view text);
 // and NaN, which no checked operation returns, write as " inf", "-inf", " nan".
 std::u16string Str(double value);
 
+// Str's text, which is ASCII, appended to `out` as bytes: for writers that
+// fill one buffer.
+void appendStr(std::string& out, double value);
+
 // The first `count` UTF-16 units of `text`, or all of it when it is shorter;
 // a surrogate pair is never split (the cut then keeps one unit less).
 std::u16string Left(std::u16string_view text, std::size_t count);

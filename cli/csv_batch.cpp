@@ -4,12 +4,15 @@
 #include "calc/b_value.h"
 #include "cli/csv_reader.h"
 #include "cli/findings.h"
+#include "cli/plain_row.h"
 #include "cli/readings.h"
 #include "cli/run.h"
 #include "cli/text_encoding.h"
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,7 +21,8 @@ namespace cli {
 
 namespace {
 
-constexpr std::size_t kFlushAt = 1 << 16;
+// Output goes out in writes of about this size.
+constexpr std::size_t kFlushAt = 256 * 1024;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::array<std::string_view, 4> kColumns{"r1", "t1", "r2", "t2"};
 
@@ -139,10 +143,47 @@ Findings rowFindings(const CsvRecord& row, const ColumnPlan& plan, std::size_t w
     return found;
 }
 
+// betaName of the temperatures last seen: a batch's rows mostly share them.
+class BetaNames {
+public:
+    std::string_view of(const models::MeasuredB& b)
+    {
+        const auto t1 = std::bit_cast<std::uint64_t>(b.t1Kelvin), t2 = std::bit_cast<std::uint64_t>(b.t2Kelvin);
+        if (name_.empty() || t1 != t1_ || t2 != t2_) {
+            name_ = calc::betaName(b.t1Kelvin, b.t2Kelvin);
+            t1_ = t1;
+            t2_ = t2;
+        }
+        return name_;
+    }
+
+private:
+    std::uint64_t t1_ = 0, t2_ = 0;
+    std::string name_;
+};
+
+// The b and b_name cells after the delimiter that opens b: both empty when
+// the row has no B.
+void appendB(std::string& buffer, const std::optional<models::MeasuredB>& b, const SpreadsheetStyle& style,
+             BetaNames& names)
+{
+    const char d = style.delimiter;
+    buffer.push_back(d);
+    if (!b) {
+        buffer.push_back(d);
+        return;
+    }
+    const std::size_t at = buffer.size();
+    calc::appendFullValueText(buffer, b->value);
+    useDecimalMark(buffer, at, style);
+    buffer.push_back(d);
+    buffer.append(names.of(*b));
+}
+
 // The row as written, then b and b_name as the header's next two columns:
 // a short row filled up with empty cells, a long row's extra cells after them.
 void appendRow(std::string& buffer, const CsvRecord& row, std::size_t width, const SpreadsheetStyle& style,
-               const std::optional<models::MeasuredB>& b)
+               const std::optional<models::MeasuredB>& b, BetaNames& names)
 {
     const char d = style.delimiter;
     const std::size_t count = row.fields.size();
@@ -150,10 +191,7 @@ void appendRow(std::string& buffer, const CsvRecord& row, std::size_t width, con
     const std::size_t cut = count > width ? row.fieldStarts[width] - 1 : raw.size();
     buffer.append(raw.substr(0, cut));
     if (count < width) buffer.append(width - count, d);
-    buffer.push_back(d);
-    if (b) buffer.append(withDecimalMark(calc::fullValueText(b->value), style)).append(1, d)
-               .append(calc::betaName(b->t1Kelvin, b->t2Kelvin));
-    else buffer.push_back(d);
+    appendB(buffer, b, style, names);
     buffer.append(raw.substr(cut));
 }
 
@@ -221,6 +259,85 @@ std::optional<int> readHeader(CsvReader& reader, CsvRecord& header, ColumnPlan& 
     return kExitUsage;
 }
 
+// One batch as it runs: what every row needs, kept between rows so that a
+// row of plain numbers allocates nothing.
+struct Batch {
+    Batch(const Messages& messages, const SpreadsheetStyle& spreadsheet, const InputName& input, bool kelvinDefault)
+        : m(messages), style(spreadsheet), name(input), kelvin(kelvinDefault)
+    {
+    }
+
+    const Messages& m;
+    const SpreadsheetStyle& style;
+    const InputName& name;
+    bool kelvin;
+    ColumnPlan plan;
+    std::size_t width = 0;
+    std::string buffer;
+    Tally tally;
+    BetaNames names;
+    CsvRecord record;
+    std::vector<std::string_view> cells;
+    std::optional<models::MeasuredB> b;
+};
+
+// B for a plain line of the header's width that the checks find nothing
+// wrong with, as rowFindings would give it; std::nullopt sends the line the
+// full way, which also words every message. Plain numbers are read quickly;
+// cells with units in place, as rowFindings reads them, unless a decimal
+// comma has to be turned into a point first.
+std::optional<models::MeasuredB> plainRowB(Batch& batch, std::string_view text)
+{
+    splitCells(text, batch.style.delimiter, batch.cells);
+    if (batch.cells.size() != batch.width) return std::nullopt;
+    const char mark = batch.style.decimalComma ? ',' : '.';
+    std::array<std::string_view, 4> texts, names;
+    std::array<double, 4> numbers{};
+    bool plain = true;
+    for (std::size_t c = 0; c < kColumns.size(); ++c) {
+        texts[c] = batch.cells[batch.plan.index[c]];
+        names[c] = batch.plan.names[c];
+        const auto number = plainNumber(texts[c], mark);
+        plain = plain && number;
+        numbers[c] = number.value_or(0.0);
+    }
+    if (!plain && batch.style.decimalComma) return std::nullopt;
+    Findings found;
+    const auto b = plain ? checkedBetaOfNumbers(batch.m, names, texts, numbers, batch.kelvin, found)
+                         : checkedBeta(batch.m, names, texts, batch.kelvin, found);
+    if (!found.empty()) return std::nullopt;
+    return b;
+}
+
+// A record read the full way: its cells and findings, its messages on `err`.
+void batchRecord(Batch& batch, std::ostream& err)
+{
+    const CsvRecord& row = batch.record;
+    const Findings found = rowFindings(row, batch.plan, batch.width, batch.kelvin, batch.m, batch.style, batch.b);
+    appendRow(batch.buffer, row, batch.width, batch.style, batch.b, batch.names);
+    report(err, batch.m, row, found, batch.tally, batch.name);
+}
+
+// The next record into the batch's buffer; false at the end of the text.
+bool batchNext(Batch& batch, CsvReader& reader, std::ostream& err)
+{
+    PlainLine plain;
+    if (reader.nextPlain(plain)) {
+        // A blank line stays a blank line; it is no reading.
+        if (plain.text.empty()) return true;
+        if (const auto b = plainRowB(batch, plain.text)) {
+            batch.buffer.append(plain.text);
+            appendB(batch.buffer, b, batch.style, batch.names);
+            return true;
+        }
+        reader.recordOf(plain, batch.record);
+    } else if (!reader.next(batch.record)) {
+        return false;
+    }
+    if (!batch.record.raw.empty()) batchRecord(batch, err);
+    return true;
+}
+
 } // namespace
 
 int runCsvBatch(std::istream& in, std::string_view name, std::ostream& out, std::ostream& err, const Messages& m,
@@ -228,26 +345,18 @@ int runCsvBatch(std::istream& in, std::string_view name, std::ostream& out, std:
 {
     const InputName input = inputName(m, name);
     CsvReader reader(in, style.delimiter);
-    CsvRecord record;
-    ColumnPlan plan;
-    if (const auto status = readHeader(reader, record, plan, err, m, input, style)) return *status;
-    const std::size_t width = record.fields.size();
-    reader.expectRows(width);
+    Batch batch(m, style, input, kelvin);
+    CsvRecord& record = batch.record;
+    if (const auto status = readHeader(reader, record, batch.plan, err, m, input, style)) return *status;
+    batch.width = record.fields.size();
+    reader.expectRows(batch.width);
     const std::string_view lineEnd = record.crlf ? "\r\n" : "\n";
 
-    std::string buffer;
+    std::string& buffer = batch.buffer;
     buffer.reserve(kFlushAt + 4096);
     buffer.append(record.raw).append(1, style.delimiter).append("b").append(1, style.delimiter).append("b_name")
         .append(lineEnd);
-    Tally tally;
-    std::optional<models::MeasuredB> b;
-    while (reader.next(record)) {
-        // A blank line stays a blank line; it is no reading.
-        if (!record.raw.empty()) {
-            const Findings found = rowFindings(record, plan, width, kelvin, m, style, b);
-            appendRow(buffer, record, width, style, b);
-            report(err, m, record, found, tally, input);
-        }
+    while (batchNext(batch, reader, err)) {
         buffer.append(lineEnd);
         if (buffer.size() >= kFlushAt) {
             out.write(buffer.data(), std::streamsize(buffer.size()));
@@ -256,7 +365,7 @@ int runCsvBatch(std::istream& in, std::string_view name, std::ostream& out, std:
     }
     out.write(buffer.data(), std::streamsize(buffer.size()));
     out.flush();
-    return batchStatus(reader, out, err, m, tally, input);
+    return batchStatus(reader, out, err, m, batch.tally, input);
 }
 
 } // namespace cli

@@ -28,8 +28,8 @@ namespace cli {
 // convert the file. Output lines end as the header's line does.
 // Gives the exit status: 0 when every row went through, 3 when every row was
 // computed but some with a warning, 1 when a row failed or reading/writing
-// failed, 2 when the input has no usable header. One record in memory at a
-// time.
+// failed, 2 when the input has no usable header. One record, one block of
+// the input and one buffer of output in memory at a time.
 inline constexpr std::size_t kRowMessages = 20;
 // `style` gives the field separator (also of the columns added), the decimal
 // comma (read in r1..t2, written in b) and the header names r1..t2 are

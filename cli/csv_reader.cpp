@@ -2,6 +2,7 @@
 #include "cli/csv_reader.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string_view>
 
 namespace cli {
@@ -20,7 +21,7 @@ struct FieldScan {
 
 namespace {
 
-std::string_view withoutCr(const std::string& line, bool& cr)
+std::string_view withoutCr(std::string_view line, bool& cr)
 {
     cr = !line.empty() && line.back() == '\r';
     return std::string_view(line.data(), line.size() - (cr ? 1 : 0));
@@ -71,12 +72,94 @@ void startRecord(CsvRecord& record)
 
 } // namespace
 
+LineSource::LineSource(std::istream& in, std::size_t blockSize) : in_(in), block_(blockSize, '\0') {}
+
+// Reads on after the bytes not yet taken, first moving them to the block's
+// start, and doubling the block when they fill it; false at the end.
+bool LineSource::fill()
+{
+    if (atEnd_) return false;
+    if (begin_ > 0) {
+        std::memmove(block_.data(), block_.data() + begin_, end_ - begin_);
+        end_ -= begin_;
+        begin_ = 0;
+    }
+    if (end_ == block_.size()) block_.resize(block_.size() * 2);
+    in_.read(block_.data() + end_, std::streamsize(block_.size() - end_));
+    const auto got = static_cast<std::size_t>(in_.gcount());
+    end_ += got;
+    // A stream reads all it is asked for unless its text has ended.
+    atEnd_ = end_ < block_.size();
+    return got > 0;
+}
+
+bool LineSource::peek(std::string_view& line)
+{
+    std::size_t searched = begin_;
+    while (lineEnd_ == std::string_view::npos) {
+        if (const void* found = std::memchr(block_.data() + searched, '\n', end_ - searched)) {
+            lineEnd_ = std::size_t(static_cast<const char*>(found) - block_.data()) + 1;
+        } else {
+            const std::size_t before = end_ - begin_;
+            if (!fill()) {
+                if (begin_ == end_) return false;
+                lineEnd_ = end_; // the last line, without a line end
+            } else {
+                searched = begin_ + before;
+            }
+        }
+    }
+    const std::size_t length = lineEnd_ - begin_ - (block_[lineEnd_ - 1] == '\n' ? 1 : 0);
+    line = std::string_view(block_.data() + begin_, length);
+    return true;
+}
+
+void LineSource::take()
+{
+    begin_ = lineEnd_;
+    lineEnd_ = std::string_view::npos;
+}
+
 bool CsvReader::nextLine(std::string& line)
 {
-    if (pending_.empty()) return static_cast<bool>(std::getline(in_, line));
+    if (pending_.empty()) {
+        std::string_view text;
+        if (!source_.peek(text)) return false;
+        line.assign(text);
+        source_.take();
+        return true;
+    }
     line = std::move(pending_.front());
     pending_.pop_front();
     return true;
+}
+
+bool CsvReader::nextPlain(PlainLine& line)
+{
+    std::string_view text;
+    if (!pending_.empty()) {
+        if (pending_.front().find('"') != std::string::npos) return false;
+        physical_ = std::move(pending_.front());
+        pending_.pop_front();
+        text = physical_;
+    } else {
+        if (!source_.peek(text) || text.find('"') != std::string_view::npos) return false;
+        source_.take();
+    }
+    line.text = withoutCr(text, line.crlf);
+    line.line = ++line_;
+    return true;
+}
+
+void CsvReader::recordOf(const PlainLine& line, CsvRecord& record) const
+{
+    startRecord(record);
+    record.line = line.line;
+    record.crlf = line.crlf;
+    record.raw.append(line.text);
+    FieldScan scan;
+    scanLine(line.text, delimiter_, record, scan);
+    record.fields.push_back(std::move(scan.field));
 }
 
 // Reads on past the line end inside quotes until the field closes as a

@@ -5,6 +5,7 @@
 #include <deque>
 #include <istream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace cli {
@@ -23,6 +24,39 @@ struct CsvRecord {
     std::size_t strayQuoteField = 0;      // see CsvReader; 0 when there is none
 };
 
+// The lines of a stream, read in large blocks: each line is a view into the
+// block, without its 0x0A byte, as std::getline would give it (a last line
+// without a line end is a line; an empty text has none). A line longer than
+// the block grows the block to hold it; otherwise memory stays at one block.
+class LineSource {
+public:
+    static constexpr std::size_t kBlockSize = 256 * 1024;
+
+    explicit LineSource(std::istream& in, std::size_t blockSize = kBlockSize);
+    // The next line, left in place: valid until take() or the next peek()
+    // after a take(). False at the end of the text.
+    bool peek(std::string_view& line);
+    // Moves past the line peek() gave.
+    void take();
+
+private:
+    bool fill();
+
+    std::istream& in_;
+    std::string block_;
+    std::size_t begin_ = 0, end_ = 0;     // the bytes not yet taken
+    std::size_t lineEnd_ = std::string_view::npos; // of the line peeked, past its line end
+    bool atEnd_ = false;
+};
+
+// A record that is one physical line without a quote: nothing to unquote,
+// nothing to join, its fields are its text cut at each delimiter.
+struct PlainLine {
+    std::string_view text; // without its line end; valid until the reader reads on
+    std::size_t line = 0;
+    bool crlf = false;
+};
+
 // Reads records one at a time. A quoted field may run over line ends, but
 // a quote that plainly should have closed on its line is caught there: when
 // the field runs to the end of the text, over more than kMaxLinesInQuotes
@@ -31,7 +65,8 @@ struct CsvRecord {
 // but a comma or a line end after it, the opening quote is read as a plain
 // character, the record ends with its line (`strayQuoteField` is the field it
 // opens, from 1) and the lines after it are records of their own.
-// Holds one record, and at most kMaxLinesInQuotes lines read ahead.
+// Holds one record, one block of the text and at most kMaxLinesInQuotes lines
+// read ahead.
 class CsvReader {
 public:
     static constexpr std::size_t kMaxLinesInQuotes = 100;
@@ -44,6 +79,11 @@ public:
     // The next record, false at the end of the text (or when reading fails:
     // see failed()).
     bool next(CsvRecord& record);
+    // The next record when it is a PlainLine, false when it is not (next()
+    // then reads it) or at the end of the text.
+    bool nextPlain(PlainLine& line);
+    // The record a plain line is, as next() would have read it.
+    void recordOf(const PlainLine& line, CsvRecord& record) const;
     bool failed() const { return in_.bad(); }
 
 private:
@@ -51,6 +91,7 @@ private:
     bool quoteCloses(CsvRecord& record, FieldScan& scan, std::vector<std::string>& ahead);
 
     std::istream& in_;
+    LineSource source_{in_};
     char delimiter_;
     std::deque<std::string> pending_; // lines read ahead, to be read again
     std::string physical_;

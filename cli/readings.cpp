@@ -8,12 +8,62 @@
 
 namespace cli {
 
+namespace {
+
+// The checks on a value already read, as the readers below apply them.
+std::optional<double> checkedOhms(const Messages& m, std::string_view name, std::string_view text, double ohms,
+                                  Findings& found)
+{
+    if (!checkResistance(m, name, text, ohms, found)) return std::nullopt;
+    return ohms;
+}
+
+std::nullopt_t refusedTemperature(const Messages& m, std::string_view name, std::string_view text,
+                                  const models::ModelFailure& failure, Findings& found)
+{
+    found.push_back({Severity::refused, namedProblem(m, name, text, failureText(m, failure.kind()))});
+    return std::nullopt;
+}
+
+std::optional<Temperature> checkedReading(const Messages& m, std::string_view name, std::string_view text,
+                                          Temperature t, Findings& found)
+{
+    try {
+        const double kelvin = kelvinOf(t);
+        models::requireAboveAbsoluteZero(kelvin);
+        checkUseRange(m, name, text, kelvin, found);
+        return t;
+    } catch (const models::ModelFailure& failure) {
+        return refusedTemperature(m, name, text, failure, found);
+    }
+}
+
+std::optional<models::MeasuredB> checkedB(const Messages& m, double r1, Temperature t1, double r2, Temperature t2,
+                                          Findings& found)
+{
+    try {
+        const models::MeasuredB b = betaOf(r1, t1, r2, t2);
+        if (!checkMeasuredB(m, r1, r2, b, found)) return std::nullopt;
+        return b;
+    } catch (const models::ModelFailure& failure) {
+        found.push_back({Severity::refused, std::string(failureText(m, failure.kind()))});
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+Temperature unitless(double value, bool kelvinByDefault)
+{
+    return Temperature{value, !kelvinByDefault};
+}
+
 std::optional<Temperature> readTemperature(std::string_view text, bool kelvinByDefault)
 {
     const auto read = models::parseTemperature(text);
     if (!read) return std::nullopt;
     switch (read->unit) {
-    case models::TemperatureUnit::unspecified: return Temperature{read->value, !kelvinByDefault};
+    case models::TemperatureUnit::unspecified: return unitless(read->value, kelvinByDefault);
     case models::TemperatureUnit::celsius: return Temperature{read->value, true};
     case models::TemperatureUnit::kelvin: return Temperature{read->value, false};
     case models::TemperatureUnit::fahrenheit:
@@ -59,27 +109,23 @@ std::optional<double> checkedResistance(const Messages& m, std::string_view name
         found.push_back({Severity::unreadable, unreadableResistance(m, name, text)});
         return std::nullopt;
     }
-    if (!checkResistance(m, name, text, *ohms, found)) return std::nullopt;
-    return ohms;
+    return checkedOhms(m, name, text, *ohms, found);
 }
 
 std::optional<Temperature> checkedTemperature(const Messages& m, std::string_view name, std::string_view text,
                                               bool kelvinByDefault, Findings& found)
 {
+    std::optional<Temperature> t;
     try {
-        const auto t = readTemperature(text, kelvinByDefault);
-        if (!t) {
-            found.push_back({Severity::unreadable, unreadableTemperature(m, name, text)});
-            return std::nullopt;
-        }
-        const double kelvin = kelvinOf(*t);
-        models::requireAboveAbsoluteZero(kelvin);
-        checkUseRange(m, name, text, kelvin, found);
-        return t;
+        t = readTemperature(text, kelvinByDefault);
     } catch (const models::ModelFailure& failure) {
-        found.push_back({Severity::refused, namedProblem(m, name, text, failureText(m, failure.kind()))});
+        return refusedTemperature(m, name, text, failure, found);
+    }
+    if (!t) {
+        found.push_back({Severity::unreadable, unreadableTemperature(m, name, text)});
         return std::nullopt;
     }
+    return checkedReading(m, name, text, *t, found);
 }
 
 std::optional<models::MeasuredB> checkedBeta(const Messages& m, const std::array<std::string_view, 4>& names,
@@ -91,14 +137,20 @@ std::optional<models::MeasuredB> checkedBeta(const Messages& m, const std::array
     const auto r2 = checkedResistance(m, names[2], texts[2], found);
     const auto t2 = checkedTemperature(m, names[3], texts[3], kelvinByDefault, found);
     if (!r1 || !t1 || !r2 || !t2) return std::nullopt;
-    try {
-        const models::MeasuredB b = betaOf(*r1, *t1, *r2, *t2);
-        if (!checkMeasuredB(m, *r1, *r2, b, found)) return std::nullopt;
-        return b;
-    } catch (const models::ModelFailure& failure) {
-        found.push_back({Severity::refused, std::string(failureText(m, failure.kind()))});
-        return std::nullopt;
-    }
+    return checkedB(m, *r1, *t1, *r2, *t2, found);
+}
+
+std::optional<models::MeasuredB> checkedBetaOfNumbers(const Messages& m, const std::array<std::string_view, 4>& names,
+                                                      const std::array<std::string_view, 4>& texts,
+                                                      const std::array<double, 4>& numbers, bool kelvinByDefault,
+                                                      Findings& found)
+{
+    const auto r1 = checkedOhms(m, names[0], texts[0], numbers[0], found);
+    const auto t1 = checkedReading(m, names[1], texts[1], unitless(numbers[1], kelvinByDefault), found);
+    const auto r2 = checkedOhms(m, names[2], texts[2], numbers[2], found);
+    const auto t2 = checkedReading(m, names[3], texts[3], unitless(numbers[3], kelvinByDefault), found);
+    if (!r1 || !t1 || !r2 || !t2) return std::nullopt;
+    return checkedB(m, *r1, *t1, *r2, *t2, found);
 }
 
 std::optional<double> checkedCelsius(const Messages& m, std::string_view name, std::string_view text,

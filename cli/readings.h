@@ -18,6 +18,9 @@ struct Temperature {
     bool celsius = true;
 };
 
+// A temperature written without a unit: kelvin when `kelvinByDefault`, else °C.
+Temperature unitless(double value, bool kelvinByDefault);
+
 // A temperature text through models::parseTemperature; a value without a unit
 // is kelvin when `kelvinByDefault`, else °C. std::nullopt when the text is
 // no temperature. Throws models::ModelFailure(overflow) when a °F value has no
@@ -66,5 +69,13 @@ std::optional<double> checkedCelsius(const Messages& m, std::string_view name, s
 std::optional<models::MeasuredB> checkedBeta(const Messages& m, const std::array<std::string_view, 4>& names,
                                              const std::array<std::string_view, 4>& texts, bool kelvinByDefault,
                                              Findings& found);
+
+// The same when the four texts are plain numbers already read into
+// `numbers` (R1 T1 R2 T2, temperatures without a unit): the checks and the
+// findings are checkedBeta's for those texts.
+std::optional<models::MeasuredB> checkedBetaOfNumbers(const Messages& m, const std::array<std::string_view, 4>& names,
+                                                      const std::array<std::string_view, 4>& texts,
+                                                      const std::array<double, 4>& numbers, bool kelvinByDefault,
+                                                      Findings& found);
 
 } // namespace cli

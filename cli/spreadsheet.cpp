@@ -110,8 +110,13 @@ std::string withDecimalPoint(std::string text, const SpreadsheetStyle& style)
 
 std::string withDecimalMark(std::string text, const SpreadsheetStyle& style)
 {
-    if (style.decimalComma) std::replace(text.begin(), text.end(), '.', ',');
+    useDecimalMark(text, 0, style);
     return text;
+}
+
+void useDecimalMark(std::string& text, std::size_t from, const SpreadsheetStyle& style)
+{
+    if (style.decimalComma) std::replace(text.begin() + std::ptrdiff_t(from), text.end(), '.', ',');
 }
 
 SpreadsheetStyle spreadsheetStyle(const SpreadsheetOptions& options, const Messages& m, const FirmwareMessages& f,

@@ -56,6 +56,8 @@ std::string withDecimalPoint(std::string text, const SpreadsheetStyle& style);
 
 // A number's text written as `style` has it ("3415.6" -> "3415,6").
 std::string withDecimalMark(std::string text, const SpreadsheetStyle& style);
+// The same for the number that ends `text`, from `from` on, in place.
+void useDecimalMark(std::string& text, std::size_t from, const SpreadsheetStyle& style);
 
 // The table's rows in order: temperature in °C (a unit in the cell is
 // allowed: 25, 25°C, 298.15K, 77°F) and resistance ("10k", "195.652k",

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -78,13 +79,22 @@ Scanned scanNumber(std::string_view text)
 std::optional<double> valueOf(const Scanned& s, int extraExponent)
 {
     const std::int64_t exponent = s.exponent + extraExponent;
-    std::string text;
-    text.reserve(s.whole.size() + s.fraction.size() + 24);
-    text.append(s.sign == "-" ? "-" : "").append(s.whole.empty() ? "0" : s.whole);
-    text.append(".").append(s.fraction.empty() ? "0" : s.fraction);
-    text.append("e").append(std::to_string(exponent));
+    // Written out on the stack when it fits, as most cells do.
+    std::array<char, 96> stack;
+    std::string heap;
+    const std::size_t size = s.whole.size() + s.fraction.size() + 32;
+    if (size > stack.size()) heap.resize(size);
+    char* const begin = size > stack.size() ? heap.data() : stack.data();
+    char* end = begin;
+    const auto put = [&end](std::string_view part) { end = std::copy(part.begin(), part.end(), end); };
+    put(s.sign == "-" ? "-" : "");
+    put(s.whole.empty() ? "0" : s.whole);
+    put(".");
+    put(s.fraction.empty() ? "0" : s.fraction);
+    put("e");
+    end = std::to_chars(end, begin + size, exponent).ptr;
 
-    const double value = calc::nearestDouble(text);
+    const double value = calc::nearestDouble(std::string_view(begin, std::size_t(end - begin)));
     // Out of range either way: too large, or a non-zero number so small it
     // would read as 0 (an all-zero mantissa reads as 0 and is in range).
     const bool allZero = s.whole.find_first_not_of('0') == std::string_view::npos &&

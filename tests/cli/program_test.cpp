@@ -276,6 +276,13 @@ const BatchCase kBatches[] = {
     {"r1,t1,r2,t2\n1k,25,10k,100\n10k,-150,1k,100\n", 1,
      "r1,t1,r2,t2,b,b_name\n1k,25,10k,100,,\n10k,-150,1k,100,423.246662482229,B-150/100\n",
      "warning: line 3: t1 '-150'", "refused rows empty, warned rows filled"},
+    {"r1,t1,r2,t2\r\n10000,25,1000,100\r\n\r\n10000,25,1000,100", 0,
+     "r1,t1,r2,t2,b,b_name\r\n10000,25,1000,100,3415.64467232579,B25/100\r\n\r\n"
+     "10000,25,1000,100,3415.64467232579,B25/100\r\n",
+     "", "plain rows: CR LF, a blank line, no line end at the end"},
+    {"r1,t1,r2,t2\n10000,-150,1000,100\n0,25,1000,100\n", 1,
+     "r1,t1,r2,t2,b,b_name\n10000,-150,1000,100,423.246662482229,B-150/100\n0,25,1000,100,,\n",
+     "warning: line 2: t1 '-150'", "plain rows the checks find fault with are worded"},
     {"part;r1;t1;r2;t2\nA;4,7k;25;1k;85\n", 2, "", "apart by semicolons", "European Excel"},
     {"\xEF\xBB\xBFpart;r1;t1;r2;t2\r\n", 2, "", "apart by semicolons", "European Excel, CSV UTF-8"},
     {"part\tr1\tt1\tr2\tt2\n", 2, "", "apart by tabs", "tab-separated"},
