@@ -136,8 +136,6 @@ Form1::Form1(HINSTANCE instance)
                             this);
     if (!hwnd_) return;
     createControls();
-    createToolTips();
-    accessibility_.describe(controls_, controls_[kResult]);
     applyDpi(dpiOfWindow(hwnd_));
 }
 
@@ -181,7 +179,6 @@ void Form1::applyDpi(int dpi)
         const HFONT font = fonts_.of(controller_.fontOf(all[i], dpi));
         SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
-    loadIcons(dpi);
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
@@ -219,12 +216,27 @@ void Form1::showCentred(int showCommand)
     UpdateWindow(hwnd_);
     SetFocus(control("Text1"));
 
-    // The picture is decoded once the window's first frame is on the
-    // screen. The frame is painted by now, but Wine hands it to the X server
-    // only when the message loop first finds nothing to do: the timer starts
+    // What the first frame does not show waits until it is on the screen.
+    // The frame is painted by now, but Wine hands it to the X server only
+    // when the message loop first finds nothing to do: the timer starts
     // here, so it comes due after that wait, not before it (as one set
     // while the window was built would be).
-    SetTimer(hwnd_, kLoadPictureTimer, USER_TIMER_MINIMUM, nullptr);
+    SetTimer(hwnd_, kAfterFirstFrameTimer, USER_TIMER_MINIMUM, nullptr);
+}
+
+// The formula picture's decode, the tooltips, the screen readers'
+// annotations and the icons, which the first frame does not wait for; at
+// once when a result or a hint needs them sooner.
+void Form1::afterFirstFrame()
+{
+    if (firstFrameShown_) return;
+    firstFrameShown_ = true;
+    KillTimer(hwnd_, kAfterFirstFrameTimer);
+    picture_.load(instance_, dpi_);
+    InvalidateRect(controls_[kImage1], nullptr, TRUE);
+    createToolTips();
+    accessibility_.describe(controls_, controls_[kResult]);
+    loadIcons(dpi_);
 }
 
 HWND Form1::control(std::string_view name) const
@@ -279,6 +291,7 @@ std::int16_t Form1::checkValue() const
 
 void Form1::showResult(const ResultState& state)
 {
+    afterFirstFrame();
     HWND label = controls_[kResult];
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.of(fontFor(state.pointSize, dpi_))), FALSE);
     const std::wstring text = wide(state.text);
@@ -302,6 +315,7 @@ void Form1::repaintUnder(HWND child)
 // The mark in the field, the hint as its tooltip and accessible description.
 void Form1::setFieldHint(FieldId field, std::u16string_view hint)
 {
+    afterFirstFrame();
     HWND window = control(nameOf(field));
     showHintMark(window, !hint.empty());
     toolTips_.set(window, hint);

@@ -37,8 +37,8 @@ public:
     HWND hwnd() const { return hwnd_; }
 
     // Shows the window centred on the work area of its monitor; the formula
-    // picture follows once the message loop has put the first frame on the
-    // screen.
+    // picture, the tooltips, the screen readers' annotations and the icons
+    // follow once the message loop has put the first frame on the screen.
     void showCentred(int showCommand = SW_SHOWNORMAL);
 
     // The child window of a control of the layout ("Text1", kResultLabel…),
@@ -106,6 +106,7 @@ private:
     bool focusedFieldHasSelection() const;
     void createControls();
     void createToolTips();
+    void afterFirstFrame();
     void applyDpi(int dpi);
     void loadIcons(int dpi);
     void controlCommand(std::size_t index, int notification);
@@ -125,6 +126,7 @@ private:
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
     bool quitOnDestroy_ = false;
+    bool firstFrameShown_ = false; // afterFirstFrame has run
 };
 
 // Runs the message loop until the window is closed; gives the exit code.
