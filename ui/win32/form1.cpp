@@ -135,8 +135,9 @@ Form1::Form1(HINSTANCE instance)
                             pixels(kWindow.clientWidth), pixels(kWindow.clientHeight), nullptr, nullptr, instance,
                             this);
     if (!hwnd_) return;
+    dpi_ = dpiOfWindow(hwnd_);
     createControls();
-    applyDpi(dpiOfWindow(hwnd_));
+    applyFonts();
 }
 
 Form1::~Form1()
@@ -152,7 +153,9 @@ void Form1::createControls()
         const ControlSpec& item = controls()[i];
         const WindowClass cls = windowClassOf(item.kind, i == kResult);
         const std::wstring text = wide(item.kind == ControlKind::picture ? item.accessibleName : item.text);
-        controls_[i] = CreateWindowExW(cls.exStyle, cls.name, text.c_str(), cls.style, 0, 0, 0, 0, hwnd_,
+        const RECT box = pixelRect(item.box, dpi_);
+        controls_[i] = CreateWindowExW(cls.exStyle, cls.name, text.c_str(), cls.style, box.left, box.top,
+                                       box.right - box.left, box.bottom - box.top, hwnd_,
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)), instance_,
                                        nullptr);
         if (item.kind == ControlKind::field) makeField(controls_[i]);
@@ -167,19 +170,29 @@ void Form1::createToolTips()
     toolTips_.create(hwnd_, instance_, tipped);
 }
 
+// Every control moved to its place at the new dpi, in fonts of that dpi.
 void Form1::applyDpi(int dpi)
 {
     dpi_ = dpi;
-    fonts_.clear();
     const auto all = controls();
     for (std::size_t i = 0; i < all.size(); ++i) {
         const RECT box = pixelRect(all[i].box, dpi);
         SetWindowPos(controls_[i], nullptr, box.left, box.top, box.right - box.left, box.bottom - box.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        const HFONT font = fonts_.of(controller_.fontOf(all[i], dpi));
+    }
+    applyFonts();
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+// Each control in its font at the window's dpi.
+void Form1::applyFonts()
+{
+    fonts_.clear();
+    const auto all = controls();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const HFONT font = fonts_.of(controller_.fontOf(all[i], dpi_));
         SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
-    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void Form1::loadIcons(int dpi)

@@ -108,6 +108,7 @@ private:
     void createToolTips();
     void afterFirstFrame();
     void applyDpi(int dpi);
+    void applyFonts();
     void loadIcons(int dpi);
     void controlCommand(std::size_t index, int notification);
     void resultContextMenu(POINT screen);
