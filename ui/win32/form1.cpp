@@ -230,10 +230,10 @@ void Form1::showCentred(int showCommand)
     SetFocus(control("Text1"));
 
     // What the first frame does not show waits until it is on the screen.
-    // The frame is painted by now, but Wine hands it to the X server only
-    // when the message loop first finds nothing to do: the timer starts
-    // here, so it comes due after that wait, not before it (as one set
-    // while the window was built would be).
+    // The frame is painted by now, but Wine hands its last strokes to the X
+    // server only when the message loop first finds nothing to do: the timer
+    // starts here, so it comes due after that wait, not before it (as one
+    // set while the window was built would be).
     SetTimer(hwnd_, kAfterFirstFrameTimer, USER_TIMER_MINIMUM, nullptr);
 }
 

@@ -51,7 +51,8 @@ public:
     // The dots per inch the window is laid out for.
     int dpi() const { return dpi_; }
 
-    // The tooltip window: the result's full value, the fields' hints.
+    // The tooltip window: the result's full value, the fields' hints; made
+    // once the first frame is on the screen (nullptr before).
     HWND toolTips() const { return toolTips_.hwnd(); }
 
     // What a field's hint says after the last calculation; empty when its
