@@ -135,10 +135,9 @@ Form1::Form1(HINSTANCE instance)
                             pixels(kWindow.clientWidth), pixels(kWindow.clientHeight), nullptr, nullptr, instance,
                             this);
     if (!hwnd_) return;
+    dpi_ = dpiOfWindow(hwnd_);
     createControls();
-    createToolTips();
-    accessibility_.describe(controls_, controls_[kResult]);
-    applyDpi(dpiOfWindow(hwnd_));
+    applyFonts();
 }
 
 Form1::~Form1()
@@ -154,7 +153,9 @@ void Form1::createControls()
         const ControlSpec& item = controls()[i];
         const WindowClass cls = windowClassOf(item.kind, i == kResult);
         const std::wstring text = wide(item.kind == ControlKind::picture ? item.accessibleName : item.text);
-        controls_[i] = CreateWindowExW(cls.exStyle, cls.name, text.c_str(), cls.style, 0, 0, 0, 0, hwnd_,
+        const RECT box = pixelRect(item.box, dpi_);
+        controls_[i] = CreateWindowExW(cls.exStyle, cls.name, text.c_str(), cls.style, box.left, box.top,
+                                       box.right - box.left, box.bottom - box.top, hwnd_,
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)), instance_,
                                        nullptr);
         if (item.kind == ControlKind::field) makeField(controls_[i]);
@@ -169,20 +170,29 @@ void Form1::createToolTips()
     toolTips_.create(hwnd_, instance_, tipped);
 }
 
+// Every control moved to its place at the new dpi, in fonts of that dpi.
 void Form1::applyDpi(int dpi)
 {
     dpi_ = dpi;
-    fonts_.clear();
     const auto all = controls();
     for (std::size_t i = 0; i < all.size(); ++i) {
         const RECT box = pixelRect(all[i].box, dpi);
         SetWindowPos(controls_[i], nullptr, box.left, box.top, box.right - box.left, box.bottom - box.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        const HFONT font = fonts_.of(controller_.fontOf(all[i], dpi));
+    }
+    applyFonts();
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+// Each control in its font at the window's dpi.
+void Form1::applyFonts()
+{
+    fonts_.clear();
+    const auto all = controls();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const HFONT font = fonts_.of(controller_.fontOf(all[i], dpi_));
         SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
-    loadIcons(dpi);
-    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void Form1::loadIcons(int dpi)
@@ -219,12 +229,27 @@ void Form1::showCentred(int showCommand)
     UpdateWindow(hwnd_);
     SetFocus(control("Text1"));
 
-    // The picture is decoded once the window's first frame is on the
-    // screen. The frame is painted by now, but Wine hands it to the X server
-    // only when the message loop first finds nothing to do: the timer starts
-    // here, so it comes due after that wait, not before it (as one set
-    // while the window was built would be).
-    SetTimer(hwnd_, kLoadPictureTimer, USER_TIMER_MINIMUM, nullptr);
+    // What the first frame does not show waits until it is on the screen.
+    // The frame is painted by now, but Wine hands its last strokes to the X
+    // server only when the message loop first finds nothing to do: the timer
+    // starts here, so it comes due after that wait, not before it (as one
+    // set while the window was built would be).
+    SetTimer(hwnd_, kAfterFirstFrameTimer, USER_TIMER_MINIMUM, nullptr);
+}
+
+// The formula picture's decode, the tooltips, the screen readers'
+// annotations and the icons, which the first frame does not wait for; at
+// once when a result or a hint needs them sooner.
+void Form1::afterFirstFrame()
+{
+    if (firstFrameShown_) return;
+    firstFrameShown_ = true;
+    KillTimer(hwnd_, kAfterFirstFrameTimer);
+    picture_.load(instance_, dpi_);
+    InvalidateRect(controls_[kImage1], nullptr, TRUE);
+    createToolTips();
+    accessibility_.describe(controls_, controls_[kResult]);
+    loadIcons(dpi_);
 }
 
 HWND Form1::control(std::string_view name) const
@@ -279,6 +304,7 @@ std::int16_t Form1::checkValue() const
 
 void Form1::showResult(const ResultState& state)
 {
+    afterFirstFrame();
     HWND label = controls_[kResult];
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.of(fontFor(state.pointSize, dpi_))), FALSE);
     const std::wstring text = wide(state.text);
@@ -302,6 +328,7 @@ void Form1::repaintUnder(HWND child)
 // The mark in the field, the hint as its tooltip and accessible description.
 void Form1::setFieldHint(FieldId field, std::u16string_view hint)
 {
+    afterFirstFrame();
     HWND window = control(nameOf(field));
     showHintMark(window, !hint.empty());
     toolTips_.set(window, hint);

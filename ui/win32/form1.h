@@ -37,8 +37,8 @@ public:
     HWND hwnd() const { return hwnd_; }
 
     // Shows the window centred on the work area of its monitor; the formula
-    // picture follows once the message loop has put the first frame on the
-    // screen.
+    // picture, the tooltips, the screen readers' annotations and the icons
+    // follow once the message loop has put the first frame on the screen.
     void showCentred(int showCommand = SW_SHOWNORMAL);
 
     // The child window of a control of the layout ("Text1", kResultLabel…),
@@ -51,7 +51,8 @@ public:
     // The dots per inch the window is laid out for.
     int dpi() const { return dpi_; }
 
-    // The tooltip window: the result's full value, the fields' hints.
+    // The tooltip window: the result's full value, the fields' hints; made
+    // once the first frame is on the screen (nullptr before).
     HWND toolTips() const { return toolTips_.hwnd(); }
 
     // What a field's hint says after the last calculation; empty when its
@@ -106,7 +107,9 @@ private:
     bool focusedFieldHasSelection() const;
     void createControls();
     void createToolTips();
+    void afterFirstFrame();
     void applyDpi(int dpi);
+    void applyFonts();
     void loadIcons(int dpi);
     void controlCommand(std::size_t index, int notification);
     void resultContextMenu(POINT screen);
@@ -125,6 +128,7 @@ private:
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
     bool quitOnDestroy_ = false;
+    bool firstFrameShown_ = false; // afterFirstFrame has run
 };
 
 // Runs the message loop until the window is closed; gives the exit code.

@@ -12,7 +12,7 @@ namespace ui::win32 {
 
 // A control's command id is this plus its place in the layout.
 inline constexpr int kFirstControlId = 100;
-inline constexpr UINT_PTR kLoadPictureTimer = 1;
+inline constexpr UINT_PTR kAfterFirstFrameTimer = 1;
 
 // A control's place in the layout, which is also its place in Form1's
 // controls_; the layout's size for an unknown name.

@@ -167,10 +167,8 @@ void Form1::resultContextMenu(POINT screen)
 
 bool Form1::onTimer(WPARAM timer)
 {
-    if (timer != kLoadPictureTimer) return false;
-    KillTimer(hwnd_, kLoadPictureTimer);
-    picture_.load(instance_, dpi_);
-    InvalidateRect(controls_[kImage1], nullptr, TRUE);
+    if (timer != kAfterFirstFrameTimer) return false;
+    afterFirstFrame();
     return true;
 }
 
@@ -179,6 +177,7 @@ bool Form1::onTimer(WPARAM timer)
 void Form1::onDpiChanged(int dpi, const RECT& frame)
 {
     applyDpi(dpi);
+    if (firstFrameShown_) loadIcons(dpi);
     SetWindowPos(hwnd_, nullptr, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }

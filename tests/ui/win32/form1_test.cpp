@@ -104,6 +104,8 @@ protected:
         ASSERT_NE(form->hwnd(), nullptr);
         form->showCentred(SW_SHOWNORMAL);
         SetForegroundWindow(form->hwnd());
+        // What waits for the first frame (picture, tips, icons) is due by now.
+        Sleep(2 * USER_TIMER_MINIMUM);
         pump();
     }
     void TearDown() override { form.reset(); }
