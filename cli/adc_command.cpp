@@ -235,7 +235,7 @@ int writeAdcTable(Session& s, const AdcOptions& o, const ChosenModel& chosen, co
         return kExitSuccess;
     }
     if (o.format == "marlin" && divider.bits != 10)
-        throw UnreadableArgument(std::string("--format marlin: ") + "Marlin's tables hold 10-bit counts");
+        throw UnreadableArgument(std::string(firmwareMessages(s.m).marlinBits));
     std::vector<std::string> comment{"NTC thermistor ADC table, ntc-beta-cli " NTC_BETA_VERSION, chosen.description,
                                      circuitText(divider), r.text + ", " + std::to_string(table.rows.size()) + " rows"};
     try {

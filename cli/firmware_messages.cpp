@@ -46,6 +46,7 @@ const FirmwareMessages kEnglish{
     .emptyTable = "the table holds no rows",
     .tooFewPoints = "too few distinct temperatures for this model; it needs at least ",
     .noRows = "no ADC code falls within the range",
+    .marlinBits = "--format marlin: Marlin's tables hold 10-bit counts (--bits 10)",
     .mergedRows = "temperatures fell on an ADC code another row holds (the step is finer than the ADC resolves "
                   "there); the one nearest the code's centre is kept: ",
     .railRows = "temperatures fall on the ADC's rails (0 or full scale), where a reading cannot be told from an "
@@ -99,6 +100,7 @@ const FirmwareMessages kChinese{
     .emptyTable = "表中没有数据行",
     .tooFewPoints = "不同温度的点数太少，此模型至少需要 ",
     .noRows = "范围内没有 ADC 码",
+    .marlinBits = "--format marlin：Marlin 的表使用 10 位计数（--bits 10）",
     .mergedRows = "部分温度落在已有行的 ADC 码上（步长细于此处 ADC 的分辨率），保留最接近码中心的一行，个数：",
     .railRows = "部分温度落在 ADC 的两端（0 或满量程），此时读数无法与开路或短路区分，已略去，个数：",
     .betaReach = "范围超出 B 值模型的锚定温度（T0 及 B 值的两个温度）；数据手册的 B 值模型在其外 20 K 处偏差 0.5-0.9 K，"

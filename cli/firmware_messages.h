@@ -15,7 +15,7 @@ struct FirmwareMessages {
         decimalCommaOption, encodingOption, columnOption;
     // Usage errors.
     std::string_view dividerNeeded, badDivider, modelNeeded, expectedPair, notIdentifier, badDelimiter,
-        commaClash, badColumn, notGb18030, headerLacks, emptyTable, tooFewPoints, noRows;
+        commaClash, badColumn, notGb18030, headerLacks, emptyTable, tooFewPoints, noRows, marlinBits;
     // Warnings, each followed by its figures.
     std::string_view mergedRows, railRows, betaReach, betaFitWorse, steinhartFitBetter, notMonotonic,
         beyondFit;
