@@ -39,6 +39,14 @@ EMSCRIPTEN_KEEPALIVE void ntc_copy_shown_clicked() { controller().copyShownClick
 
 EMSCRIPTEN_KEEPALIVE void ntc_copy_full_value_clicked() { controller().copyFullValueClicked(); }
 
+// Ctrl+C or Ctrl+Insert: 1 where the controller copied the result (the page
+// then keeps the browser's own copy from running), 0 where a field's
+// selection is the browser's to copy.
+EMSCRIPTEN_KEEPALIVE int ntc_copy_key_pressed(int selectionInFocusedField)
+{
+    return controller().copyKeyPressed(selectionInFocusedField != 0, view().selectedResultText()) ? 1 : 0;
+}
+
 EMSCRIPTEN_KEEPALIVE void ntc_scheme_changed() { view().schemeChanged(); }
 
 } // extern "C"

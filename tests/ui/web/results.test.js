@@ -79,7 +79,7 @@ test('the picture thanks at 11 pt in dark red; the button then shows its message
   assert.deepEqual(await result(page), { text: FILL, fontSize: '28px', colour: BLACK, title: '' });
 });
 
-test('the result menu copies what is shown and B in full', async () => {
+test('the result menu and Ctrl+C copy what is shown and B in full', async () => {
   const page = await open(browser);
   await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
   const menuItem = (which) => page.locator(`[data-copy=${which}]`);
@@ -98,6 +98,17 @@ test('the result menu copies what is shown and B in full', async () => {
   assert.deepEqual(await page.locator('[role=menu] button').allTextContents(), ['复制', '复制完整数值']);
   assert.equal(await copied('shown'), '3984.01');
   assert.equal(await copied('full'), '3984.01296410608');
+
+  // Ctrl+C copies the result where no field holds a selection, and a
+  // field's selection where one does.
+  const clipboard = () => page.evaluate(() => navigator.clipboard.readText());
+  await field(page, 'Text1').click();
+  await field(page, 'Text1').press('End');
+  await page.keyboard.press('Control+c');
+  assert.equal(await clipboard(), '3984.01');
+  await field(page, 'Text1').press('Control+a');
+  await page.keyboard.press('Control+c');
+  assert.equal(await clipboard(), '10000');
 });
 
 test('a field read only in part is marked after a calculation, until it changes', async () => {

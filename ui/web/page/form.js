@@ -86,11 +86,29 @@
     matchMedia('(prefers-color-scheme: dark)').addEventListener('change', () => call('_ntc_scheme_changed'));
   }
 
-  function openMenu(event) {
-    event.preventDefault();
+  // The part of the result selected with the mouse, or nothing.
+  function resultSelection() {
     const selection = getSelection();
     const inResult = selection.rangeCount && result.contains(selection.anchorNode) && result.contains(selection.focusNode);
-    menuSelection = inResult ? selection.toString() : '';
+    return inResult ? selection.toString() : '';
+  }
+
+  // Ctrl+C (Cmd+C on a Mac) and Ctrl+Insert copy the result as the desktop
+  // window does, except where a field holds a selection: that one the
+  // browser copies. Before the controller runs, the browser's copy stands.
+  function copyKeyDown(event) {
+    const copyKey = ((event.ctrlKey || event.metaKey) && event.key.toLowerCase() === 'c')
+      || (event.ctrlKey && event.key === 'Insert');
+    if (!copyKey || event.altKey || event.shiftKey || !module || !menu.hidden) return;
+    const input = document.activeElement;
+    const fieldSelection = fields.includes(input) && input.selectionStart !== input.selectionEnd;
+    menuSelection = resultSelection();
+    if (module._ntc_copy_key_pressed(fieldSelection ? 1 : 0)) event.preventDefault();
+  }
+
+  function openMenu(event) {
+    event.preventDefault();
+    menuSelection = resultSelection();
     menu.returnFocus = document.activeElement;
     menu.hidden = false;
     const x = Math.min(event.clientX, innerWidth - menu.offsetWidth);
@@ -124,6 +142,7 @@
     });
     document.addEventListener('pointerdown', (event) => { if (!menu.contains(event.target)) closeMenu(); });
     document.addEventListener('keydown', (event) => { if (event.key === 'Escape') closeMenu(); });
+    document.addEventListener('keydown', copyKeyDown);
     addEventListener('blur', closeMenu);
   }
 
