@@ -133,15 +133,17 @@ bench: build
 	@$(MAKE) --no-print-directory bench-web
 
 # The Windows program's start-up under Wine against a bare Win32 window of
-# the same size and title with one label (bench/win32/floor.cpp) and that
-# floor with the program's manifest, measured by the same startup tool, then
+# the same size and title with one label (bench/win32/floor.cpp), that
+# floor with the program's manifest, and with the manifest and the program's
+# six controls that take the focus, measured by the same startup tool, then
 # the programs' sizes, then long pastes into a bare Edit control and into
 # the program's field (bench/win32/paste.cpp).
 bench-windows: build
 	cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
-	cmake --build $(WIN_BUILD) --target ntc-beta ntc-beta-cli floor floor_manifest paste
+	cmake --build $(WIN_BUILD) --target ntc-beta ntc-beta-cli floor floor_manifest floor_controls paste
 	xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -wr" tools/bench-windows.sh $(BUILD)/bench/startup 9 \
-	  $(WIN_BUILD)/app/ntc-beta.exe $(WIN_BUILD)/bench/win32/floor.exe $(WIN_BUILD)/bench/win32/floor_manifest.exe
+	  $(WIN_BUILD)/app/ntc-beta.exe $(WIN_BUILD)/bench/win32/floor.exe $(WIN_BUILD)/bench/win32/floor_manifest.exe \
+	  $(WIN_BUILD)/bench/win32/floor_controls.exe
 	@stat -c '%n: %s bytes' $(WIN_BUILD)/app/ntc-beta.exe $(WIN_BUILD)/cli/ntc-beta-cli.exe
 	cd $(WIN_BUILD) && xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" sh -c \
 	  'for field in bare program; do $(CURDIR)/tools/wine-run.sh bench/win32/paste.exe $$field 25000 50000 100000; done'

@@ -62,14 +62,22 @@ void registerClass(HINSTANCE instance, WNDPROC proc)
     RegisterClassExW(&wc); // a second window finds the class registered
 }
 
-// Children are created in tab order first: the dialog manager moves the
-// focus along the creation (z) order of the controls that take it.
-std::vector<std::size_t> creationOrder()
+// The controls that take the focus are created in tab order: the dialog
+// manager moves the focus along the creation (z) order.
+std::vector<std::size_t> focusOrder()
 {
     std::vector<std::size_t> order;
     for (const ControlSpec* item : tabOrder()) order.push_back(indexOf(item->name));
+    return order;
+}
+
+// The labels and the picture, which never take the focus, in layout order.
+std::vector<std::size_t> restOrder()
+{
+    const std::vector<std::size_t> focus = focusOrder();
+    std::vector<std::size_t> order;
     for (std::size_t i = 0; i < controls().size(); ++i)
-        if (std::find(order.begin(), order.end(), i) == order.end()) order.push_back(i);
+        if (std::find(focus.begin(), focus.end(), i) == focus.end()) order.push_back(i);
     return order;
 }
 
@@ -136,8 +144,7 @@ Form1::Form1(HINSTANCE instance)
                             this);
     if (!hwnd_) return;
     dpi_ = dpiOfWindow(hwnd_);
-    createControls();
-    applyFonts();
+    createControls(focusOrder());
 }
 
 Form1::~Form1()
@@ -147,9 +154,10 @@ Form1::~Form1()
     if (smallIcon_) DestroyIcon(smallIcon_);
 }
 
-void Form1::createControls()
+// Each at its place and in its font, below those made before it in z order.
+void Form1::createControls(const std::vector<std::size_t>& which)
 {
-    for (std::size_t i : creationOrder()) {
+    for (std::size_t i : which) {
         const ControlSpec& item = controls()[i];
         const WindowClass cls = windowClassOf(item.kind, i == kResult);
         const std::wstring text = wide(item.kind == ControlKind::picture ? item.accessibleName : item.text);
@@ -159,8 +167,11 @@ void Form1::createControls()
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)), instance_,
                                        nullptr);
         if (item.kind == ControlKind::field) makeField(controls_[i]);
+        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(i)), FALSE);
     }
 }
+
+HFONT Form1::fontOf(std::size_t control) { return fonts_.of(controller_.fontOf(controls()[control], dpi_)); }
 
 // Tips for the result (its full value) and the fields (their hints).
 void Form1::createToolTips()
@@ -176,6 +187,7 @@ void Form1::applyDpi(int dpi)
     dpi_ = dpi;
     const auto all = controls();
     for (std::size_t i = 0; i < all.size(); ++i) {
+        if (!controls_[i]) continue;
         const RECT box = pixelRect(all[i].box, dpi);
         SetWindowPos(controls_[i], nullptr, box.left, box.top, box.right - box.left, box.bottom - box.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
@@ -188,11 +200,8 @@ void Form1::applyDpi(int dpi)
 void Form1::applyFonts()
 {
     fonts_.clear();
-    const auto all = controls();
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        const HFONT font = fonts_.of(controller_.fontOf(all[i], dpi_));
-        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    }
+    for (std::size_t i = 0; i < controls_.size(); ++i)
+        if (controls_[i]) SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(i)), FALSE);
 }
 
 void Form1::loadIcons(int dpi)
@@ -237,16 +246,22 @@ void Form1::showCentred(int showCommand)
     SetTimer(hwnd_, kAfterFirstFrameTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
-// The formula picture's decode, the tooltips, the screen readers'
-// annotations and the icons, which the first frame does not wait for; at
-// once when a result or a hint needs them sooner.
+// The labels' and the picture's windows, the formula picture's decode, the
+// tooltips, the screen readers' annotations and the icons, which the first
+// frame does not wait for; at once when a result or a hint needs them
+// sooner. Under Wine every child window that paints costs the first frame a
+// copy of the window out to the X server, so that frame has the labels'
+// texts painted by the form itself, pixel for pixel what the labels paint.
 void Form1::afterFirstFrame()
 {
     if (firstFrameShown_) return;
     firstFrameShown_ = true;
     KillTimer(hwnd_, kAfterFirstFrameTimer);
     picture_.load(instance_, dpi_);
-    InvalidateRect(controls_[kImage1], nullptr, TRUE);
+    const std::vector<std::size_t> rest = restOrder();
+    createControls(rest);
+    // The form's face under each label again, without the text the label now paints.
+    for (std::size_t i : rest) repaintUnder(controls_[i]);
     createToolTips();
     accessibility_.describe(controls_, controls_[kResult]);
     loadIcons(dpi_);
@@ -267,6 +282,7 @@ const std::u16string& Form1::fieldHintOf(std::string_view field) const
 
 bool Form1::isField(HWND window) const
 {
+    if (!window) return false;
     const auto found = std::find(controls_.begin(), controls_.end(), window);
     return found != controls_.end() && controls()[std::size_t(found - controls_.begin())].kind == ControlKind::field;
 }

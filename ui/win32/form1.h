@@ -14,19 +14,21 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ui::win32 {
 
 // The window built from the shared layout: every control is a child window
 // of Windows' own classes (Edit, Button, Static) whose window text is what
-// it shows; the lines are painted by the window itself. Positions, sizes
-// and fonts follow the window's dpi (per-monitor aware), nothing moves when
-// the frame is resized, and it is never made smaller than the described
-// client area. Clicking "计算" evaluates the fields into the result label;
-// clicking the formula picture shows the thanks message there; Ctrl+C and
-// the keyboard's menu key reach the result, which never takes the focus.
-// What happens on each message is the controller's decision
-// (form_controller.h); the window shows it in Windows' controls.
+// it shows; the lines are painted by the window itself, and so are the
+// labels' texts in the first frame, before the labels' windows are made.
+// Positions, sizes and fonts follow the window's dpi (per-monitor aware),
+// nothing moves when the frame is resized, and it is never made smaller
+// than the described client area. Clicking "计算" evaluates the fields into
+// the result label; clicking the formula picture shows the thanks message
+// there; Ctrl+C and the keyboard's menu key reach the result, which never
+// takes the focus. What happens on each message is the controller's
+// decision (form_controller.h); the window shows it in Windows' controls.
 class Form1 : private FormView {
 public:
     explicit Form1(HINSTANCE instance);
@@ -36,13 +38,15 @@ public:
 
     HWND hwnd() const { return hwnd_; }
 
-    // Shows the window centred on the work area of its monitor; the formula
-    // picture, the tooltips, the screen readers' annotations and the icons
-    // follow once the message loop has put the first frame on the screen.
+    // Shows the window centred on the work area of its monitor; the labels'
+    // and the picture's own windows, the formula picture, the tooltips, the
+    // screen readers' annotations and the icons follow once the message loop
+    // has put the first frame on the screen (which has the labels' texts).
     void showCentred(int showCommand = SW_SHOWNORMAL);
 
     // The child window of a control of the layout ("Text1", kResultLabel…),
-    // or nullptr for an unknown name.
+    // or nullptr for an unknown name, and for a label or the picture until
+    // the first frame is on the screen.
     HWND control(std::string_view name) const;
 
     // The result label's current state, as last set by an action.
@@ -105,7 +109,10 @@ private:
     SIZE frameSize() const;
     bool isField(HWND window) const;
     bool focusedFieldHasSelection() const;
-    void createControls();
+    void createControls(const std::vector<std::size_t>& which);
+    HFONT fontOf(std::size_t control);
+    COLORREF labelColour(std::size_t label) const;
+    void paintLabels(HDC dc);
     void createToolTips();
     void afterFirstFrame();
     void applyDpi(int dpi);

@@ -60,7 +60,7 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 // The lines of the formula: one pixel at 100 %, and as wide as the scale
-// makes a pixel beyond it.
+// makes a pixel beyond it; and in the first frame the labels' texts.
 void Form1::onPaint()
 {
     PAINTSTRUCT ps;
@@ -71,7 +71,36 @@ void Form1::onPaint()
         const RECT bar{pixels(line.x1, dpi_), top, pixels(line.x2, dpi_), top + thickness};
         FillRect(dc, &bar, GetSysColorBrush(COLOR_WINDOWTEXT));
     }
+    if (!firstFrameShown_) paintLabels(dc);
     EndPaint(hwnd_, &ps);
+}
+
+// What a label (Static, SS_LEFT | SS_NOPREFIX) paints, painted by the form
+// until the labels have windows of their own.
+void Form1::paintLabels(HDC dc)
+{
+    SetBkMode(dc, TRANSPARENT);
+    const HGDIOBJ previous = GetCurrentObject(dc, OBJ_FONT);
+    for (std::size_t i = 0; i < controls().size(); ++i) {
+        const ControlSpec& item = controls()[i];
+        if (item.kind != ControlKind::label) continue;
+        SelectObject(dc, fontOf(i));
+        SetTextColor(dc, labelColour(i));
+        const int left = pixels(item.box.left, dpi_);
+        const int top = pixels(item.box.top, dpi_);
+        RECT box{left, top, left + pixels(item.box.width, dpi_), top + pixels(item.box.height, dpi_)};
+        const std::wstring text = wide(item.text);
+        DrawTextW(dc, text.c_str(), int(text.size()), &box, DT_LEFT | DT_EXPANDTABS | DT_WORDBREAK | DT_NOPREFIX);
+    }
+    SelectObject(dc, previous);
+}
+
+// COLORREF is 0x00BBGGRR as well. The result keeps its colour where it
+// reads; on a dark or high-contrast face it takes one that does.
+COLORREF Form1::labelColour(std::size_t label) const
+{
+    const COLORREF text = GetSysColor(COLOR_BTNTEXT);
+    return label == kResult ? shownColour(controller_.result(), GetSysColor(COLOR_BTNFACE), text) : text;
 }
 
 // Labels draw on the window's face without a background of their own, so
@@ -79,18 +108,14 @@ void Form1::onPaint()
 HBRUSH Form1::onCtlColorStatic(HDC dc, HWND child)
 {
     const auto found = std::find(controls_.begin(), controls_.end(), child);
-    if (found == controls_.end()) return nullptr;
+    if (!child || found == controls_.end()) return nullptr;
     const std::size_t i = std::size_t(found - controls_.begin());
     if (controls()[i].kind != ControlKind::label) {
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         return GetSysColorBrush(COLOR_BTNFACE);
     }
-    // COLORREF is 0x00BBGGRR as well. The result keeps its colour where it
-    // reads; on a dark or high-contrast face it takes one that does.
-    COLORREF colour = GetSysColor(COLOR_BTNTEXT);
-    if (i == kResult) colour = shownColour(controller_.result(), GetSysColor(COLOR_BTNFACE), colour);
-    SetTextColor(dc, colour);
+    SetTextColor(dc, labelColour(i));
     SetBkMode(dc, TRANSPARENT);
     return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
 }

@@ -15,6 +15,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -632,6 +633,39 @@ TEST_F(Win32Form1, KeypadEnterAndFullWidthInput)
     PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 1 | 1 << 24); // the keypad's Enter is an extended key
     pump();
     EXPECT_EQ(result(), u" 3415.64");
+}
+
+// The first frame has the labels' texts, painted by the window before the
+// labels have windows of their own; the labels' windows, made once the
+// message loop has run, paint the very same strokes.
+TEST(Win32Form1FirstFrame, LabelsShowBeforeTheirWindows)
+{
+    ui::win32::Form1 form(GetModuleHandleW(nullptr));
+    form.showCentred(SW_SHOWNORMAL);
+    const auto strokes = [&form] { // where the labels' boxes show the text colour
+        std::vector<bool> text;
+        HDC dc = GetDC(form.hwnd());
+        for (const ui::ControlSpec& item : ui::controls()) {
+            if (item.kind != ui::ControlKind::label) continue;
+            for (int y = item.box.top / 15; y < (item.box.top + item.box.height) / 15; ++y)
+                for (int x = item.box.left / 15; x < (item.box.left + item.box.width) / 15; ++x)
+                    text.push_back(GetPixel(dc, x, y) == GetSysColor(COLOR_BTNTEXT));
+        }
+        ReleaseDC(form.hwnd(), dc);
+        return text;
+    };
+    const std::vector<bool> first = strokes();
+    EXPECT_EQ(form.control("Label2(3)"), nullptr);
+    EXPECT_GT(std::count(first.begin(), first.end(), true), 200);
+
+    for (int round = 0; round < 20 && !form.control("Label2(3)"); ++round) {
+        Sleep(USER_TIMER_MINIMUM);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    }
+    ASSERT_NE(form.control("Label2(3)"), nullptr);
+    EXPECT_EQ(windowText(form.control("Label2(0)")), u"Ln(");
+    EXPECT_TRUE(strokes() == first);
 }
 
 } // namespace
