@@ -161,7 +161,7 @@
     const showKeys = () => { keys.hidden = !fields.includes(document.activeElement); };
     addEventListener('focusin', showKeys);
     addEventListener('focusout', () => setTimeout(showKeys));
-    showKeys(); // Text1 may have the focus already
+    showKeys(); // a field may have the focus already
   }
 
   // The controller's script and WebAssembly: inline where the page is one
@@ -220,8 +220,17 @@
     window.ntcBeta.catch((error) => console.error('ntc-beta: the WebAssembly did not start:', error));
   }
 
+  // The focus at start, once the first frame is on the screen, unless the
+  // user has put it somewhere already.
+  function focusAtStart() {
+    firstPaintShown().then(() => {
+      if (document.activeElement === document.body) document.querySelector('[data-focus-at-start]')?.focus();
+    });
+  }
+
   wireControls();
   wireMenu();
   wireTouchKeys();
+  focusAtStart();
   startController();
 })();
