@@ -88,12 +88,15 @@ std::string boxStyle(const TwipsRect& box, double pointSize)
 
 // What a screen reader finds beyond the control's text (decorative strokes
 // of the drawn formula stay out of the accessible tree), and the focus at
-// start on the first control in tab order, as the desktop windows have it.
+// start on the first control in tab order, as the desktop windows have it:
+// the page's script gives it once the first frame is on the screen (an
+// autofocus attribute would have the browser focus it while drawing that
+// frame, and the first text come later).
 std::string accessibility(const ControlSpec& item)
 {
     if (!inAccessibleTree(item)) return " aria-hidden=\"true\"";
     const bool focusedAtStart = takesFocus(item) && &item == tabOrder().front();
-    return (focusedAtStart ? " autofocus" : "") + attribute("aria-label", item.accessibleName) +
+    return (focusedAtStart ? " data-focus-at-start" : "") + attribute("aria-label", item.accessibleName) +
            attribute("aria-description", item.accessibleDescription);
 }
 

@@ -14,7 +14,8 @@ namespace ui::web {
 // layout; the elements the page's script acts on carry data attributes:
 // data-field="0…3" (Text1…Text4 in the evaluation's order), data-check,
 // data-action="calculate" / "picture", data-result, data-copy="shown" /
-// "full"; the result label is the element whose paint times the page's
+// "full", data-focus-at-start (the control that has the focus at start, for
+// the script to focus); the result label is the element whose paint times the page's
 // first text (elementtiming="result"). The picture's address is left as "{{picture}}" and
 // "{{picture2x}}" for the packaging step to fill in.
 std::string formMarkup();

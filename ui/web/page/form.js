@@ -161,7 +161,7 @@
     const showKeys = () => { keys.hidden = !fields.includes(document.activeElement); };
     addEventListener('focusin', showKeys);
     addEventListener('focusout', () => setTimeout(showKeys));
-    showKeys(); // Text1 may have the focus already
+    showKeys(); // a field may have the focus already
   }
 
   // The controller's script and WebAssembly: inline where the page is one
@@ -183,14 +183,34 @@
     return new Uint8Array(await new Response(gzipped.stream().pipeThrough(new DecompressionStream('gzip'))).arrayBuffer());
   };
 
-  // The module, loaded once the window's text is on the screen (its face
-  // loaded, a frame drawn with it), so nothing of it holds the first text
-  // back; what the user did before it runs is done then.
-  function startController() {
+  const nextFrame = () => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
+  // The first paint with content once it is on the screen, where the browser
+  // reports it; a frame later where it does not. A frame handed on is not yet
+  // shown: work started then competes with its drawing.
+  const firstPaintShown = () => new Promise((resolve) => {
+    if (!PerformanceObserver.supportedEntryTypes?.includes('paint')) return nextFrame().then(resolve);
+    new PerformanceObserver((list, observer) => {
+      if (!list.getEntriesByName('first-contentful-paint').length) return;
+      observer.disconnect();
+      resolve();
+    }).observe({ type: 'paint', buffered: true });
+  });
+  // The window's text on the screen in its face: where the face comes from
+  // a file it may come after the first paint, and a frame after it.
+  async function textShown() {
+    await firstPaintShown();
     const style = getComputedStyle(result);
-    const textShown = document.fonts.load(`${style.fontSize} ${style.fontFamily}`)
-      .then(() => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve))));
-    window.ntcBeta = textShown.then(() => Promise.all([loadModuleScript(), inlineWasm()]))
+    const font = `${style.fontSize} ${style.fontFamily}`;
+    if (document.fonts.check(font)) return;
+    await document.fonts.load(font);
+    await nextFrame();
+  }
+
+  // The module, loaded once the window's text is on the screen, so nothing
+  // of it holds the first text back; what the user did before it runs is
+  // done then.
+  function startController() {
+    window.ntcBeta = textShown().then(() => Promise.all([loadModuleScript(), inlineWasm()]))
       .then(([, wasmBinary]) => createNtcBeta({ page, wasmBinary }))
       .then((ready) => {
         module = ready;
@@ -200,8 +220,17 @@
     window.ntcBeta.catch((error) => console.error('ntc-beta: the WebAssembly did not start:', error));
   }
 
+  // The focus at start, once the first frame is on the screen, unless the
+  // user has put it somewhere already.
+  function focusAtStart() {
+    firstPaintShown().then(() => {
+      if (document.activeElement === document.body) document.querySelector('[data-focus-at-start]')?.focus();
+    });
+  }
+
   wireControls();
   wireMenu();
   wireTouchKeys();
+  focusAtStart();
   startController();
 })();
