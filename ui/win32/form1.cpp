@@ -173,6 +173,24 @@ void Form1::createControls(const std::vector<std::size_t>& which)
 
 HFONT Form1::fontOf(std::size_t control) { return fonts_.of(controller_.fontOf(controls()[control], dpi_)); }
 
+// What a label (Static, SS_LEFT | SS_NOPREFIX) paints, painted by the form
+// until the labels have windows of their own.
+void Form1::paintLabels(HDC dc)
+{
+    SetBkMode(dc, TRANSPARENT);
+    const HGDIOBJ previous = GetCurrentObject(dc, OBJ_FONT);
+    for (std::size_t i = 0; i < controls().size(); ++i) {
+        const ControlSpec& item = controls()[i];
+        if (item.kind != ControlKind::label) continue;
+        SelectObject(dc, fontOf(i));
+        SetTextColor(dc, labelColour(i));
+        RECT box = pixelRect(item.box, dpi_);
+        const std::wstring text = wide(item.text);
+        DrawTextW(dc, text.c_str(), int(text.size()), &box, DT_LEFT | DT_EXPANDTABS | DT_WORDBREAK | DT_NOPREFIX);
+    }
+    SelectObject(dc, previous);
+}
+
 // Tips for the result (its full value) and the fields (their hints).
 void Form1::createToolTips()
 {

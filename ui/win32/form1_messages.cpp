@@ -75,26 +75,6 @@ void Form1::onPaint()
     EndPaint(hwnd_, &ps);
 }
 
-// What a label (Static, SS_LEFT | SS_NOPREFIX) paints, painted by the form
-// until the labels have windows of their own.
-void Form1::paintLabels(HDC dc)
-{
-    SetBkMode(dc, TRANSPARENT);
-    const HGDIOBJ previous = GetCurrentObject(dc, OBJ_FONT);
-    for (std::size_t i = 0; i < controls().size(); ++i) {
-        const ControlSpec& item = controls()[i];
-        if (item.kind != ControlKind::label) continue;
-        SelectObject(dc, fontOf(i));
-        SetTextColor(dc, labelColour(i));
-        const int left = pixels(item.box.left, dpi_);
-        const int top = pixels(item.box.top, dpi_);
-        RECT box{left, top, left + pixels(item.box.width, dpi_), top + pixels(item.box.height, dpi_)};
-        const std::wstring text = wide(item.text);
-        DrawTextW(dc, text.c_str(), int(text.size()), &box, DT_LEFT | DT_EXPANDTABS | DT_WORDBREAK | DT_NOPREFIX);
-    }
-    SelectObject(dc, previous);
-}
-
 // COLORREF is 0x00BBGGRR as well. The result keeps its colour where it
 // reads; on a dark or high-contrast face it takes one that does.
 COLORREF Form1::labelColour(std::size_t label) const

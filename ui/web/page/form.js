@@ -187,7 +187,7 @@
   // The first paint with content once it is on the screen, where the browser
   // reports it; a frame later where it does not. A frame handed on is not yet
   // shown: work started then competes with its drawing.
-  const firstPaintShown = () => new Promise((resolve) => {
+  const firstPaintShown = new Promise((resolve) => {
     if (!PerformanceObserver.supportedEntryTypes?.includes('paint')) return nextFrame().then(resolve);
     new PerformanceObserver((list, observer) => {
       if (!list.getEntriesByName('first-contentful-paint').length) return;
@@ -198,7 +198,7 @@
   // The window's text on the screen in its face: where the face comes from
   // a file it may come after the first paint, and a frame after it.
   async function textShown() {
-    await firstPaintShown();
+    await firstPaintShown;
     const style = getComputedStyle(result);
     const font = `${style.fontSize} ${style.fontFamily}`;
     if (document.fonts.check(font)) return;
@@ -223,7 +223,7 @@
   // The focus at start, once the first frame is on the screen, unless the
   // user has put it somewhere already.
   function focusAtStart() {
-    firstPaintShown().then(() => {
+    firstPaintShown.then(() => {
       if (document.activeElement === document.body) document.querySelector('[data-focus-at-start]')?.focus();
     });
   }
