@@ -6,8 +6,11 @@
 
 #include <iostream>
 
+#include "app/dll_search.h"
+
 int main(int argc, char** argv)
 {
+    app::searchSystemFolderOnly();
     cli::prepareStandardStreams();
     cli::Utf8Arguments arguments(argc, argv);
     // Double-clicked in Explorer: show the help rather than a usage error,

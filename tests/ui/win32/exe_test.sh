@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Windows programs as Windows sees them: they import nothing but the
-# system's own DLLs and nothing Windows 7 SP1 lacks, carry the version
+# system's own DLLs and nothing Windows 7 SP1 lacks, load the others from
+# the system folder alone, carry the version
 # record and the six-image icon, the window is under 1 MiB, and the zip a
 # user downloads holds them with a readme and the licences that Notepad
 # opens right.
@@ -100,5 +101,28 @@ english=$(grep -n -m1 'Supported Windows versions' "$readme" | cut -d: -f1)
 [ -n "$chinese" ] && [ -n "$english" ] && [ "$chinese" -lt "$english" ] && ok "readme: Chinese, then English" ||
     fail "readme: no Chinese part before the English one"
 grep -q 'Windows 7 SP1' "$readme" && ok "readme names Windows 7 SP1" || fail "readme names no Windows 7 SP1"
+
+# Each program, as it starts, has Windows look for DLLs in the system folder
+# alone (SetDefaultDllDirectories with LOAD_LIBRARY_SEARCH_SYSTEM32, 0x800):
+# Wine's relay trace, narrowed to that call, shows it and its flag.
+wine_run=$(dirname "$0")/../../../tools/wine-run.sh
+relay_key='HKCU\Software\Wine\Debug'
+"$wine_run" reg add "$relay_key" /v RelayInclude /t REG_SZ /d 'kernel32.SetDefaultDllDirectories' /f >/dev/null 2>&1
+call='Call KERNEL32.SetDefaultDllDirectories('
+for program in "$cli" "$exe"; do
+    name=$(basename "$program")
+    WINEDEBUG=+relay "$wine_run" "$program" --version >"$scratch/relay" 2>&1 &
+    started=$!
+    for _ in $(seq 100); do
+        grep -qF "$call" "$scratch/relay" && break
+        kill -0 "$started" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill "$started" 2>/dev/null
+    wait "$started" 2>/dev/null
+    grep -qF "${call}00000800)" "$scratch/relay" &&
+        ok "$name searches the system folder alone for DLLs" || fail "$name leaves the DLL search as it is"
+done
+"$wine_run" reg delete "$relay_key" /v RelayInclude /f >/dev/null 2>&1
 
 exit $((failures > 0))
