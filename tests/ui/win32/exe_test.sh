@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Windows programs as Windows sees them: they import nothing but the
 # system's own DLLs and nothing Windows 7 SP1 lacks, load the others from
-# the system folder alone, carry the version
-# record and the six-image icon, the window is under 1 MiB, and the zip a
+# the system folder alone, carry the version record and the icon (in
+# Chinese (PRC), every resource), the window is under 1 MiB, and the zip a
 # user downloads holds them with a readme and the licences that Notepad
 # opens right.
 #   exe_test.sh NTC-BETA.EXE VERSION ZIP NTC-BETA-CLI.EXE
@@ -64,17 +64,25 @@ check_resources() {
     od -An -tx1 -v "$scratch/version" | tr -d ' \n' | grep -q '0408b004' && ok "$name: translation 0804/1200" ||
         fail "$name: translation is not 0804/1200"
 
-    # The icon group: six images, 16, 32 and 48 px, each at 8 and 4 bits.
+    # The icon group: the six images every Windows reads (16, 32 and 48 px
+    # at 8 and 4 bits), then 32-bit images with alpha from 16 to 64 px and
+    # at 256 px, that one PNG-compressed, for scaled displays and Explorer.
     icons=$(wrestool -l --type=3 "$program" 2>/dev/null | wc -l)
-    [ "$icons" -eq 6 ] && ok "$name: six icon images" || fail "$name: $icons icon images, not 6"
+    [ "$icons" -eq 14 ] && ok "$name: 14 icon images" || fail "$name: $icons icon images, not 14"
     wrestool -x --type=14 "$program" -o "$scratch/ntc.ico" 2>/dev/null
     listing=$(icotool -l "$scratch/ntc.ico" 2>/dev/null)
-    for size in 16 32 48; do
-        for depth in 8 4; do
-            grep -qE -- "--width=$size --height=$size --bit-depth=$depth" <<<"$listing" &&
-                ok "$name: icon ${size}x${size} at $depth bits" || fail "$name: no icon ${size}x${size} at $depth bits"
-        done
+    for image in 16:8 32:8 48:8 16:4 32:4 48:4 16:32 20:32 24:32 32:32 40:32 48:32 64:32 256:32; do
+        size=${image%:*} depth=${image#*:}
+        grep -qE -- "--width=$size --height=$size --bit-depth=$depth" <<<"$listing" &&
+            ok "$name: icon ${size}x${size} at $depth bits" || fail "$name: no icon ${size}x${size} at $depth bits"
     done
+    # The 256 px image is the group's last; it starts with PNG's signature.
+    largest=$(wrestool -l --type=3 "$program" 2>/dev/null | sed -n 's/.*--name=\([0-9]*\) .*/\1/p' | sort -n | tail -1)
+    [ "$(wrestool -x --raw --type=3 --name="$largest" "$program" 2>/dev/null | head -c 8 | od -An -tx1 | tr -d ' ')" = \
+      89504e470d0a1a0a ] && ok "$name: the 256 px image is PNG" || fail "$name: the 256 px image is not PNG"
+    # Every resource in Chinese (PRC), as the version record is.
+    others=$(wrestool -l "$program" 2>/dev/null | grep -v -- '--language=2052')
+    [ -z "$others" ] && ok "$name: every resource is Chinese (PRC)" || fail "$name: resources not 2052: $others"
 }
 check_resources "$exe"
 check_resources "$cli"
