@@ -101,6 +101,10 @@ for text in $texts; do
         fail "$text has no BOM"
     [ "$(grep -c $'\r$' "$scratch/$text")" -eq "$(wc -l <"$scratch/$text")" ] && ok "$text has CRLF line ends" ||
         fail "$text has bare LF line ends"
+    # Every character is one GBK has: the faces of a Chinese Windows 7 (宋体)
+    # draw those, and a box for others (such as "›").
+    tail -c +4 "$scratch/$text" | iconv -f UTF-8 -t GBK >/dev/null 2>&1 && ok "$text has GBK's characters only" ||
+        fail "$text has a character GBK lacks: $(tail -c +4 "$scratch/$text" | iconv -f UTF-8 -t GBK 2>&1 >/dev/null)"
 done
 # The readme: Chinese first, then English; it names the supported Windows.
 readme="$scratch/README.txt"
