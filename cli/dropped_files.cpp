@@ -2,12 +2,14 @@
 #include "cli/dropped_files.h"
 
 #include "cli/run.h"
+#include "cli/text_encoding.h"
 
 #include <cerrno>
 #include <fstream>
 #include <sstream>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -83,15 +85,33 @@ Creation createNew(const std::filesystem::path& path)
     return Creation::created;
 }
 
+// Whether the file is GB18030 text, as a Chinese Excel saves CSV: its
+// first 64 KiB, up to the last whole line, are not UTF-8 but read as
+// GB18030 (a line end, 0x0A, is never part of a character in either). A
+// dropped file comes without options, so the encoding is told here as
+// `--encoding gb18030` would.
+bool isGb18030(const std::filesystem::path& input)
+{
+    std::ifstream file(input, std::ios::binary);
+    std::string head(64 * 1024, '\0');
+    file.read(head.data(), std::streamsize(head.size()));
+    head.resize(std::size_t(file.gcount()));
+    if (!file.eof()) head.resize(head.rfind('\n') + 1); // none: npos + 1, nothing left to judge
+    return !isUtf8(head) && looksLikeGb18030(head);
+}
+
 // The batch over `file` into `output`, a new empty file.
 int batchInto(const std::string& file, const std::filesystem::path& output, std::ostream& err, Language language)
 {
     std::ofstream out(output, std::ios::binary | std::ios::trunc);
     if (!out) return kExitComputationFailed;
-    std::string arguments[] = {"ntc-beta-cli", "beta", "--csv", file};
-    char* argv[] = {arguments[0].data(), arguments[1].data(), arguments[2].data(), arguments[3].data(), nullptr};
+    std::vector<std::string> arguments{"ntc-beta-cli", "beta", "--csv", file};
+    if (isGb18030(pathOf(file))) arguments.insert(arguments.end(), {"--encoding", "gb18030"});
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) argv.push_back(argument.data());
+    argv.push_back(nullptr);
     std::istringstream noInput;
-    return run(4, argv, noInput, out, err, language);
+    return run(int(arguments.size()), argv.data(), noInput, out, err, language);
 }
 
 // The batch on one file into a new file beside it.

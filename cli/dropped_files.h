@@ -22,8 +22,9 @@ bool areDroppedFiles(int argc, char** argv);
 std::filesystem::path resultPathFor(const std::filesystem::path& input,
                                     const std::function<bool(const std::filesystem::path&)>& taken);
 
-// Runs the batch (`beta --csv`) on each file of `files` (UTF-8 full paths)
-// into a new file beside it, named by resultPathFor and created only where
+// Runs the batch (`beta --csv`, with `--encoding gb18030` for a file in
+// that encoding) on each file of `files` (UTF-8 full paths) into a new file
+// beside it, named by resultPathFor and created only where
 // no file of that name exists, so that nothing is ever written over. Tells
 // on `err`, in `language`, which file went where, or why none was written
 // (a folder, or the batch's own diagnosis), and how else to use the
