@@ -1,6 +1,7 @@
 // ntc-beta-cli: files dragged onto the program's icon in Explorer.
 #include "cli/dropped_files.h"
 
+#include "cli/findings.h"
 #include "cli/run.h"
 #include "cli/text_encoding.h"
 
@@ -149,17 +150,6 @@ int runOne(const std::string& file, std::ostream& err, Language language)
     return status;
 }
 
-// How bad a status is: a usage error, then a failure, then a warning.
-int rank(int status)
-{
-    switch (status) {
-    case kExitSuccess: return 0;
-    case kExitWarning: return 1;
-    case kExitComputationFailed: return 2;
-    default: return 3;
-    }
-}
-
 } // namespace
 
 bool areDroppedFiles(int argc, char** argv)
@@ -188,8 +178,7 @@ int runDroppedFiles(const std::vector<std::string>& files, std::ostream& err, La
 {
     int worst = kExitSuccess;
     for (const std::string& file : files) {
-        const int status = runOne(file, err, language);
-        if (rank(status) > rank(worst)) worst = status;
+        worst = worseStatus(worst, runOne(file, err, language));
         err << '\n';
     }
     err << texts(language).howTo << '\n';
