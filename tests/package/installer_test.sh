@@ -83,10 +83,11 @@ path_before='C:\tools;%USERPROFILE%\bin;D:\测量 工具'
 set_user_path "$path_before"
 
 # The licence page in Chinese names the button as the button reads (the
-# window is looked for by "NTC", its title's ASCII start).
+# window is found by the version in its title, ASCII as the arguments to
+# Wine need to be here, and in no other window's).
 LC_ALL=zh_CN.UTF-8 "$wine_run" "$setup" >/dev/null 2>&1 &
 page=$!
-LC_ALL=zh_CN.UTF-8 wine "$window_texts" "NTC" 30 cancel >"$scratch/page.txt" 2>/dev/null
+LC_ALL=zh_CN.UTF-8 wine "$window_texts" "$version" 30 cancel >"$scratch/page.txt" 2>/dev/null
 for _ in $(seq 20); do kill -0 "$page" 2>/dev/null || break; sleep 0.25; done
 kill "$page" 2>/dev/null
 wait "$page" 2>/dev/null
