@@ -1,4 +1,5 @@
 // ntc-beta-cli: the command-line twin of the ntc-beta window.
+#include "cli/dropped_files.h"
 #include "cli/language.h"
 #include "cli/messages.h"
 #include "cli/platform.h"
@@ -6,8 +7,11 @@
 
 #include <iostream>
 
+#include "app/dll_search.h"
+
 int main(int argc, char** argv)
 {
+    app::searchSystemFolderOnly();
     cli::prepareStandardStreams();
     cli::Utf8Arguments arguments(argc, argv);
     // Double-clicked in Explorer: show the help rather than a usage error,
@@ -15,7 +19,11 @@ int main(int argc, char** argv)
     const bool ownConsole = cli::ownsConsoleAlone();
     if (ownConsole && arguments.argc() <= 1) arguments.append("--help");
     const cli::Language language = cli::languageFromEnvironment();
-    const int status = cli::run(arguments.argc(), arguments.argv(), std::cin, std::cout, std::cerr, language);
+    // Files dragged onto its icon: the batch on each, into a new file beside it.
+    const bool dropped = ownConsole && cli::areDroppedFiles(arguments.argc(), arguments.argv());
+    const int status =
+        dropped ? cli::runDroppedFiles({arguments.argv() + 1, arguments.argv() + arguments.argc()}, std::cerr, language)
+                : cli::run(arguments.argc(), arguments.argv(), std::cin, std::cout, std::cerr, language);
     if (ownConsole) cli::waitForKey(cli::messages(language).pressAnyKey);
     return status;
 }

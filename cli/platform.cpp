@@ -136,7 +136,9 @@ void Utf8Arguments::point()
 void prepareStandardStreams()
 {
 #ifdef _WIN32
-    SetConsoleOutputCP(CP_UTF8);
+    // The console's code page stays as the user had it: text for a console
+    // goes as UTF-16 (ConsoleBuffer), and a changed code page would outlive
+    // the program, garbling what later programs in that console write.
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);

@@ -31,7 +31,8 @@ private:
 // they are, and standard output or error that is a console is written as
 // UTF-16 text (WriteConsoleW): a console's UTF-8 code page garbles text
 // written a byte at a time, as unbuffered standard error writes it, and
-// before Windows 8 miscounts what it wrote.
+// before Windows 8 miscounts what it wrote. The console's code pages are
+// left as they were: they outlive the program.
 void prepareStandardStreams();
 
 // True when the program runs in a console no other program shares and can

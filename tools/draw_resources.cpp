@@ -1,6 +1,7 @@
 // ntc-beta: draws the window icon and the formula picture into resources/.
 //
-//   draw_resources OUTPUT_DIR     writes OUTPUT_DIR/ntc-beta.ico, formula.jpg,
+//   draw_resources OUTPUT_DIR     writes OUTPUT_DIR/ntc-beta.ico (the Windows
+//                                 programs' icon, tools/icon_file.h), formula.jpg,
 //                                 formula@2x.jpg (for 150–200 % scaling), the
 //                                 same two as formula.png and formula@2x.png
 //                                 (for the Qt window), and
@@ -12,6 +13,8 @@
 // Run it with QT_QPA_PLATFORM=offscreen where there is no display
 // (`make resources` does). The fonts it typesets with are Debian's
 // fonts-urw-base35 ("Nimbus Roman"), falling back to DejaVu Serif.
+#include "tools/icon_file.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QDir>
@@ -23,12 +26,10 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <vector>
 
 namespace {
@@ -95,134 +96,19 @@ QImage drawIcon(int size, bool classic)
     return image;
 }
 
-// The 16 colours of the classic palette, for the 4-bit images.
-std::vector<QRgb> classicPalette()
+// The window's and the programs' icon: the 16 and 256 colour images at 16,
+// 32 and 48 px (the first six, read by every Windows), then 32-bit images
+// with alpha at the sizes Windows draws at 100 to 400 % (title bars, the
+// taskbar, Explorer's views), the largest PNG-compressed.
+QByteArray windowsIcon()
 {
-    return {qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
-            qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
-            qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
-            qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
-}
-
-// Up to 256 colours, the most frequent of the image at 5 bits a channel.
-std::vector<QRgb> popularPalette(const QImage& image)
-{
-    std::map<QRgb, int> counts;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(image.pixel(x, y)) >= 128) ++counts[image.pixel(x, y) & 0xF8F8F8];
-    std::vector<std::pair<int, QRgb>> ranked;
-    for (const auto& [colour, count] : counts) ranked.emplace_back(count, colour);
-    std::sort(ranked.rbegin(), ranked.rend());
-    std::vector<QRgb> palette{qRgb(0, 0, 0)};
-    for (const auto& entry : ranked) {
-        if (palette.size() == 256) break;
-        const QRgb c = entry.second;
-        palette.push_back(qRgb(qRed(c) | qRed(c) >> 5, qGreen(c) | qGreen(c) >> 5, qBlue(c) | qBlue(c) >> 5));
-    }
-    return palette;
-}
-
-int nearest(const std::vector<QRgb>& palette, QRgb colour)
-{
-    int best = 0;
-    int bestDistance = 1 << 30;
-    for (int i = 0; i < int(palette.size()); ++i) {
-        const int dr = qRed(palette[i]) - qRed(colour);
-        const int dg = qGreen(palette[i]) - qGreen(colour);
-        const int db = qBlue(palette[i]) - qBlue(colour);
-        const int distance = 3 * dr * dr + 4 * dg * dg + 2 * db * db;
-        if (distance < bestDistance) {
-            bestDistance = distance;
-            best = i;
-        }
-    }
-    return best;
-}
-
-void put16(QByteArray& out, quint16 v)
-{
-    const quint16 le = qToLittleEndian(v);
-    out.append(reinterpret_cast<const char*>(&le), 2);
-}
-
-void put32(QByteArray& out, quint32 v)
-{
-    const quint32 le = qToLittleEndian(v);
-    out.append(reinterpret_cast<const char*>(&le), 4);
-}
-
-// One icon image as the .ico format stores it: a bitmap header of double
-// height, the palette, the colour pixels and the transparency mask, rows
-// bottom-up and padded to four bytes.
-QByteArray iconImage(const QImage& image, int bitsPerPixel)
-{
-    const int size = image.width();
-    const std::vector<QRgb> palette = bitsPerPixel == 4 ? classicPalette() : popularPalette(image);
-    const int colours = 1 << bitsPerPixel;
-    const int colourStride = ((size * bitsPerPixel + 31) / 32) * 4;
-    const int maskStride = ((size + 31) / 32) * 4;
-
-    QByteArray out;
-    put32(out, 40);
-    put32(out, quint32(size));
-    put32(out, quint32(size * 2));
-    put16(out, 1);
-    put16(out, quint16(bitsPerPixel));
-    put32(out, 0);
-    put32(out, quint32((colourStride + maskStride) * size));
-    put32(out, 0);
-    put32(out, 0);
-    put32(out, quint32(colours));
-    put32(out, 0);
-    for (int i = 0; i < colours; ++i) {
-        const QRgb c = i < int(palette.size()) ? palette[std::size_t(i)] : qRgb(0, 0, 0);
-        out.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c))).append(char(0));
-    }
-    QByteArray mask;
-    for (int y = size - 1; y >= 0; --y) {
-        QByteArray row(colourStride, 0);
-        QByteArray maskRow(maskStride, 0);
-        for (int x = 0; x < size; ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            const bool opaque = qAlpha(pixel) >= 128;
-            const int index = opaque ? nearest(palette, pixel) : 0;
-            if (!opaque) maskRow[x / 8] = char(maskRow[x / 8] | (0x80 >> (x % 8)));
-            if (bitsPerPixel == 8) row[x] = char(index);
-            else row[x / 2] = char(row[x / 2] | (x % 2 ? index : index << 4));
-        }
-        out.append(row);
-        mask.append(maskRow);
-    }
-    return out.append(mask);
-}
-
-QByteArray iconFile()
-{
-    struct Entry {
-        int size;
-        int bits;
-        QByteArray data;
-    };
-    std::vector<Entry> entries;
-    for (int bits : {8, 4})
-        for (int size : {16, 32, 48}) entries.push_back({size, bits, iconImage(drawIcon(size, bits == 4), bits)});
-
-    QByteArray out;
-    put16(out, 0);
-    put16(out, 1);
-    put16(out, quint16(entries.size()));
-    quint32 offset = quint32(6 + 16 * entries.size());
-    for (const Entry& e : entries) {
-        out.append(char(e.size)).append(char(e.size)).append(char(e.bits == 4 ? 16 : 0)).append(char(0));
-        put16(out, 1);
-        put16(out, quint16(e.bits));
-        put32(out, quint32(e.data.size()));
-        put32(out, offset);
-        offset += quint32(e.data.size());
-    }
-    for (const Entry& e : entries) out.append(e.data);
-    return out;
+    std::vector<tools::IconImage> images;
+    for (const tools::IconDepth depth : {tools::IconDepth::palette8, tools::IconDepth::classic4})
+        for (int size : {16, 32, 48})
+            images.push_back({drawIcon(size, depth == tools::IconDepth::classic4), depth});
+    for (int size : {16, 20, 24, 32, 40, 48, 64}) images.push_back({drawIcon(size, false), tools::IconDepth::alpha32});
+    images.push_back({drawIcon(256, false), tools::IconDepth::png});
+    return tools::iconFile(images);
 }
 
 // ---------------------------------------------------------------------------
@@ -378,7 +264,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    const bool iconWritten = write(out.filePath(QStringLiteral("ntc-beta.ico")), iconFile());
+    const bool iconWritten = write(out.filePath(QStringLiteral("ntc-beta.ico")), windowsIcon());
     const bool formulaWritten = writeFormula(out, QStringLiteral("formula"), 1) &&
                                 writeFormula(out, QStringLiteral("formula@2x"), 2);
     bool pngsWritten = out.mkpath(QStringLiteral("icons"));

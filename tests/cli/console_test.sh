@@ -35,4 +35,22 @@ status=$?
 in_console x 20 beta 10x 25 1k 100
 grep -q "or 680Ω" "$scratch/screen" && ok "standard error shows 680Ω" || fail "standard error: $(grep -a 680 "$scratch/screen")"
 
+# A file dragged onto the program's icon: Explorer starts it with the file's
+# full path. B for each row goes into a new file beside it, never over one
+# (parts-B.csv is there already), in a folder with Chinese and a space.
+drop="$scratch/热敏 数据"
+mkdir -p "$drop"
+cp "$(dirname "$0")/data/parts.csv" "$drop/"
+printf 'keep' >"$drop/parts-B.csv"
+in_console x 20 "Z:${drop//\//\\}\\parts.csv"
+# (The console draws a blank before a word as a cursor move.)
+sed 's/\x1b\[[0-9;?]*[A-Za-z]/ /g' "$scratch/screen" | grep -q "Written beside it: *parts-B (2).csv" &&
+    ok "a dropped file: says where B went" || fail "a dropped file: $(tr -d '\r' <"$scratch/screen" | head -c 600)"
+grep -q '^103AT-2,10k,25°C,1451Ω,85°C,3435\.42566510336,B25/85' "$drop/parts-B (2).csv" 2>/dev/null &&
+    ok "a dropped file: B for each row in parts-B (2).csv" || fail "a dropped file: no results beside it"
+[ "$(cat "$drop/parts-B.csv")" = keep ] && ok "a dropped file: parts-B.csv not written over" ||
+    fail "a dropped file: parts-B.csv written over"
+cmp -s "$drop/parts.csv" "$(dirname "$0")/data/parts.csv" && ok "a dropped file: the file itself unchanged" ||
+    fail "a dropped file: the file itself changed"
+
 exit $((failures > 0))

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <cwctype>
 #include <memory>
 #include <string>
 #include <vector>
@@ -666,6 +667,20 @@ TEST(Win32Form1FirstFrame, LabelsShowBeforeTheirWindows)
     ASSERT_NE(form.control("Label2(3)"), nullptr);
     EXPECT_EQ(windowText(form.control("Label2(0)")), u"Ln(");
     EXPECT_TRUE(strokes() == first);
+}
+
+// The manifest is found whatever its resource language: the common
+// controls come from the side-by-side assembly of version 6, which only the
+// manifest asks for (Wine's reports version 5 all the same; its folder says).
+TEST(Win32Manifest, ThemedCommonControls)
+{
+    const HMODULE comctl32 = GetModuleHandleW(L"comctl32.dll");
+    ASSERT_NE(comctl32, nullptr);
+    wchar_t path[MAX_PATH] = L"";
+    std::wstring folder(path, GetModuleFileNameW(comctl32, path, MAX_PATH));
+    std::transform(folder.begin(), folder.end(), folder.begin(), [](wchar_t c) { return wchar_t(towlower(c)); });
+    EXPECT_NE(folder.find(L"\\winsxs\\amd64_microsoft.windows.common-controls_6595b64144ccf1df_6."), std::wstring::npos)
+        << std::string(folder.begin(), folder.end());
 }
 
 } // namespace
