@@ -84,7 +84,8 @@ fuzz: deps
 windows: deps
 	cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 	cmake --build $(WIN_BUILD)
-	cd $(WIN_BUILD) && xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" ctest --output-on-failure
+	cd $(WIN_BUILD) && xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" \
+	  $(CURDIR)/tools/wine-run.sh --session ctest -j3 --output-on-failure
 	@ls -l $(WIN_BUILD)/ntc-beta-*-win64.zip $(WIN_BUILD)/ntc-beta-*-setup.exe
 
 # The browser page: emscripten for the WebAssembly, fontTools (with Brotli for
