@@ -7,8 +7,15 @@ LIBCXX_BUILD := build-libcxx
 WEB_BUILD := build-web
 EXE := $(BUILD)/app/ntc-beta
 FUZZ_SECONDS := 60
-SANITIZE := -O1 -g -fno-omit-frame-pointer -fsanitize=address,undefined -fno-sanitize-recover=undefined
+# Unoptimised: the sanitizers see every access, and the sanitized builds
+# compile in half the time they take at -O1; their tests take no longer.
+SANITIZE := -O0 -g -fno-omit-frame-pointer -fsanitize=address,undefined -fno-sanitize-recover=undefined
+SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
+NPROC := $(shell nproc)
+# ccache, where it is installed, for the inner loop (`make check`) and
+# rebuilds after switching branches; a clean clone has nothing in its cache.
+CCACHE := -DCMAKE_CXX_COMPILER_LAUNCHER=$(shell command -v ccache)
 
 # Toolchain, Qt 6 Widgets, the Song face the labels use, and what the
 # screenshot needs (a virtual X server, a window finder, ImageMagick); the
@@ -23,7 +30,7 @@ DEBS := g++ cmake ninja-build libgtest-dev googletest qt6-base-dev fonts-arphic-
         wine64 icoutils unzip nsis libcli11-dev qt6-translations-l10n strace at-spi2-core dbus \
         libfast-float-dev libfmt-dev libc++-dev libc++abi-dev mawk
 
-.PHONY: deps build test test-sanitized test-libcxx fuzz windows web test-web web-deps bench bench-windows bench-web package run screenshot dark-screenshot web-screenshot resources
+.PHONY: deps test-deps build test test-linux check test-sanitized test-libcxx fuzz windows web test-web web-deps bench bench-windows bench-web package run screenshot dark-screenshot web-screenshot resources
 
 # Installs the Debian packages that are missing, and nothing when none is.
 deps:
@@ -38,53 +45,76 @@ deps:
 	fi
 
 build: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD) -G Ninja $(CCACHE) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD)
 
-# Every test: the plain build, the same tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, the toolkit-free core's tests on clang and
-# libc++, 20 s of each fuzzer, the Windows build with its tests under Wine,
-# and the browser page's tests in Chromium.
-test: build
-	cd $(BUILD) && ctest --output-on-failure
-	@$(MAKE) --no-print-directory test-sanitized
-	@$(MAKE) --no-print-directory test-libcxx
-	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=20
-	@$(MAKE) --no-print-directory windows
-	@$(MAKE) --no-print-directory test-web
+# Every test, stage by stage: the plain build's tests, the Qt window under
+# AddressSanitizer and UndefinedBehaviorSanitizer, the toolkit-free core's
+# tests on clang and libc++ under the same sanitizers, 20 s of each fuzzer,
+# the Windows build with its tests under Wine, and the browser page's tests
+# in Chromium; every package they need installed first, in one apt-get run.
+# Each stage's time is printed at the end (tools/stages.sh).
+test:
+	@tools/stages.sh "$(MAKE) --no-print-directory" \
+	  "packages (apt)" test-deps \
+	  "Linux build and tests" test-linux \
+	  "Qt window, GCC ASan/UBSan" test-sanitized \
+	  "core, clang libc++ ASan/UBSan" test-libcxx \
+	  "fuzzers" "fuzz FUZZ_SECONDS=20" \
+	  "Windows, tests under Wine" windows \
+	  "browser, tests in Chromium" test-web
 
+test-deps: DEBS += $(WEB_DEBS)
+test-deps: deps
+
+# The plain (Release) build's tests, as many at once as there are cores.
+test-linux: build
+	cd $(BUILD) && ctest -j$(NPROC) --output-on-failure
+
+# The inner loop: what changed rebuilt in the plain build, and its tests run
+# (under a minute after a one-file change); `make test` before a merge.
+check:
+	@[ -f $(BUILD)/build.ninja ] || $(MAKE) --no-print-directory build
+	cmake --build $(BUILD)
+	cd $(BUILD) && ctest -j$(NPROC) --output-on-failure
+
+# The Qt window, its program and their tests built with GCC under
+# AddressSanitizer and UndefinedBehaviorSanitizer; the toolkit-free core
+# below it runs its tests sanitized in the clang and libc++ build.
 test-sanitized: deps
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNTC_PACKAGE_TESTS=OFF \
+	cmake -S . -B $(ASAN_BUILD) -G Ninja $(CCACHE) -DCMAKE_BUILD_TYPE=Debug -DNTC_WINDOW_ONLY=ON \
 	  -DCMAKE_CXX_FLAGS="$(SANITIZE)"
 	cmake --build $(ASAN_BUILD)
-	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure
+	cd $(ASAN_BUILD) && $(SANITIZER_ENV) ctest -j$(NPROC) --output-on-failure
 
 # The toolkit-free core (calc, ui core, models, the command line) and its
 # tests built with clang on LLVM's libc++, the standard library of macOS,
 # Android, FreeBSD and WebAssembly, so that code only GCC's library takes is
-# caught at once. Debian's GoogleTest is built against libstdc++: this build
-# compiles it from its sources.
+# caught at once; under AddressSanitizer and UndefinedBehaviorSanitizer too,
+# the one sanitized build of the core. Debian's GoogleTest is built against
+# libstdc++: this build compiles it from its sources.
 test-libcxx: deps
-	cmake -S . -B $(LIBCXX_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNTC_WITH_UI=OFF \
-	  -DNTC_GTEST_FROM_SOURCES=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS=-stdlib=libc++
+	cmake -S . -B $(LIBCXX_BUILD) -G Ninja $(CCACHE) -DCMAKE_BUILD_TYPE=Debug -DNTC_WITH_UI=OFF \
+	  -DNTC_GTEST_FROM_SOURCES=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS="-stdlib=libc++ $(SANITIZE)"
 	cmake --build $(LIBCXX_BUILD)
-	cd $(LIBCXX_BUILD) && ctest --output-on-failure
+	cd $(LIBCXX_BUILD) && $(SANITIZER_ENV) ctest -j$(NPROC) --output-on-failure
 
-# libFuzzer targets for the calculation, FUZZ_SECONDS each (60 by default).
+# Every libFuzzer target (fuzz/CMakeLists.txt lists them), FUZZ_SECONDS each
+# (60 by default), as many at once as there are cores.
 fuzz: deps
-	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja $(CCACHE) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	  -DNTC_WITH_UI=OFF -DNTC_FUZZ=ON -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
-	cmake --build $(FUZZ_BUILD) --target evaluate_fuzz number_text_fuzz
+	cmake --build $(FUZZ_BUILD) --target fuzzers
 	tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 # The Windows programs, cross-built with MinGW-w64, and their tests run as
 # Windows programs under Wine on a virtual display; leaves the zip and the
 # installer a user downloads in $(WIN_BUILD)/.
 windows: deps
-	cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
+	cmake -S . -B $(WIN_BUILD) -G Ninja $(CCACHE) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 	cmake --build $(WIN_BUILD)
-	cd $(WIN_BUILD) && xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" ctest --output-on-failure
+	cd $(WIN_BUILD) && xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" \
+	  $(CURDIR)/tools/wine-run.sh --session ctest -j3 --output-on-failure
 	@ls -l $(WIN_BUILD)/ntc-beta-*-win64.zip $(WIN_BUILD)/ntc-beta-*-setup.exe
 
 # The browser page: emscripten for the WebAssembly, fontTools (with Brotli for
@@ -92,10 +122,9 @@ windows: deps
 # the tests and the benchmark, which npm's playwright-core (pinned in
 # tests/ui/web/package-lock.json) drives. npm comes with Node where Node
 # does not come from Debian.
-WEB_DEBS := emscripten chromium fonttools python3-brotli fonts-arphic-uming
+WEB_DEBS := emscripten chromium fonttools python3-brotli fonts-arphic-uming $(if $(shell command -v npm),,npm)
 web-deps: DEBS += $(WEB_DEBS)
 web-deps: deps
-	@command -v npm >/dev/null || $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends npm
 
 # The page as one file, $(WEB_BUILD)/ntc-beta.html, and as a folder a static
 # host serves, $(WEB_BUILD)/site/ (installable, offline after the first visit).
@@ -104,9 +133,10 @@ web: web-deps
 	cmake --build $(WEB_BUILD)
 	@stat -c '%n: %s bytes' $(WEB_BUILD)/ntc-beta.html; du -sb $(WEB_BUILD)/site
 
-# The page driven in headless Chromium as a user would.
+# The page driven in headless Chromium as a user would, each test file in a
+# browser of its own, as many at once as there are cores.
 test-web: web
-	cd $(WEB_BUILD) && ctest --output-on-failure
+	cd $(WEB_BUILD) && ctest -j$(NPROC) --output-on-failure
 
 # The page's first text on screen against a floor page, in headless Chromium.
 bench-web: web
@@ -139,7 +169,7 @@ bench: build
 # the programs' sizes, then long pastes into a bare Edit control and into
 # the program's field (bench/win32/paste.cpp).
 bench-windows: build
-	cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
+	cmake -S . -B $(WIN_BUILD) -G Ninja $(CCACHE) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 	cmake --build $(WIN_BUILD) --target ntc-beta ntc-beta-cli floor floor_manifest floor_controls paste
 	xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -wr" tools/bench-windows.sh $(BUILD)/bench/startup 9 \
 	  $(WIN_BUILD)/app/ntc-beta.exe $(WIN_BUILD)/bench/win32/floor.exe $(WIN_BUILD)/bench/win32/floor_manifest.exe \
@@ -171,6 +201,6 @@ dark-screenshot: build
 # Redraws the icon and the formula picture into resources/.
 resources: DEBS += fonts-urw-base35
 resources: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD) -G Ninja $(CCACHE) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD) --target draw_resources
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/draw_resources resources

@@ -12,6 +12,13 @@ after(() => browser.close());
 
 const face = (page) => page.locator('main').evaluate((main) => getComputedStyle(main).backgroundColor);
 
+// A change of scheme reaches the page's listeners with the next frame, not
+// when the emulation is set: wait for that frame before reading colours.
+async function emulateScheme(page, colorScheme) {
+  await page.emulateMedia({ colorScheme });
+  await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => resolve())));
+}
+
 test('on a dark scheme every state of the result reads at 4.5:1, and follows a change of scheme', async () => {
   const page = await open(browser, { colorScheme: 'dark' });
   const dark = await face(page);
@@ -32,11 +39,11 @@ test('on a dark scheme every state of the result reads at 4.5:1, and follows a c
   const ground = await field(page, 'Text3').evaluate((element) => getComputedStyle(element).backgroundColor);
   assert.ok(contrast(mark, ground) >= 4.5, `hint mark ${mark} on ${ground}`);
 
-  await page.emulateMedia({ colorScheme: 'light' });
+  await emulateScheme(page, 'light');
   await page.click('[data-action=picture]');
-  await page.emulateMedia({ colorScheme: 'dark' });
+  await emulateScheme(page, 'dark');
   assert.equal(await readable('thanks after a change of scheme'), thanks);
-  await page.emulateMedia({ colorScheme: 'light' });
+  await emulateScheme(page, 'light');
   assert.equal((await result(page)).colour, 'rgb(128, 0, 0)');
 });
 
