@@ -4,10 +4,7 @@
 
 const { test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
-const fs = require('node:fs');
-const http = require('node:http');
-const path = require('node:path');
-const { launch, open, typeReading, result, site } = require('./page.js');
+const { launch, open, typeReading, result, serve, site } = require('./page.js');
 
 let browser;
 before(async () => { browser = await launch(); });
@@ -30,24 +27,6 @@ test('the single file from disk, network off, asks for nothing and calculates', 
   assert.deepEqual(requested.filter((url) => !local(url)), []);
   assert.equal(requested.filter((url) => url.startsWith('file:')).length, 1);
 });
-
-// A static host on the loopback address, for the folder.
-function serve(dir) {
-  const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm', '.css': 'text/css',
-    '.woff2': 'font/woff2', '.jpg': 'image/jpeg', '.png': 'image/png', '.webmanifest': 'application/manifest+json',
-    '.TXT': 'text/plain' };
-  const server = http.createServer((request, response) => {
-    const name = decodeURIComponent(new URL(request.url, 'http://host').pathname).replace(/\/$/, '/index.html');
-    const file = path.join(dir, path.normalize(name));
-    if (!file.startsWith(dir) || !fs.existsSync(file)) {
-      response.writeHead(404).end();
-      return;
-    }
-    response.writeHead(200, { 'Content-Type': types[path.extname(file)] || 'application/octet-stream' });
-    response.end(fs.readFileSync(file));
-  });
-  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
-}
 
 test('the folder, served: an installable app that works offline after the first visit', async () => {
   const server = await serve(site);
