@@ -74,4 +74,10 @@ function serve(dir, headers = {}) {
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 
-module.exports = { launch, open, phone, field, typeReading, result, contrast, serve, singleFile, site };
+// Stops the host at once, open connections included.
+function stop(server) {
+  server.closeAllConnections();
+  return new Promise((resolve) => server.close(resolve));
+}
+
+module.exports = { launch, open, phone, field, typeReading, result, contrast, serve, stop, singleFile, site };

@@ -15,9 +15,13 @@ function watchForUpdates() {
   if (!('serviceWorker' in navigator)) return;
   const workers = navigator.serviceWorker;
   // The first visit's worker takes the page at once; a later one is the
-  // visitor's choice, after which the page loads again.
-  const updating = Boolean(workers.controller);
-  workers.addEventListener('controllerchange', () => { if (updating) location.reload(); });
+  // visitor's choice (here or in another tab), after which the page loads
+  // again.
+  let controlled = Boolean(workers.controller);
+  workers.addEventListener('controllerchange', () => {
+    if (controlled) location.reload();
+    controlled = true;
+  });
   const whenInstalled = (worker) => worker?.addEventListener('statechange', () => {
     if (worker.state === 'installed' && workers.controller) offerUpdate(worker);
   });
