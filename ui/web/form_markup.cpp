@@ -172,13 +172,22 @@ std::string menuMarkup()
            menuEntry(kCopyFullValue) + "</button></div>";
 }
 
-// The height of the lowest control that takes the focus, in twips: on touch
-// screens the window is scaled up vertically until it makes a finger's
-// target.
-int shortestFocusable()
+// The least distance, in pixels, between the middles of two controls that
+// take the focus and stand one above the other (their columns overlap): on
+// touch screens the window's heights grow until it makes a finger's target.
+double leastStackedDistance()
 {
-    int least = kWindow.clientHeight;
-    for (const ControlSpec* item : tabOrder()) least = std::min(least, item->box.height);
+    double least = pixels(kWindow.clientHeight);
+    const auto& order = tabOrder();
+    for (auto a = order.begin(); a != order.end(); ++a) {
+        for (auto b = a + 1; b != order.end(); ++b) {
+            const TwipsRect& p = (*a)->box;
+            const TwipsRect& q = (*b)->box;
+            if (p.left >= q.left + q.width || q.left >= p.left + p.width) continue;
+            const double middles = std::abs((2 * p.top + p.height) - (2 * q.top + q.height)) / 2.0;
+            least = std::min(least, middles / kTwipsPerPixel);
+        }
+    }
     return least;
 }
 
@@ -187,7 +196,7 @@ std::string windowStart()
     return "<main id=\"Form1\" class=\"form\" aria-label=\"" + escaped(kWindow.title) + "\" style=\"--w:" +
            std::to_string(pixels(kWindow.clientWidth)) + ";--h:" + std::to_string(pixels(kWindow.clientHeight)) +
            ";--pt:" + decimal(kWindow.pointSize) + ";--mark:" + std::to_string(kHintMarkSize) +
-           ";--least-h:" + std::to_string(pixels(shortestFocusable())) + "\">\n";
+           ";--least-gap:" + decimal(leastStackedDistance()) + "\">\n";
 }
 
 } // namespace

@@ -10,8 +10,9 @@ namespace ui::web {
 // the lines, each an absolutely placed child whose place and size in CSS
 // pixels at 100 % and font size in points stand in custom properties (--l,
 // --t, --w, --h, --pt) that the page's style sheet scales (the window's own
-// also carry the hint mark's size, --mark, and the height of its lowest
-// control that takes the focus, --least-h); after it the result label's copy
+// also carry the hint mark's size, --mark, and the least distance between
+// the middles of two controls that take the focus one above the other,
+// --least-gap); after it the result label's copy
 // menu, hidden. Texts, accessible names and descriptions come from the
 // layout (a control whose text its layout name does not contain is named by
 // its text); the result label takes the focus after the controls, for its
