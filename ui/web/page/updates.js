@@ -31,6 +31,10 @@ function watchForUpdates() {
     if (registration.waiting && workers.controller) offerUpdate(registration.waiting);
     whenInstalled(registration.installing);
     registration.addEventListener('updatefound', () => whenInstalled(registration.installing));
+    // A page left open asks again whenever the visitor comes back to it.
+    document.addEventListener('visibilitychange', () => {
+      if (document.visibilityState === 'visible') registration.update().catch(() => {});
+    });
   });
 }
 
