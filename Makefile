@@ -118,11 +118,12 @@ windows: deps
 	@ls -l $(WIN_BUILD)/ntc-beta-*-win64.zip $(WIN_BUILD)/ntc-beta-*-setup.exe
 
 # The browser page: emscripten for the WebAssembly, fontTools (with Brotli for
-# WOFF2) for the Song face's subset, and the Song face itself; Chromium for
+# WOFF2) for the Song face's subset, and the Song face itself; pako's inflater
+# for browsers that cannot unpack the page's WebAssembly themselves; Chromium for
 # the tests and the benchmark, which npm's playwright-core (pinned in
 # tests/ui/web/package-lock.json) drives. npm comes with Node where Node
 # does not come from Debian.
-WEB_DEBS := emscripten chromium fonttools python3-brotli fonts-arphic-uming $(if $(shell command -v npm),,npm)
+WEB_DEBS := emscripten chromium fonttools python3-brotli fonts-arphic-uming node-pako $(if $(shell command -v npm),,npm)
 web-deps: DEBS += $(WEB_DEBS)
 web-deps: deps
 

@@ -3,7 +3,6 @@
 
 #include "calc/b_value.h"
 #include "calc/number_text.h"
-#include "ui/form_layout.h"
 
 namespace ui {
 
@@ -111,6 +110,15 @@ std::optional<std::u16string> fieldHint(std::string_view field, std::u16string_v
     hint.append(number.begin(), number.end());
     hint += u"，忽略了“" + shortened(rest) + u"”" + why;
     return hint;
+}
+
+// The symbol is what a field's accessible name says before its colon
+// ("R1：温度T1时的电阻").
+std::u16string hintNote(FieldId field, std::u16string_view hint)
+{
+    if (hint.empty()) return {};
+    const std::u16string_view name = findControl(nameOf(field))->accessibleName;
+    return std::u16string(name.substr(0, name.find(u'：') + 1)) + std::u16string(hint);
 }
 
 } // namespace ui

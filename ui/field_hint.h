@@ -1,6 +1,8 @@
 // ntc-beta: telling the user when a field's number was read only in part.
 #pragma once
 
+#include "ui/form_layout.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -28,6 +30,12 @@ namespace ui {
 // with the box clear, "298.15 K" with it ticked, "680Ω", "25 度").
 // Never throws but for memory.
 std::optional<std::u16string> fieldHint(std::string_view field, std::u16string_view text, std::int16_t check);
+
+// The hint as one line that names its field by the symbol the field stands
+// for in the formula (R1, R2, T1, T2): "R1：读取为 10，忽略了“k”；…", for a
+// note outside the field or a screen reader's announcement after the result.
+// Empty for an empty hint.
+std::u16string hintNote(FieldId field, std::u16string_view hint);
 
 // The mark a field with a hint shows: a red triangle of this many pixels (at
 // 96 dpi) in its top right corner, drawn readable on the field's ground

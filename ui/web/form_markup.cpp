@@ -91,13 +91,18 @@ std::string boxStyle(const TwipsRect& box, double pointSize)
 // start on the first control in tab order, as the desktop windows have it:
 // the page's script gives it once the first frame is on the screen (an
 // autofocus attribute would have the browser focus it while drawing that
-// frame, and the first text come later).
+// frame, and the first text come later). A control whose visible text its
+// layout name does not contain (the check box) is named by that text, which
+// is what speech input users say, and described by the layout name.
 std::string accessibility(const ControlSpec& item)
 {
     if (!inAccessibleTree(item)) return " aria-hidden=\"true\"";
     const bool focusedAtStart = takesFocus(item) && &item == tabOrder().front();
-    return (focusedAtStart ? " data-focus-at-start" : "") + attribute("aria-label", item.accessibleName) +
-           attribute("aria-description", item.accessibleDescription);
+    const bool namedByText = !item.text.empty() && !item.accessibleName.empty() &&
+                             item.accessibleName.find(item.text) == std::u16string_view::npos;
+    const std::u16string_view description = namedByText ? item.accessibleName : item.accessibleDescription;
+    return (focusedAtStart ? " data-focus-at-start" : "") + attribute("aria-label", namedByText ? u"" : item.accessibleName) +
+           attribute("aria-description", description);
 }
 
 std::string fieldMarkup(const ControlSpec& item)
@@ -130,9 +135,12 @@ std::string controlMarkup(const ControlSpec& item)
     case ControlKind::label: break;
     }
     const bool result = item.name == kResultLabel;
-    // elementtiming: the page's first text, which the start-up benchmark times.
-    return "<div" + id + (result ? " class=\"label result\" data-result elementtiming=\"result\"" : " class=\"label\"") + style +
-           accessibility(item) + '>' + text + "</div>";
+    // elementtiming: the page's first text, which the start-up benchmark
+    // times. The result takes the focus last, after the controls, so that the
+    // keyboard reaches its copy menu.
+    return "<div" + id +
+           (result ? " class=\"label result\" data-result tabindex=\"0\" elementtiming=\"result\"" : " class=\"label\"") +
+           style + accessibility(item) + '>' + text + "</div>";
 }
 
 // A one-pixel stroke, end point excluded, as a box of its own.
@@ -164,11 +172,31 @@ std::string menuMarkup()
            menuEntry(kCopyFullValue) + "</button></div>";
 }
 
+// The least distance, in pixels, between the middles of two controls that
+// take the focus and stand one above the other (their columns overlap): on
+// touch screens the window's heights grow until it makes a finger's target.
+double leastStackedDistance()
+{
+    double least = pixels(kWindow.clientHeight);
+    const auto& order = tabOrder();
+    for (auto a = order.begin(); a != order.end(); ++a) {
+        for (auto b = a + 1; b != order.end(); ++b) {
+            const TwipsRect& p = (*a)->box;
+            const TwipsRect& q = (*b)->box;
+            if (p.left >= q.left + q.width || q.left >= p.left + p.width) continue;
+            const double middles = std::abs((2 * p.top + p.height) - (2 * q.top + q.height)) / 2.0;
+            least = std::min(least, middles / kTwipsPerPixel);
+        }
+    }
+    return least;
+}
+
 std::string windowStart()
 {
     return "<main id=\"Form1\" class=\"form\" aria-label=\"" + escaped(kWindow.title) + "\" style=\"--w:" +
            std::to_string(pixels(kWindow.clientWidth)) + ";--h:" + std::to_string(pixels(kWindow.clientHeight)) +
-           ";--pt:" + decimal(kWindow.pointSize) + ";--mark:" + std::to_string(kHintMarkSize) + "\">\n";
+           ";--pt:" + decimal(kWindow.pointSize) + ";--mark:" + std::to_string(kHintMarkSize) +
+           ";--least-gap:" + decimal(leastStackedDistance()) + "\">\n";
 }
 
 } // namespace

@@ -9,9 +9,14 @@ namespace ui::web {
 // order first (fields, button, check box), then the labels, the picture and
 // the lines, each an absolutely placed child whose place and size in CSS
 // pixels at 100 % and font size in points stand in custom properties (--l,
-// --t, --w, --h, --pt) that the page's style sheet scales; after it the
-// result label's copy menu, hidden. Texts, accessible names and descriptions come from the
-// layout; the elements the page's script acts on carry data attributes:
+// --t, --w, --h, --pt) that the page's style sheet scales (the window's own
+// also carry the hint mark's size, --mark, and the least distance between
+// the middles of two controls that take the focus one above the other,
+// --least-gap); after it the result label's copy
+// menu, hidden. Texts, accessible names and descriptions come from the
+// layout (a control whose text its layout name does not contain is named by
+// its text); the result label takes the focus after the controls, for its
+// menu; the elements the page's script acts on carry data attributes:
 // data-field="0…3" (Text1…Text4 in the evaluation's order), data-check,
 // data-action="calculate" / "picture", data-result, data-copy="shown" /
 // "full", data-focus-at-start (the control that has the focus at start, for

@@ -47,6 +47,13 @@ EMSCRIPTEN_KEEPALIVE int ntc_copy_key_pressed(int selectionInFocusedField)
     return controller().copyKeyPressed(selectionInFocusedField != 0, view().selectedResultText()) ? 1 : 0;
 }
 
+// The Menu key or Shift+F10: 1 where it opens the result's menu, 0 where the
+// focus is in a field (`focusInField` 1), whose own menu the browser opens.
+EMSCRIPTEN_KEEPALIVE int ntc_menu_key_opens_result_menu(int focusInField)
+{
+    return ui::FormController::menuKeyOpensResultMenu(focusInField != 0) ? 1 : 0;
+}
+
 EMSCRIPTEN_KEEPALIVE void ntc_scheme_changed() { view().schemeChanged(); }
 
 } // extern "C"

@@ -35,8 +35,9 @@ EM_JS(void, pageShowResult,
                                     UTF16ToString(toolTip, 2 * toolTipLength), hasFullValue != 0);
       });
 EM_JS(void, pageSetColours, (int result, int mark), { Module['page'].setColours(result, mark); });
-EM_JS(void, pageSetFieldHint, (int field, const char16_t* hint, int length),
-      { Module['page'].setFieldHint(field, UTF16ToString(hint, 2 * length)); });
+EM_JS(void, pageSetFieldHint, (int field, const char16_t* hint, int length, const char16_t* note, int noteLength), {
+    Module['page'].setFieldHint(field, UTF16ToString(hint, 2 * length), UTF16ToString(note, 2 * noteLength));
+});
 EM_JS(void, pageCopy, (const char16_t* text, int length), { Module['page'].copy(UTF16ToString(text, 2 * length)); });
 // The face, its text, a field's ground and its text.
 EM_JS(int, pageColour, (int which), { return Module['page'].colours()[which]; });
@@ -76,7 +77,8 @@ void WebForm::showResult(const ResultState& state)
 
 void WebForm::setFieldHint(FieldId field, std::u16string_view hint)
 {
-    pageSetFieldHint(static_cast<int>(field), hint.data(), length(hint));
+    const std::u16string note = hintNote(field, hint);
+    pageSetFieldHint(static_cast<int>(field), hint.data(), length(hint), note.data(), length(note));
 }
 
 void WebForm::copyToClipboard(std::u16string_view text) { pageCopy(text.data(), length(text)); }

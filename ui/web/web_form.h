@@ -25,7 +25,9 @@ public:
     // speaks the text, the same text again included.
     void showResult(const ResultState& state) override;
 
-    // A red corner mark in the field, readable on its ground.
+    // A red corner mark in the field, readable on its ground, and the hint
+    // as a note under the window that names the field (hintNote), which the
+    // live region speaks after the result it came with.
     void setFieldHint(FieldId field, std::u16string_view hint) override;
 
     void copyToClipboard(std::u16string_view text) override;

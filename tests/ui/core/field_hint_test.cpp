@@ -101,4 +101,20 @@ TEST(FieldHint, MarksWhatChangesTheMeaningAndNamesWhatWasReadAndIgnored)
     }
 }
 
+// The note names each field by the symbol it stands for in B = ln(R1/R2) /
+// (1/T1 - 1/T2); an empty hint has no note.
+TEST(FieldHint, NoteNamesTheFieldBySymbol)
+{
+    const std::u16string hint = u"读取为 10，忽略了“k”；前缀不参与换算，请写完整数值";
+    const struct {
+        ui::FieldId field;
+        std::u16string_view symbol;
+    } cases[] = {{ui::FieldId::Text1, u"R1"}, {ui::FieldId::Text2, u"R2"}, {ui::FieldId::Text3, u"T1"},
+                 {ui::FieldId::Text4, u"T2"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(utf8(ui::hintNote(c.field, hint)), utf8(std::u16string(c.symbol) + u"：" + hint)) << utf8(c.symbol);
+        EXPECT_EQ(utf8(ui::hintNote(c.field, u"")), "");
+    }
+}
+
 } // namespace

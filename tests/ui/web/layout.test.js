@@ -1,5 +1,6 @@
 // ntc-beta: the page draws the window's layout: every control in its box,
-// the formula's strokes, and Label1's two 1s over their fraction bars.
+// the formula's strokes, Label1's two 1s over their fraction bars and the
+// hint mark, in the light and dark schemes and in forced colours.
 'use strict';
 
 const { test, before, after } = require('node:test');
@@ -43,6 +44,8 @@ test('every control stands in its box with its text', async () => {
     return [name, [box.left, box.top, box.width, box.height, element.tagName === 'MAIN' ? undefined : text ?? '']];
   })), Object.keys(controls));
   assert.deepEqual(boxes, controls);
+  // The window's default font, 9 pt, in the fields.
+  assert.equal(await page.locator('[id=Text1]').evaluate((input) => getComputedStyle(input).fontSize), '12px');
 });
 
 // The page's pixels, read back through a canvas: grey levels row by row.
@@ -66,26 +69,42 @@ async function screenGreys() {
   }, png.toString('base64'));
 }
 
-test('the strokes of the formula and the two 1s over their bars', async () => {
-  const grey = await screenGreys();
-  const dark = (x, y) => grey[y][x] < 100;
-  for (const [row, first, last] of lines) {
-    for (let x = first; x <= last; ++x) assert.ok(dark(x, row), `stroke at ${x},${row}`);
-    assert.ok(!dark(first - 1, row) || first === 104, `stroke starts at ${first}`); // Line1's start meets "Ln("
-    assert.ok(!dark(last + 1, row), `stroke ends at ${last}`);
-    const middle = (first + last) >> 1;
-    assert.ok(!dark(middle, row - 1) && !dark(middle, row + 1), `one pixel wide at ${middle},${row}`);
+const schemes = [
+  ['light', { colorScheme: 'light', forcedColors: 'none' }],
+  ['dark', { colorScheme: 'dark', forcedColors: 'none' }],
+  ['forced colours', { colorScheme: 'light', forcedColors: 'active' }],
+  ['forced colours, dark', { colorScheme: 'dark', forcedColors: 'active' }],
+];
+
+test('the strokes of the formula, the two 1s over their bars and the hint mark, in every scheme', async () => {
+  await page.locator('[id=Text4]').fill('100k'); // a hint, marked in Text4's top right corner
+  await page.click('[data-action=calculate]');
+  for (const [name, media] of schemes) {
+    await page.emulateMedia(media);
+    const grey = await screenGreys();
+    const face = grey[5][5];
+    const inked = (x, y) => Math.abs(grey[y][x] - face) > 100;
+    for (const [row, first, last] of lines) {
+      for (let x = first; x <= last; ++x) assert.ok(inked(x, row), `${name}: stroke at ${x},${row}`);
+      assert.ok(!inked(first - 1, row) || first === 104, `${name}: stroke starts at ${first}`); // Line1's start meets "Ln("
+      assert.ok(!inked(last + 1, row), `${name}: stroke ends at ${last}`);
+      const middle = (first + last) >> 1;
+      assert.ok(!inked(middle, row - 1) && !inked(middle, row + 1), `${name}: one pixel wide at ${middle},${row}`);
+    }
+    // Label1's inked columns, in runs: the two 1s.
+    const runs = [];
+    for (let x = 80; x < 201; ++x) {
+      if (!grey.slice(112, 129).some((row) => Math.abs(row[x] - face) > 64)) continue;
+      if (runs.length && x === runs[runs.length - 1][1] + 1) runs[runs.length - 1][1] = x;
+      else runs.push([x, x]);
+    }
+    assert.equal(runs.length, 2, `${name}: ${JSON.stringify(runs)}`);
+    const [one, two] = runs;
+    assert.ok(one[0] >= 80 && one[1] <= 127, `${name}: first 1 over Line3: ${one}`);
+    assert.ok(two[0] >= 152 && two[1] <= 207, `${name}: second 1 over Line4: ${two}`);
+    // Text4 (152, 144, 57 × 25): its ground inside the border, and the mark
+    // in the corner, two pixels in.
+    const ground = grey[166][156];
+    assert.ok(Math.abs(grey[147][205] - ground) > 60, `${name}: mark ${grey[147][205]} on ${ground}`);
   }
-  // Label1's inked columns, in runs: the two 1s.
-  const inked = [];
-  for (let x = 80; x < 201; ++x) if (grey.slice(112, 129).some((row) => row[x] < 128)) inked.push(x);
-  const runs = [];
-  for (const x of inked) {
-    if (runs.length && x === runs[runs.length - 1][1] + 1) runs[runs.length - 1][1] = x;
-    else runs.push([x, x]);
-  }
-  assert.equal(runs.length, 2, JSON.stringify(runs));
-  const [one, two] = runs;
-  assert.ok(one[0] >= 80 && one[1] <= 127, `first 1 over Line3: ${one}`);
-  assert.ok(two[0] >= 152 && two[1] <= 207, `second 1 over Line4: ${two}`);
 });

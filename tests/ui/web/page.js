@@ -1,6 +1,8 @@
 // ntc-beta: opening the built page in Chromium, and what the tests read off it.
 'use strict';
 
+const fs = require('node:fs');
+const http = require('node:http');
 const path = require('node:path');
 const { pathToFileURL } = require('node:url');
 const { launch } = require('./browser.js');
@@ -10,13 +12,22 @@ const singleFile = path.join(build, 'ntc-beta.html');
 const site = path.join(build, 'site');
 
 // A fresh context per test: its own scheme, viewport, clipboard and storage.
-async function open(browser, options = {}, url = pathToFileURL(singleFile).href) {
+// `before` runs in the page before its own scripts; unless `waitForController`
+// is false, the page is returned once its controller runs.
+async function open(browser, options = {}, url = pathToFileURL(singleFile).href,
+  { before = null, waitForController = true } = {}) {
   const context = await browser.newContext({ viewport: { width: 640, height: 400 }, ...options });
   const page = await context.newPage();
+  if (before) await page.addInitScript(before);
   await page.goto(url);
-  await page.evaluate(async () => { await window.ntcBeta; });
+  if (waitForController) await page.evaluate(async () => { await window.ntcBeta; });
   return page;
 }
+
+// A phone, held upright or on its side (CSS pixels of an iPhone 12-15).
+const phone = (width = 390, height = 844, deviceScaleFactor = 3) => ({
+  viewport: { width, height }, screen: { width, height }, deviceScaleFactor, isMobile: true, hasTouch: true,
+});
 
 const field = (page, name) => page.locator(`[id="${name}"]`);
 
@@ -44,4 +55,29 @@ function contrast(a, b) {
   return (hi + 0.05) / (lo + 0.05);
 }
 
-module.exports = { launch, open, field, typeReading, result, contrast, singleFile, site };
+// A static host on the loopback address, for the folder, on a port the
+// system picks; `headers` go with every file (a caching header, say).
+function serve(dir, headers = {}) {
+  const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm', '.css': 'text/css',
+    '.woff2': 'font/woff2', '.jpg': 'image/jpeg', '.png': 'image/png', '.webmanifest': 'application/manifest+json',
+    '.TXT': 'text/plain' };
+  const server = http.createServer((request, response) => {
+    const name = decodeURIComponent(new URL(request.url, 'http://host').pathname).replace(/\/$/, '/index.html');
+    const file = path.join(dir, path.normalize(name));
+    if (!file.startsWith(dir) || !fs.existsSync(file)) {
+      response.writeHead(404).end();
+      return;
+    }
+    response.writeHead(200, { 'Content-Type': types[path.extname(file)] || 'application/octet-stream', ...headers });
+    response.end(fs.readFileSync(file));
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
+}
+
+// Stops the host at once, open connections included.
+function stop(server) {
+  server.closeAllConnections();
+  return new Promise((resolve) => server.close(resolve));
+}
+
+module.exports = { launch, open, phone, field, typeReading, result, contrast, serve, stop, singleFile, site };

@@ -4,7 +4,8 @@
 
 const { test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
-const { launch, open, field, typeReading, result } = require('./page.js');
+const { launch, open, field, typeReading, result, singleFile } = require('./page.js');
+const { pathToFileURL } = require('node:url');
 
 const FILL = '请填入数值';
 const INVALID = '输入数值无效';
@@ -109,6 +110,91 @@ test('the result menu and Ctrl+C copy what is shown and B in full', async () => 
   await field(page, 'Text1').press('Control+a');
   await page.keyboard.press('Control+c');
   assert.equal(await clipboard(), '10000');
+  await field(page, 'Text1').press('End');
+  await page.keyboard.press('Control+Insert');
+  assert.equal(await clipboard(), '3984.01');
+});
+
+// The menu from the keyboard: the Menu key or Shift+F10 anywhere but in a
+// field, or on the result reached with Tab; the focus goes back afterwards.
+test('the result menu from the keyboard, and the focus given back', async () => {
+  const page = await open(browser);
+  await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
+  await typeReading(page, ['10000', '1066.1', '25', '85']);
+  await page.click('[data-action=calculate]');
+  const focused = () => page.evaluate(() => document.activeElement.id || document.activeElement.dataset.copy);
+  for (const [from, key] of [['Command1', 'Shift+F10'], ['Check1', 'ContextMenu'], ['Label2(3)', 'Shift+F10']]) {
+    await page.locator(`[id="${from}"]`).focus();
+    await page.keyboard.press(key);
+    assert.equal(await focused(), 'shown', `${key} on ${from} opens the menu`);
+    await page.keyboard.press('ArrowDown');
+    await page.keyboard.press('Enter');
+    assert.equal(await page.evaluate(() => navigator.clipboard.readText()), '3984.01296410608');
+    assert.equal(await focused(), from, `the focus back on ${from}`);
+  }
+  await page.keyboard.press('Shift+Tab');
+  await page.keyboard.press('Tab');
+  assert.equal(await focused(), 'Label2(3)', 'Tab reaches the result after the check box');
+  await field(page, 'Text2').focus();
+  await page.keyboard.press('Shift+F10');
+  assert.equal(await page.locator('[role=menu]').isHidden(), true, "in a field the menu key is the field's");
+  // The mouse's menu gives the focus back to where the typing was.
+  await page.click('[data-result]', { button: 'right' });
+  await page.keyboard.press('Escape');
+  assert.equal(await focused(), 'Text2');
+});
+
+// Over plain HTTP there is no Clipboard API: a text box of its own copies,
+// and the next key typed still goes to the field.
+test('copying without the Clipboard API keeps the focus in the field', async () => {
+  const page = await open(browser, {}, undefined, {
+    before: () => {
+      Object.defineProperty(Navigator.prototype, 'clipboard', { get: () => undefined });
+      document.addEventListener('copy', (event) => {
+        window.copied = event.target.value?.slice(event.target.selectionStart, event.target.selectionEnd);
+      });
+    },
+  });
+  await typeReading(page, ['10000', '1066.1', '25', '85']);
+  await page.click('[data-action=calculate]');
+  await field(page, 'Text1').click();
+  await field(page, 'Text1').press('End');
+  await page.keyboard.press('Control+c');
+  assert.equal(await page.evaluate(() => window.copied), '3984.01');
+  await page.keyboard.type('5');
+  assert.equal(await field(page, 'Text1').inputValue(), '100005');
+});
+
+test('a held Enter on the button calculates once', async () => {
+  const page = await open(browser);
+  await page.locator('[data-action=calculate]').evaluate((button) => {
+    window.presses = 0;
+    button.addEventListener('click', () => { window.presses += 1; });
+  });
+  await page.locator('[data-action=calculate]').focus();
+  for (let i = 0; i < 4; ++i) await page.keyboard.down('Enter'); // the key repeating
+  await page.keyboard.up('Enter');
+  assert.equal(await page.evaluate(() => window.presses), 1);
+});
+
+// The WebAssembly held back until the test lets it go: what the user did
+// meanwhile is done, in order, once it runs.
+test('typing and clicks before the controller runs are done once it runs', async () => {
+  const page = await open(browser, {}, pathToFileURL(singleFile).href, {
+    waitForController: false,
+    before: () => {
+      const instantiate = WebAssembly.instantiate;
+      const released = new Promise((resolve) => { window.releaseWasm = resolve; });
+      WebAssembly.instantiate = (...args) => released.then(() => instantiate(...args));
+    },
+  });
+  await typeReading(page, ['10000', '1000', '25,5', '100']);
+  await page.click('[data-action=picture]');
+  await page.click('[data-action=calculate]');
+  assert.equal((await result(page)).text, '填入数值');
+  await page.evaluate(async () => { window.releaseWasm(); await window.ntcBeta; });
+  assert.equal((await result(page)).text, ' 3415.64');
+  assert.equal(await field(page, 'Text3').getAttribute('title'), '读取为 25，忽略了“,5”；小数点请用“.”');
 });
 
 test('a field read only in part is marked after a calculation, until it changes', async () => {

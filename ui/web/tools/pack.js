@@ -3,7 +3,7 @@
 // from disk) and as a folder a static host serves (site/: installable, and
 // offline after the first visit through its service worker).
 //
-//   node pack.js PAGE_DIR MODULE_JS MARKUP_TOOL_JS FONT FONT_LICENCE_GZ RESOURCES PROJECT_LICENCE OUT_DIR
+//   node pack.js PAGE_DIR MODULE_JS MARKUP_TOOL_JS FONT FONT_LICENCE_GZ RESOURCES PROJECT_LICENCE INFLATE_JS OUT_DIR
 'use strict';
 
 const { execFileSync } = require('node:child_process');
@@ -12,9 +12,9 @@ const fs = require('node:fs');
 const path = require('node:path');
 const zlib = require('node:zlib');
 
-const [pageDir, moduleJs, markupTool, font, fontLicence, resources, projectLicence, outDir] = process.argv.slice(2);
+const [pageDir, moduleJs, markupTool, font, fontLicence, resources, projectLicence, inflateJs, outDir] = process.argv.slice(2);
 if (!outDir) {
-  console.error('usage: node pack.js PAGE_DIR MODULE_JS MARKUP_TOOL_JS FONT FONT_LICENCE_GZ RESOURCES PROJECT_LICENCE OUT_DIR');
+  console.error('usage: node pack.js PAGE_DIR MODULE_JS MARKUP_TOOL_JS FONT FONT_LICENCE_GZ RESOURCES PROJECT_LICENCE INFLATE_JS OUT_DIR');
   process.exit(2);
 }
 
@@ -38,7 +38,10 @@ const template = read(path.join(pageDir, 'index.html')).toString();
 const style = read(path.join(pageDir, 'form.css')).toString();
 const faceCss = read(path.join(pageDir, 'face.css')).toString();
 const faceJs = read(path.join(pageDir, 'face.js')).toString();
-const formJs = read(path.join(pageDir, 'form.js')).toString();
+// The page's script: its parts joined into one function (form.js says how).
+const pageScript = (parts) => "'use strict';\n\n(() => {\n" +
+  parts.map((part) => read(path.join(pageDir, part)).toString()).join('\n') + '})();\n';
+const windowParts = ['form.js', 'menu.js', 'start.js'];
 const glue = read(moduleJs).toString();
 const wasm = read(moduleJs.replace(/\.js$/, '.wasm'));
 const fontBytes = read(font);
@@ -71,9 +74,7 @@ const folderIndex = () => fill(template, {
     '<link rel="preload" href="ntc-song.woff2" as="font" type="font/woff2" crossorigin>',
   style: fill(faceCss, { font: 'ntc-song.woff2' }) + '\n' + style,
   form: fill(form, { picture: 'formula.jpg', picture2x: 'formula@2x.jpg' }),
-  scripts: '<script src="form.js" defer></script>\n' +
-    '<script>if (\'serviceWorker\' in navigator) addEventListener(\'load\', () => ' +
-    'navigator.serviceWorker.register(\'sw.js\'));</script>',
+  scripts: '<script src="form.js" defer></script>',
 });
 
 // The worker caches every file; its cache is named after what they hold, so
@@ -94,7 +95,7 @@ function writeFolder(dir) {
     'manifest.webmanifest': manifest(),
     'ntc-beta.js': glue,
     'ntc-beta.wasm': wasm,
-    'form.js': formJs,
+    'form.js': pageScript([...windowParts, 'updates.js']),
     'ntc-song.woff2': fontBytes,
     'formula.jpg': picture,
     'formula@2x.jpg': picture2x,
@@ -117,11 +118,13 @@ function writeSingleFile(file) {
     style,
     form: fill(form, { picture: dataUrl('image/jpeg', picture), picture2x: dataUrl('image/jpeg', picture2x) }),
     // The module's script and WebAssembly (gzipped) as blocks of data, which
-    // the page runs once its text is on the screen; a module script runs
-    // once the page is parsed.
+    // the page runs once its text is on the screen, and the inflater it
+    // unpacks the WebAssembly with where the browser has none; a module
+    // script runs once the page is parsed.
     scripts: `<script id="ntc-wasm" type="application/gzip">${zlib.gzipSync(wasm, { level: 9 }).toString('base64')}</script>\n` +
       `<script id="ntc-glue" type="text/plain">${dataBlock(glue)}</script>\n` +
-      `<script type="module">\n${inlineScript(formJs)}</script>`,
+      `<script id="ntc-inflate" type="text/plain">${dataBlock(read(inflateJs).toString())}</script>\n` +
+      `<script type="module">\n${inlineScript(pageScript(windowParts))}</script>`,
   });
   const licence = `<!--\n${fontNotice}${licenceText.replace(/-->/g, '- ->')}-->\n`;
   fs.writeFileSync(file, html + licence);
