@@ -71,11 +71,12 @@ test-libcxx: deps
 	cmake --build $(LIBCXX_BUILD)
 	cd $(LIBCXX_BUILD) && ctest --output-on-failure
 
-# libFuzzer targets for the calculation, FUZZ_SECONDS each (60 by default).
+# libFuzzer targets for the calculation and what reads files, FUZZ_SECONDS
+# each (60 by default).
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	  -DNTC_WITH_UI=OFF -DNTC_FUZZ=ON -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
-	cmake --build $(FUZZ_BUILD) --target evaluate_fuzz number_text_fuzz
+	cmake --build $(FUZZ_BUILD) --target evaluate_fuzz number_text_fuzz table_input_fuzz
 	tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 # The Windows programs, cross-built with MinGW-w64, and their tests run as

@@ -39,7 +39,8 @@ std::string ohmsText(double ohms) { return models::roundedText(ohms, 6) + " ohm"
 
 models::Divider dividerOf(const Session& s, const AdcOptions& o)
 {
-    if (o.pullUp.empty() == o.pullDown.empty() || o.bits.empty()) throw UnreadableArgument(std::string(s.m.dividerNeeded));
+    if (o.pullUp.empty() == o.pullDown.empty() || o.bits.empty())
+        throw UnreadableArgument(std::string(s.m.dividerNeeded));
     models::Divider d;
     d.side = o.pullUp.empty() ? models::ThermistorSide::high : models::ThermistorSide::low;
     d.fixedOhms = o.pullUp.empty() ? resistanceArgument(s.m, "--pull-down", o.pullDown)
@@ -206,7 +207,8 @@ CommandSpec adcCommand(Session& session)
                       textOption("--series", m.seriesOption, "R", o->series),
                       textOption("--parallel", m.parallelOption, "R", o->parallel),
                       textOption("--supply", m.supplyOption, "V", o->supply),
-                      textOption("--vref", m.vrefOption, "V", o->vref), textOption("--from", m.fromOption, "T", o->from),
+                      textOption("--vref", m.vrefOption, "V", o->vref),
+                      textOption("--from", m.fromOption, "T", o->from),
                       textOption("--to", m.toOption, "T", o->to), textOption("--step", m.stepOption, "K", o->step),
                       flagOption("--every-count", m.everyCountOption, o->everyCount), format,
                       textOption("--name", m.adcNameOption, "IDENT", o->name), cType,

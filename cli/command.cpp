@@ -36,7 +36,11 @@ OptionSpec textOption(std::string names, std::string_view help, std::string_view
 OptionSpec listOption(std::string names, std::string_view help, std::string_view typeName,
                       std::vector<std::string>& target, int least, int most)
 {
-    OptionSpec spec = {std::move(names), help, typeName, &target};
+    OptionSpec spec;
+    spec.names = std::move(names);
+    spec.help = help;
+    spec.typeName = typeName;
+    spec.target = &target;
     spec.leastValues = least;
     spec.mostValues = most;
     return spec;
@@ -44,7 +48,11 @@ OptionSpec listOption(std::string names, std::string_view help, std::string_view
 
 OptionSpec flagOption(std::string names, std::string_view help, bool& target)
 {
-    return {std::move(names), help, {}, &target};
+    OptionSpec spec;
+    spec.names = std::move(names);
+    spec.help = help;
+    spec.target = &target;
+    return spec;
 }
 
 std::span<const RegisteredCommand> registeredCommands()

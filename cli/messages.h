@@ -54,7 +54,7 @@ struct Messages {
     std::string_view utf16, semicolons, tabs, gb18030, notUtf8, standardInputName;
     std::string_view atTemperature;
     // An R/T table's checks and its fit.
-    std::string_view tableRepeated, tableNotFalling, tableRising, tableTooFew, tableTooFewWithin, tableMoreFaults,
+    std::string_view tableRowsRefused, tableRepeated, tableNotFalling, tableRising, tableTooFew, tableTooFewWithin, tableMoreFaults,
         tableOutlier, tableKelvin, fitBNotPositive, fitTurnsBack, notMonotonic, betaFitWorse, steinhartFitBetter;
     // An ADC table's warnings.
     std::string_view mergedRows, railRows, betaReach, beyondFit;

@@ -166,6 +166,7 @@ const Messages chinese{
     .notUtf8 = "第 {} 行不是 UTF-8 文本。请另存为“CSV UTF-8”，或转换：iconv -f 原编码 -t UTF-8 {} > utf8.csv",
     .standardInputName = "标准输入",
     .atTemperature = "在 {} °C：",
+    .tableRowsRefused = "被拒绝的行（消息从略）：{} 行，第一行为第 {} 行",
     .tableRepeated = "第 {} 行与第 {} 行都给出 {} °C（{} Ω 与 {} Ω）：同一温度写了两次，还是漏了负号？",
     .tableNotFalling = "第 {} 行：电阻从 {} Ω（{} °C，第 {} 行）升到 {} Ω（{} °C，第 {} 行），而 NTC 的电阻"
                        "应随温度升高而下降",

@@ -182,6 +182,7 @@ const Messages english{
                "iconv -f <its encoding> -t UTF-8 {} > utf8.csv",
     .standardInputName = "standard input",
     .atTemperature = "at {} °C: ",
+    .tableRowsRefused = "rows refused, their messages left out: {}, the first on line {}",
     .tableRepeated = "lines {} and {} both give {} °C ({} Ω and {} Ω): a temperature written twice, or a minus "
                      "sign lost?",
     .tableNotFalling = "line {}: the resistance rises from {} Ω at {} °C (line {}) to {} Ω at {} °C (line {}), "

@@ -210,7 +210,7 @@ std::optional<RtFile> readRtFile(Session& s, const std::string& name, const Spre
     RtFile file;
     file.temperatureColumn = columns.temperatureName;
     bool refused = false, encodingNoted = false;
-    std::size_t rowsNamed = 0;
+    std::size_t rowsNamed = 0, unnamedRefused = 0, firstUnnamed = 0;
     while (reader.next(record)) {
         if (std::all_of(record.fields.begin(), record.fields.end(),
                         [](const std::string& field) { return lowerTrimmed(field).empty(); }))
@@ -218,13 +218,18 @@ std::optional<RtFile> readRtFile(Session& s, const std::string& name, const Spre
         Findings row;
         if (!encodingNoted && !isUtf8(record.raw)) {
             encodingNoted = true;
-            found.push_back({Severity::refused, encodingAdvice(m, record.line, record.raw, input.name())});
+            // Worth a word even where the cells read (the bytes may stand in
+            // a note column); a cell they spoil is refused on its own.
+            found.push_back({Severity::warning, encodingAdvice(m, record.line, record.raw, input.name())});
         }
         if (const auto point = pointOf(m, record, columns, style, file, row)) file.points.push_back(*point);
         refused = refused || failed(row);
         if (row.empty()) continue;
         if (rowsNamed++ == kRowMessages) found.push_back({Severity::warning, std::string(m.rowMessagesCut)});
-        if (rowsNamed > kRowMessages) continue;
+        if (rowsNamed > kRowMessages) {
+            if (failed(row) && unnamedRefused++ == 0) firstUnnamed = record.line;
+            continue;
+        }
         // A cell that cannot be read refuses its table as a refused value
         // does: the file, not the command line, is at fault.
         const std::string where = format(m.line, {std::to_string(record.line)});
@@ -232,6 +237,9 @@ std::optional<RtFile> readRtFile(Session& s, const std::string& name, const Spre
             found.push_back({finding.severity == Severity::unreadable ? Severity::refused : finding.severity,
                              where + finding.text});
     }
+    if (unnamedRefused > 0)
+        found.push_back({Severity::refused, format(m.tableRowsRefused, {std::to_string(unnamedRefused),
+                                                                         std::to_string(firstUnnamed)})});
     if (reader.failed()) throw UnreadableArgument(format(m.cannotReadNamed, {input.name().shown}));
     if (file.points.empty() && !refused) throw UnreadableArgument(std::string(m.emptyTable));
     if (refused) return std::nullopt;

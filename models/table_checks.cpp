@@ -93,8 +93,15 @@ void findRises(std::span<const TablePoint> points, const std::vector<std::size_t
     }
     std::vector<bool> kept(ohms.size(), false);
     for (std::size_t at : fall) kept[at] = true;
-    for (std::size_t at = 0; at < ohms.size(); ++at)
-        if (!kept[at]) add(found, {TableFaultKind::notFalling, unique[at], unique[conflictOf(ohms, at)], 0, 0});
+    for (std::size_t at = 0; at < ohms.size(); ++at) {
+        if (kept[at]) continue;
+        // Only the rows named need their conflict found, which may take a
+        // pass over the table each.
+        if (found.faults.size() < kMaxNamedFaults)
+            add(found, {TableFaultKind::notFalling, unique[at], unique[conflictOf(ohms, at)], 0, 0});
+        else
+            ++found.unnamed;
+    }
 }
 
 // Each active row's error as judged by the four-term curve through the

@@ -56,16 +56,18 @@ struct Outlier {
     double typicalKelvin = 0.0; // the median of every row's |error| judged the same way
 };
 
-// The rule, chosen on the four datasheet tables in tests/models/data and 70
-// thinned copies of them (every 2nd to 6th row): each row is judged by the
+// The rule, chosen on the four datasheet tables in tests/models/data and 20
+// thinned copies of each (every 2nd to 6th row from each start), also with
+// their resistances cut to three digits: each row is judged by the
 // four-term Steinhart-Hart curve (1, ln R, ln²R, ln³R, weighted as the
 // fits are) through all the other rows, whatever model is fitted, since
 // even a three-term fit errs 0.2 K on a clean table and a beta fit several
-// kelvin. On those tables the worst row lies 0.01-0.49 K off, at most 9.2
-// times the median row. A row is named when it lies more than
-// kOutlierFactor times the median and more than kOutlierFloorKelvin off:
-// below half a kelvin a table's slip is smaller than a 1 % part's own
-// tolerance, and no clean table comes near ten times its median. The
+// kelvin. On those tables the worst row lies 0.01-0.6 K off: at most 9.2
+// times the median row where below half a kelvin, at most 4.0 times where
+// above. A row is named when it lies more than kOutlierFactor times the
+// median and more than kOutlierFloorKelvin off: below half a kelvin a
+// table's slip is smaller than a 1 % part's own tolerance, and no clean
+// table comes near ten times its median above it. The
 // worst row goes first, and the others are judged again without it, up to
 // kMaxNamedFaults rows. Tables of fewer than kOutlierLeastRows rows are not
 // judged: with fewer, the curve through the others has no row to spare.

@@ -10,7 +10,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 status=0
 passed=0
 failed=0
-for target in evaluate_fuzz number_text_fuzz; do
+for target in evaluate_fuzz number_text_fuzz table_input_fuzz; do
     seeds="$top/fuzz/corpus/${target%_fuzz}"
     corpus="$build/corpus/$target"
     mkdir -p "$corpus" "$build/artifacts"

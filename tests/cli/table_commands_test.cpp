@@ -225,6 +225,15 @@ std::vector<std::string> with(std::vector<std::string> args, const std::vector<s
     return args;
 }
 
+// 21 rows at temperatures no thermistor is used at (each warned about), then
+// a row refused: its message is left out, but it is counted.
+std::string warnedRowsThenARefusedOne()
+{
+    std::string text = "temperature_c,resistance_ohm\n";
+    for (int i = 0; i < 21; ++i) text += std::to_string(600 + i) + "," + std::to_string(100 - i) + "\n";
+    return text + "700,-1\n";
+}
+
 const std::vector<Case>& cases()
 {
     static const std::vector<Case> all{
@@ -247,6 +256,8 @@ const std::vector<Case>& cases()
          "a header in another language"},
         {{"fit", "."}, "", 2, "", "ntc-beta-cli: . is a folder, not a file", "a folder, named as beta --csv names it"},
         {{"fit", "-"}, "# notes only\n", 2, "", "the table holds no rows", "no header"},
+        {{"fit", "-"}, warnedRowsThenARefusedOne(), 1, "", "rows refused, their messages left out: 1, the first on line 23",
+         "a refused row beyond the messages is counted"},
         // The beta fit with R0 kept and over part of the table.
         {{"fit", "--model", "beta", "--r0", "10k", kMurataFile}, "", 3, "R0 = 10000 Ω\nT0 = 25 °C\nB = 3432.970",
          "the beta model errs up to 3.8 K", "R0 kept: B alone, 3432.97 K and 3.80 K off by an exact rational solve"},
