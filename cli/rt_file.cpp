@@ -171,6 +171,38 @@ std::optional<models::TablePoint> pointOf(const Messages& m, const CsvRecord& re
     return models::TablePoint{kelvinOf(*temperature), *ohms, record.line};
 }
 
+// What the rows gave so far: each row's findings go to `found` with its
+// line, the first kRowMessages rows' of them; a refused row after those is
+// counted, and named by the first line.
+struct RowTally {
+    bool refused = false, encodingNoted = false;
+    std::size_t rowsNamed = 0, unnamedRefused = 0, firstUnnamed = 0;
+
+    void report(const Messages& m, std::size_t line, const Findings& row, Findings& found)
+    {
+        refused = refused || failed(row);
+        if (row.empty()) return;
+        if (rowsNamed++ == kRowMessages) found.push_back({Severity::warning, std::string(m.rowMessagesCut)});
+        if (rowsNamed > kRowMessages) {
+            if (failed(row) && unnamedRefused++ == 0) firstUnnamed = line;
+            return;
+        }
+        // A cell that cannot be read refuses its table as a refused value
+        // does: the file, not the command line, is at fault.
+        const std::string where = format(m.line, {std::to_string(line)});
+        for (const Finding& finding : row)
+            found.push_back({finding.severity == Severity::unreadable ? Severity::refused : finding.severity,
+                             where + finding.text});
+    }
+
+    void finish(const Messages& m, Findings& found) const
+    {
+        if (unnamedRefused > 0)
+            found.push_back({Severity::refused, format(m.tableRowsRefused, {std::to_string(unnamedRefused),
+                                                                             std::to_string(firstUnnamed)})});
+    }
+};
+
 } // namespace
 
 std::optional<ColumnUnit> columnUnit(std::string_view cell)
@@ -209,40 +241,25 @@ std::optional<RtFile> readRtFile(Session& s, const std::string& name, const Spre
     reader.expectRows(record.fields.size());
     RtFile file;
     file.temperatureColumn = columns.temperatureName;
-    bool refused = false, encodingNoted = false;
-    std::size_t rowsNamed = 0, unnamedRefused = 0, firstUnnamed = 0;
+    RowTally tally;
     while (reader.next(record)) {
         if (std::all_of(record.fields.begin(), record.fields.end(),
                         [](const std::string& field) { return lowerTrimmed(field).empty(); }))
             continue;
-        Findings row;
-        if (!encodingNoted && !isUtf8(record.raw)) {
-            encodingNoted = true;
+        if (!tally.encodingNoted && !isUtf8(record.raw)) {
+            tally.encodingNoted = true;
             // Worth a word even where the cells read (the bytes may stand in
             // a note column); a cell they spoil is refused on its own.
             found.push_back({Severity::warning, encodingAdvice(m, record.line, record.raw, input.name())});
         }
+        Findings row;
         if (const auto point = pointOf(m, record, columns, style, file, row)) file.points.push_back(*point);
-        refused = refused || failed(row);
-        if (row.empty()) continue;
-        if (rowsNamed++ == kRowMessages) found.push_back({Severity::warning, std::string(m.rowMessagesCut)});
-        if (rowsNamed > kRowMessages) {
-            if (failed(row) && unnamedRefused++ == 0) firstUnnamed = record.line;
-            continue;
-        }
-        // A cell that cannot be read refuses its table as a refused value
-        // does: the file, not the command line, is at fault.
-        const std::string where = format(m.line, {std::to_string(record.line)});
-        for (Finding& finding : row)
-            found.push_back({finding.severity == Severity::unreadable ? Severity::refused : finding.severity,
-                             where + finding.text});
+        tally.report(m, record.line, row, found);
     }
-    if (unnamedRefused > 0)
-        found.push_back({Severity::refused, format(m.tableRowsRefused, {std::to_string(unnamedRefused),
-                                                                         std::to_string(firstUnnamed)})});
+    tally.finish(m, found);
     if (reader.failed()) throw UnreadableArgument(format(m.cannotReadNamed, {input.name().shown}));
-    if (file.points.empty() && !refused) throw UnreadableArgument(std::string(m.emptyTable));
-    if (refused) return std::nullopt;
+    if (file.points.empty() && !tally.refused) throw UnreadableArgument(std::string(m.emptyTable));
+    if (tally.refused) return std::nullopt;
     return file;
 }
 
