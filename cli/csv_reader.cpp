@@ -75,8 +75,6 @@ void startRecord(CsvRecord& record)
     record.lenient = false;
 }
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 bool isNote(std::string_view line, bool first)
 {
     if (first && line.starts_with(kByteOrderMark)) line.remove_prefix(kByteOrderMark.size());

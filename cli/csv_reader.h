@@ -10,6 +10,9 @@
 
 namespace cli {
 
+// UTF-8's byte order mark, which Excel writes before a "CSV UTF-8" file.
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 struct FieldScan;
 
 // One record of a CSV text (RFC 4180: fields apart by commas, a field in

@@ -16,8 +16,6 @@
 
 namespace cli {
 
-inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 // The input's name as messages show it, and as a command that converts the
 // file would take it ("FILE" for standard input).
 struct InputName {
