@@ -106,6 +106,13 @@ models::MeasuredB betaOf(double r1, Temperature t1, double r2, Temperature t2)
     return models::measureB(r1, kelvinOf(t1), r2, kelvinOf(t2), false);
 }
 
+std::string readingName(char kind, std::size_t index)
+{
+    // Appended rather than "T" + …, which GCC 12 misreads as an overlapping copy.
+    std::string name(1, kind);
+    return name.append(std::to_string(index + 1));
+}
+
 std::string unreadableResistance(const Messages& m, std::string_view name, std::string_view text)
 {
     if (models::beyondDoubleRange(text)) return namedProblem(m, name, text, m.beyondRange);

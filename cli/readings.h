@@ -49,6 +49,9 @@ std::string unreadableResistance(const Messages& m, std::string_view name, std::
 // kilo.
 std::string unreadableTemperature(const Messages& m, std::string_view name, std::string_view text);
 
+// The name of the `index`th reading (from 0) of a kind: "T1", "R3".
+std::string readingName(char kind, std::size_t index);
+
 // The readers every command and the batch share: each reads the text named
 // `name`, applies the rules for values no thermistor gives (plausibility.h)
 // and adds what it finds to `found`. The value comes back unless it could

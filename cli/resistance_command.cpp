@@ -25,7 +25,7 @@ struct ResistanceOptions {
 void resistanceOf(Session& s, const models::ThermistorModel& model, std::size_t index, const std::string& text,
                   bool kelvin, Findings& found)
 {
-    const std::string name = "T" + std::to_string(index + 1);
+    const std::string name = readingName('T', index);
     const auto t = checkedTemperature(s.m, name, text, kelvin, found);
     if (!t) return;
     try {
@@ -45,7 +45,7 @@ void checkReadings(const Messages& m, const std::vector<std::string>& readings, 
     for (std::size_t i = 0; i < readings.size(); ++i) {
         const auto read = models::parseTemperature(readings[i]);
         if (!read || read->unit != models::TemperatureUnit::unspecified) continue;
-        names.push_back(named(m, "T" + std::to_string(i + 1), readings[i]));
+        names.push_back(named(m, readingName('T', i), readings[i]));
         values.push_back(read->value);
     }
     checkReadAsCelsius(m, names, values, found);

@@ -24,7 +24,7 @@ struct TemperatureOptions {
 void temperatureOf(Session& s, const models::ThermistorModel& model, std::size_t index, const std::string& text,
                    Findings& found)
 {
-    const std::string name = "R" + std::to_string(index + 1);
+    const std::string name = readingName('R', index);
     const auto ohms = checkedResistance(s.m, name, text, found);
     if (!ohms) return;
     try {
