@@ -141,10 +141,15 @@ TEST(Commands, TheReadmeNamesEveryRegisteredCommand)
     const std::size_t section = readme.find("\n## Command line\n");
     ASSERT_NE(section, std::string::npos);
     const std::string text = readme.substr(section, readme.find("\n## ", section + 1) - section);
-    for (const auto& command : cli::registeredCommands())
-        EXPECT_NE(text.find("`" + std::string(command.name) + "`"), std::string::npos) << command.name;
-    EXPECT_EQ(cli::commandNames(cli::messages(Language::english)), "beta, steinhart, table, temperature, resistance, adc, fit");
-    EXPECT_EQ(cli::commandNames(cli::messages(Language::chinese)), "beta、steinhart、table、temperature、resistance、adc、fit");
+    for (const auto& command : cli::registeredCommands()) {
+        std::string code(1, '`');
+        code.append(command.name).append(1, '`');
+        EXPECT_NE(text.find(code), std::string::npos) << command.name;
+    }
+    EXPECT_EQ(cli::commandNames(cli::messages(Language::english)),
+              "beta, steinhart, table, temperature, resistance, adc, fit");
+    EXPECT_EQ(cli::commandNames(cli::messages(Language::chinese)),
+              "beta、steinhart、table、temperature、resistance、adc、fit");
 }
 
 } // namespace
