@@ -99,8 +99,9 @@ test-libcxx: deps
 	cmake --build $(LIBCXX_BUILD)
 	cd $(LIBCXX_BUILD) && $(SANITIZER_ENV) ctest -j$(NPROC) --output-on-failure
 
-# Every libFuzzer target (fuzz/CMakeLists.txt lists them), FUZZ_SECONDS each
-# (60 by default), as many at once as there are cores.
+# Every libFuzzer target (fuzz/CMakeLists.txt lists them: the calculation
+# and what reads files), FUZZ_SECONDS each (60 by default), as many at once
+# as there are cores.
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -G Ninja $(CCACHE) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	  -DNTC_WITH_UI=OFF -DNTC_FUZZ=ON -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"

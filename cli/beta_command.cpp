@@ -3,17 +3,12 @@
 #include "cli/csv_batch.h"
 #include "cli/plausibility.h"
 #include "cli/readings.h"
+#include "cli/table_input.h"
 #include "cli/text_encoding.h"
 
-#include <CLI/CLI.hpp>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <sstream>
 #include <string>
-#include <system_error>
 #include <vector>
 
 namespace cli {
@@ -27,30 +22,20 @@ struct BetaOptions {
     SpreadsheetOptions sheet;
 };
 
-// The batch over `in`; GB18030 text is decoded whole first, UTF-8 read as
-// it streams.
-int batchOf(Session& s, std::istream& in, const BetaOptions& o)
-{
-    const SpreadsheetStyle style = spreadsheetStyle(o.sheet, s.m, firmwareMessages(s.m), {"r1", "t1", "r2", "t2"});
-    if (!style.gb18030) return runCsvBatch(in, o.csv, s.out, s.err, s.m, o.kelvin, style);
-    auto text = utf8FromGb18030(std::string(std::istreambuf_iterator<char>(in), {}));
-    if (!text) throw UnreadableArgument(std::string(firmwareMessages(s.m).notGb18030));
-    std::istringstream decoded(std::move(*text));
-    return runCsvBatch(decoded, o.csv, s.out, s.err, s.m, o.kelvin, style);
-}
-
+// The batch through the input module. GB18030 text comes back in GB18030:
+// the file goes back to the Chinese spreadsheet that wrote it, which opens
+// CSV in the system's code page, so bare UTF-8 would show there as mojibake.
 int betaOfCsv(Session& s, const BetaOptions& o)
 {
-    if (o.csv == "-") return batchOf(s, s.in, o);
-    // The name arrives as UTF-8 on every system; a path made from char8_t
-    // keeps it so on Windows too.
-    const std::filesystem::path path(std::u8string(o.csv.begin(), o.csv.end()));
-    std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored))
-        throw UnreadableArgument(format(s.m.isFolder, {shownValue(s.m, o.csv)}));
-    std::ifstream file(path, std::ios::binary);
-    if (!file) throw UnreadableArgument(format(s.m.cannotOpen, {shownValue(s.m, o.csv)}));
-    return batchOf(s, file, o);
+    const SpreadsheetStyle style = spreadsheetStyle(o.sheet, s.m, {"r1", "t1", "r2", "t2"});
+    InputFile input(s, o.csv, style.gb18030);
+    if (!style.gb18030) return runCsvBatch(input.stream(), o.csv, s.out, s.err, s.m, o.kelvin, style);
+    std::ostringstream utf8;
+    const int status = runCsvBatch(input.stream(), o.csv, utf8, s.err, s.m, o.kelvin, style);
+    // The text was GB18030 once and the batch adds ASCII only, so it goes back.
+    const auto text = gb18030FromUtf8(utf8.str());
+    s.out << (text ? *text : utf8.str());
+    return status;
 }
 
 int beta(Session& s, const BetaOptions& o)
@@ -73,16 +58,15 @@ int beta(Session& s, const BetaOptions& o)
 
 } // namespace
 
-Command addBetaCommand(CLI::App& app, Session& session)
+CommandSpec betaCommand(Session& session)
 {
-    const auto options = std::make_shared<BetaOptions>();
+    const auto o = std::make_shared<BetaOptions>();
     const Messages& m = session.m;
-    CLI::App* command = addSubcommand(app, "beta", m.betaCommand, m);
-    command->add_option("readings", options->readings, std::string(m.betaValues))->type_name("R1 T1 R2 T2");
-    command->add_option("--csv", options->csv, std::string(m.csvOption))->type_name("FILE");
-    addKelvinFlag(*command, options->kelvin, m);
-    addSpreadsheetOptions(*command, options->sheet, true, firmwareMessages(m));
-    return {command, [&session, options] { return beta(session, *options); }};
+    CommandSpec spec{m.betaCommand, {}, [&session, o] { return beta(session, *o); }};
+    OptionSpec readings = listOption("readings", m.betaValues, "R1 T1 R2 T2", o->readings, 0, -1);
+    spec.options = {readings, textOption("--csv", m.csvOption, "FILE", o->csv), kelvinFlag(o->kelvin, m)};
+    addSpreadsheetOptions(spec.options, o->sheet, m);
+    return spec;
 }
 
 } // namespace cli

@@ -1,27 +1,76 @@
-// ntc-beta-cli: what every command shares: its streams and texts, how it joins the command line, how it fails.
+// ntc-beta-cli: what every command shares: its streams and texts, its options as data, how it fails.
 #include "cli/command.h"
 
 #include "calc/b_value.h"
 #include "models/thermistor.h"
 
-#include <CLI/CLI.hpp>
-
+#include <array>
 #include <ostream>
-#include <string>
 
 namespace cli {
 
-CLI::App* addSubcommand(CLI::App& app, const char* name, std::string_view description, const Messages& m)
+namespace {
+
+constexpr std::array<RegisteredCommand, 7> kCommands{{
+    {"beta", betaCommand},
+    {"steinhart", steinhartCommand},
+    {"table", tableCommand},
+    {"temperature", temperatureCommand},
+    {"resistance", resistanceCommand},
+    {"adc", adcCommand},
+    {"fit", fitCommand},
+}};
+
+} // namespace
+
+OptionSpec textOption(std::string names, std::string_view help, std::string_view typeName, std::string& target)
 {
-    CLI::App* command = app.add_subcommand(name, std::string(description));
-    command->group(std::string(m.commandsGroup));
-    command->get_help_ptr()->group(std::string(m.optionsGroup));
-    return command;
+    OptionSpec spec;
+    spec.names = std::move(names);
+    spec.help = help;
+    spec.typeName = typeName;
+    spec.target = &target;
+    return spec;
 }
 
-void addKelvinFlag(CLI::App& command, bool& kelvin, const Messages& m)
+OptionSpec listOption(std::string names, std::string_view help, std::string_view typeName,
+                      std::vector<std::string>& target, int least, int most)
 {
-    command.add_flag("-k,--kelvin", kelvin, std::string(m.kelvinOption));
+    OptionSpec spec;
+    spec.names = std::move(names);
+    spec.help = help;
+    spec.typeName = typeName;
+    spec.target = &target;
+    spec.leastValues = least;
+    spec.mostValues = most;
+    return spec;
+}
+
+OptionSpec flagOption(std::string names, std::string_view help, bool& target)
+{
+    OptionSpec spec;
+    spec.names = std::move(names);
+    spec.help = help;
+    spec.target = &target;
+    return spec;
+}
+
+std::span<const RegisteredCommand> registeredCommands()
+{
+    return kCommands;
+}
+
+std::string commandNames(const Messages& m)
+{
+    std::string names;
+    for (const RegisteredCommand& command : kCommands)
+        names.append(names.empty() ? "" : std::string(m.listSeparator)).append(command.name);
+    return names;
+}
+
+OptionSpec kelvinFlag(bool& kelvin, const Messages& m)
+{
+    return flagOption("-k,--kelvin", m.kelvinOption, kelvin);
 }
 
 void writeMeasuredB(std::ostream& out, const models::MeasuredB& b)

@@ -7,6 +7,7 @@
 #include "cli/plain_row.h"
 #include "cli/readings.h"
 #include "cli/run.h"
+#include "cli/table_input.h"
 #include "cli/text_encoding.h"
 
 #include <algorithm>
@@ -23,93 +24,23 @@ namespace {
 
 // Output goes out in writes of about this size.
 constexpr std::size_t kFlushAt = 256 * 1024;
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::array<std::string_view, 4> kColumns{"r1", "t1", "r2", "t2"};
 
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
-
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
-
-bool namesColumn(std::string_view field, std::string_view column)
-{
-    field = trimmed(field);
-    column = trimmed(column);
-    if (field.size() != column.size()) return false;
-    for (std::size_t i = 0; i < field.size(); ++i)
-        if (lowerAscii(field[i]) != lowerAscii(column[i])) return false;
-    return true;
-}
-
 // Where r1, t1, r2 and t2 stand in the header (the first column of each
-// name, as --column maps it), or the name of the first one missing.
+// name, as --column maps it), and those names.
 struct ColumnPlan {
     std::array<std::string, 4> names;
     std::array<std::size_t, 4> index{};
-    std::optional<std::string> missing;
 };
 
-ColumnPlan planColumns(const std::vector<std::string>& header, const SpreadsheetStyle& style)
+std::vector<WantedColumn> wantedColumns(const SpreadsheetStyle& style)
 {
-    ColumnPlan plan;
-    for (std::size_t c = 0; c < kColumns.size(); ++c) {
-        plan.names[c] = style.column(kColumns[c]);
-        std::size_t i = 0;
-        while (i < header.size() && !namesColumn(header[i], plan.names[c])) ++i;
-        if (i == header.size()) {
-            plan.missing = plan.names[c];
-            return plan;
-        }
-        plan.index[c] = i;
+    std::vector<WantedColumn> wanted;
+    for (std::string_view column : kColumns) {
+        std::string name = style.column(column);
+        wanted.push_back({name, [name](std::string_view cell) { return namesColumn(cell, name); }});
     }
-    return plan;
-}
-
-// The input's name as messages show it, and as a command that converts the
-// file would take it.
-struct InputName {
-    std::string shown, shell;
-};
-
-InputName inputName(const Messages& m, std::string_view name)
-{
-    if (name == "-") return {std::string(m.standardInputName), "FILE"};
-    const std::string shown = shownValue(m, name);
-    return {shown, name.find(' ') == std::string_view::npos ? shown : "\"" + shown + "\""};
-}
-
-bool namesAllColumns(std::string_view header, char separator, const SpreadsheetStyle& style)
-{
-    std::vector<std::string> pieces;
-    for (std::size_t at = 0;;) {
-        const std::size_t end = header.find(separator, at);
-        pieces.emplace_back(header.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at));
-        if (end == std::string_view::npos) break;
-        at = end + 1;
-    }
-    return !planColumns(pieces, style).missing;
-}
-
-std::string encodingAdvice(const Messages& m, std::size_t line, std::string_view text, const InputName& name)
-{
-    return format(looksLikeGb18030(text) ? m.gb18030 : m.notUtf8, {std::to_string(line), name.shell});
-}
-
-// Why the header names no r1, t1, r2 or t2: what the file most likely is
-// and how to convert it, or else the first column missing.
-std::string headerProblem(const Messages& m, std::string_view raw, std::string_view missing, const InputName& name,
-                          const SpreadsheetStyle& style)
-{
-    if (looksLikeUtf16(raw)) return format(m.utf16, {name.shown, name.shell});
-    if (raw.starts_with(kByteOrderMark)) raw.remove_prefix(kByteOrderMark.size());
-    if (style.delimiter != ';' && namesAllColumns(raw, ';', style)) return format(m.semicolons, {name.shown, name.shell});
-    if (style.delimiter != '\t' && namesAllColumns(raw, '\t', style)) return format(m.tabs, {name.shown, name.shell});
-    if (!isUtf8(raw)) return encodingAdvice(m, 1, raw, name);
-    return format(m.headerLacks, {missing});
+    return wanted;
 }
 
 bool hasExtraCells(const CsvRecord& row, std::size_t width)
@@ -180,13 +111,33 @@ void appendB(std::string& buffer, const std::optional<models::MeasuredB>& b, con
     buffer.append(names.of(*b));
 }
 
+// The fields from `from` up to `to` written anew as RFC 4180 has them, each
+// after a delimiter but the record's first.
+void appendFields(std::string& buffer, const CsvRecord& row, std::size_t from, std::size_t to, char d)
+{
+    for (std::size_t i = from; i < to && i < row.fields.size(); ++i) {
+        if (i > 0) buffer.push_back(d);
+        appendCsvField(buffer, row.fields[i], d);
+    }
+}
+
 // The row as written, then b and b_name as the header's next two columns:
 // a short row filled up with empty cells, a long row's extra cells after them.
+// A row read leniently (a stray quote) is written anew, each field quoted as
+// RFC 4180 needs, so that a spreadsheet reading the output takes every row
+// after it as a row.
 void appendRow(std::string& buffer, const CsvRecord& row, std::size_t width, const SpreadsheetStyle& style,
                const std::optional<models::MeasuredB>& b, BetaNames& names)
 {
     const char d = style.delimiter;
     const std::size_t count = row.fields.size();
+    if (row.lenient) {
+        appendFields(buffer, row, 0, width, d);
+        if (count < width) buffer.append(width - count, d);
+        appendB(buffer, b, style, names);
+        appendFields(buffer, row, width, count, d);
+        return;
+    }
     const std::string_view raw = row.raw;
     const std::size_t cut = count > width ? row.fieldStarts[width] - 1 : raw.size();
     buffer.append(raw.substr(0, cut));
@@ -242,21 +193,44 @@ int batchStatus(const CsvReader& reader, const std::ostream& out, std::ostream& 
     return kExitComputationFailed;
 }
 
-// The header read and planned, or the exit status when it cannot be.
-std::optional<int> readHeader(CsvReader& reader, CsvRecord& header, ColumnPlan& plan, std::ostream& err,
-                              const Messages& m, const InputName& name, const SpreadsheetStyle& style)
+// The header read and planned (notes before it copied to `buffer`), or the
+// exit status when it cannot be.
+std::optional<int> readBatchHeader(CsvReader& reader, CsvRecord& header, ColumnPlan& plan, std::string& buffer,
+                                   std::ostream& err, const Messages& m, const InputName& name,
+                                   const SpreadsheetStyle& style)
 {
-    if (!reader.next(header)) {
+    const auto copy = [&buffer](const std::string& note) { buffer.append(note).append("\n"); };
+    if (!readHeader(reader, header, copy)) {
         const bool broken = reader.failed();
-        err << m.errorPrefix << format(broken ? m.cannotReadNamed : m.emptyInput, {name.shown}) << '\n';
+        const std::string columns = joined(m, {"r1", "t1", "r2", "t2"});
+        err << m.errorPrefix << (broken ? format(m.cannotReadNamed, {name.shown})
+                                        : format(m.emptyInput, {name.shown, columns})) << '\n';
         return broken ? kExitComputationFailed : kExitUsage;
     }
-    if (!header.fields.empty() && header.fields[0].starts_with(kByteOrderMark))
-        header.fields[0].erase(0, kByteOrderMark.size());
-    plan = planColumns(header.fields, style);
-    if (!plan.missing) return std::nullopt;
-    err << m.errorPrefix << headerProblem(m, header.raw, *plan.missing, name, style) << '\n';
+    const std::vector<WantedColumn> wanted = wantedColumns(style);
+    const HeaderPlan found = planHeader(header.fields, wanted);
+    if (!found.missing) {
+        for (std::size_t c = 0; c < kColumns.size(); ++c) {
+            plan.names[c] = wanted[c].name;
+            plan.index[c] = found.index[c];
+        }
+        return std::nullopt;
+    }
+    const std::string lacks = format(m.headerLacks, {wanted[*found.missing].name});
+    err << m.errorPrefix << headerProblem(m, header, name, style.delimiter, wanted, lacks) << '\n';
     return kExitUsage;
+}
+
+// The header as read, b and b_name after it; written anew when read leniently.
+void appendHeader(std::string& buffer, const CsvRecord& header, char d, std::string_view lineEnd)
+{
+    if (!header.lenient) {
+        buffer.append(header.raw);
+    } else {
+        if (header.raw.starts_with(kByteOrderMark)) buffer.append(kByteOrderMark);
+        appendFields(buffer, header, 0, header.fields.size(), d);
+    }
+    buffer.append(1, d).append("b").append(1, d).append("b_name").append(lineEnd);
 }
 
 // One batch as it runs: what every row needs, kept between rows so that a
@@ -279,6 +253,7 @@ struct Batch {
     CsvRecord record;
     std::vector<std::string_view> cells;
     std::optional<models::MeasuredB> b;
+    bool fastPath = true;
 };
 
 // B for a plain line of the header's width that the checks find nothing
@@ -322,7 +297,7 @@ void batchRecord(Batch& batch, std::ostream& err)
 bool batchNext(Batch& batch, CsvReader& reader, std::ostream& err)
 {
     PlainLine plain;
-    if (reader.nextPlain(plain)) {
+    if (batch.fastPath && reader.nextPlain(plain)) {
         // A blank line stays a blank line; it is no reading.
         if (plain.text.empty()) return true;
         if (const auto b = plainRowB(batch, plain.text)) {
@@ -341,21 +316,20 @@ bool batchNext(Batch& batch, CsvReader& reader, std::ostream& err)
 } // namespace
 
 int runCsvBatch(std::istream& in, std::string_view name, std::ostream& out, std::ostream& err, const Messages& m,
-                bool kelvin, const SpreadsheetStyle& style)
+                bool kelvin, const SpreadsheetStyle& style, BatchPath path)
 {
     const InputName input = inputName(m, name);
     CsvReader reader(in, style.delimiter);
     Batch batch(m, style, input, kelvin);
+    batch.fastPath = path == BatchPath::plainRowsFast;
     CsvRecord& record = batch.record;
-    if (const auto status = readHeader(reader, record, batch.plan, err, m, input, style)) return *status;
+    std::string& buffer = batch.buffer;
+    buffer.reserve(kFlushAt + 4096);
+    if (const auto status = readBatchHeader(reader, record, batch.plan, buffer, err, m, input, style)) return *status;
     batch.width = record.fields.size();
     reader.expectRows(batch.width);
     const std::string_view lineEnd = record.crlf ? "\r\n" : "\n";
-
-    std::string& buffer = batch.buffer;
-    buffer.reserve(kFlushAt + 4096);
-    buffer.append(record.raw).append(1, style.delimiter).append("b").append(1, style.delimiter).append("b_name")
-        .append(lineEnd);
+    appendHeader(buffer, record, style.delimiter, lineEnd);
     while (batchNext(batch, reader, err)) {
         buffer.append(lineEnd);
         if (buffer.size() >= kFlushAt) {

@@ -33,8 +33,15 @@ namespace cli {
 inline constexpr std::size_t kRowMessages = 20;
 // `style` gives the field separator (also of the columns added), the decimal
 // comma (read in r1..t2, written in b) and the header names r1..t2 are
-// mapped to; its encoding is the caller's to decode.
+// mapped to; its encoding is the caller's to decode. Lines before the
+// header that are notes ('#' or blank) are copied as they stand. A row read
+// with a stray quote is written anew with its fields quoted as RFC 4180
+// has them; every other row is copied byte for byte.
+// `path`: rows of plain numbers go a quick way by default; allFullWay sends
+// every row through the full reader, which gives the same output, so that a
+// test can hold the two to one another.
+enum class BatchPath { plainRowsFast, allFullWay };
 int runCsvBatch(std::istream& in, std::string_view name, std::ostream& out, std::ostream& err, const Messages& m,
-                bool kelvin, const SpreadsheetStyle& style = {});
+                bool kelvin, const SpreadsheetStyle& style = {}, BatchPath path = BatchPath::plainRowsFast);
 
 } // namespace cli

@@ -14,6 +14,7 @@ struct FieldScan {
     bool inQuotes = false;
     bool fieldStart = true;
     bool badClose = false;                          // a closing quote with more text after it
+    bool lenient = false;                           // a quote RFC 4180 does not allow where it stands
     std::size_t offset = 0;                         // of the line scanned, in the record's raw text
     std::size_t openedAt = std::string_view::npos;  // the quote that opened the field now in quotes
     std::size_t plainQuoteAt = std::string_view::npos; // a quote to read as a plain character
@@ -47,7 +48,9 @@ void scanLine(std::string_view text, char delimiter, CsvRecord& record, FieldSca
             else if (i + 1 < text.size() && text[i + 1] == '"') scan.field += text[++i];
             else {
                 scan.inQuotes = false;
-                scan.badClose |= i + 1 < text.size() && text[i + 1] != delimiter;
+                const bool textAfter = i + 1 < text.size() && text[i + 1] != delimiter;
+                scan.badClose |= textAfter;
+                scan.lenient |= textAfter;
             }
         } else if (c == delimiter) {
             endField(record, scan, scan.offset + i + 1);
@@ -56,6 +59,7 @@ void scanLine(std::string_view text, char delimiter, CsvRecord& record, FieldSca
             scan.inQuotes = true;
             scan.openedAt = scan.offset + i;
         } else {
+            scan.lenient |= c == '"';
             scan.field += c;
         }
         scan.fieldStart = false;
@@ -68,9 +72,30 @@ void startRecord(CsvRecord& record)
     record.fields.clear();
     record.fieldStarts.assign(1, 0);
     record.strayQuoteField = 0;
+    record.lenient = false;
+}
+
+bool isNote(std::string_view line, bool first)
+{
+    if (first && line.starts_with(kByteOrderMark)) line.remove_prefix(kByteOrderMark.size());
+    return line.empty() || line == "\r" || line.front() == '#';
 }
 
 } // namespace
+
+void appendCsvField(std::string& out, std::string_view field, char delimiter)
+{
+    if (field.find_first_of(std::string{delimiter, '"', '\r', '\n'}) == std::string_view::npos) {
+        out.append(field);
+        return;
+    }
+    out += '"';
+    for (char c : field) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+}
 
 LineSource::LineSource(std::istream& in, std::size_t blockSize) : in_(in), block_(blockSize, '\0') {}
 
@@ -162,6 +187,19 @@ void CsvReader::recordOf(const PlainLine& line, CsvRecord& record) const
     record.fields.push_back(std::move(scan.field));
 }
 
+bool CsvReader::nextNote(std::string& line)
+{
+    std::string_view text;
+    if (!pending_.empty()) text = pending_.front();
+    else if (!source_.peek(text)) return false;
+    if (!isNote(text, line_ == 0)) return false;
+    line.assign(text);
+    if (!pending_.empty()) pending_.pop_front();
+    else source_.take();
+    ++line_;
+    return true;
+}
+
 // Reads on past the line end inside quotes until the field closes as a
 // quoted field should; false, with every line read kept in `ahead`, when it
 // plainly should have closed on its first line.
@@ -221,6 +259,7 @@ bool CsvReader::next(CsvRecord& record)
                                                  record.fieldStarts.begin());
         }
     }
+    record.lenient = scan.lenient || record.strayQuoteField != 0;
     record.fields.push_back(std::move(scan.field));
     return true;
 }

@@ -10,6 +10,9 @@
 
 namespace cli {
 
+// UTF-8's byte order mark, which Excel writes before a "CSV UTF-8" file.
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 struct FieldScan;
 
 // One record of a CSV text (RFC 4180: fields apart by commas, a field in
@@ -22,7 +25,16 @@ struct CsvRecord {
     std::size_t line = 0;                 // the line it starts on, from 1
     bool crlf = false;                    // its line end was CR LF
     std::size_t strayQuoteField = 0;      // see CsvReader; 0 when there is none
+    // Whether `raw` is not what RFC 4180 allows (a stray quote, a quote
+    // inside a field not in quotes, text after a closing quote), so that
+    // a writer must write the fields anew rather than copy it.
+    bool lenient = false;
 };
+
+// `field` as one field of a CSV record that RFC 4180 allows: as it is when
+// it holds no `delimiter`, quote, CR or LF, else in quotes with its quotes
+// doubled.
+void appendCsvField(std::string& out, std::string_view field, char delimiter);
 
 // The lines of a stream, read in large blocks: each line is a view into the
 // block, without its 0x0A byte, as std::getline would give it (a last line
@@ -84,6 +96,11 @@ public:
     bool nextPlain(PlainLine& line);
     // The record a plain line is, as next() would have read it.
     void recordOf(const PlainLine& line, CsvRecord& record) const;
+    // The next physical line when it is a note before a header: it starts
+    // with '#' (after a UTF-8 byte order mark on the first line) or is blank.
+    // `line` gets it as it stands, a CR at its end kept; false, with nothing
+    // read, for any other line or at the end of the text.
+    bool nextNote(std::string& line);
     bool failed() const { return in_.bad(); }
 
 private:

@@ -2,11 +2,10 @@
 #include "calc/b_value.h"
 #include "cli/arguments.h"
 #include "cli/command.h"
-#include "cli/fit_options.h"
+#include "cli/fitted_table.h"
 #include "cli/model_options.h"
+#include "cli/readings.h"
 #include "models/firmware_text.h"
-
-#include <CLI/CLI.hpp>
 
 #include <algorithm>
 #include <memory>
@@ -18,8 +17,9 @@ namespace cli {
 namespace {
 
 struct FitCommandOptions {
-    std::string file;
-    FitOptions fit;
+    std::string file, model = "steinhart", t0, r0, from, to;
+    bool kelvin = false;
+    SpreadsheetOptions sheet;
 };
 
 std::string celsiusText(double kelvin) { return models::decimalsText(kelvin - calc::kCelsiusOffset, 6); }
@@ -38,6 +38,22 @@ void writeCoefficients(std::ostream& out, const models::TableFit& fit)
     if (fit.kind == models::FitKind::steinhart4) out << "D = " << coefficientText(fit.curve.d) << '\n';
 }
 
+// The options read: what to fit through which rows of the table.
+FitSettings settingsOf(const Session& s, const FitCommandOptions& o)
+{
+    if (!o.r0.empty() && o.model != "beta") throw UnreadableArgument(std::string(s.m.r0WithFit));
+    FitSettings settings;
+    settings.file = o.file;
+    settings.model = o.model;
+    settings.kelvin = o.kelvin;
+    if (!o.t0.empty()) settings.t0Kelvin = kelvinOf(temperatureArgument(s.m, "--t0", o.t0, o.kelvin));
+    if (!o.r0.empty()) settings.keptR0 = resistanceArgument(s.m, "--r0", o.r0);
+    if (!o.from.empty()) settings.fromKelvin = kelvinOf(temperatureArgument(s.m, "--from", o.from, o.kelvin));
+    if (!o.to.empty()) settings.toKelvin = kelvinOf(temperatureArgument(s.m, "--to", o.to, o.kelvin));
+    settings.style = spreadsheetStyle(o.sheet, s.m, {"temperature_c", "resistance_ohm"});
+    return settings;
+}
+
 // Each point's error as CSV after a blank line, in the spreadsheet's style.
 void writeResiduals(std::ostream& out, const models::TableFit& fit, const std::vector<models::TablePoint>& points,
                     const SpreadsheetStyle& style)
@@ -53,30 +69,36 @@ void writeResiduals(std::ostream& out, const models::TableFit& fit, const std::v
 int fit(Session& s, const FitCommandOptions& o)
 {
     Findings found;
-    const auto [fit, points, style] = fitFromFile(s, o.file, o.fit, found);
-    writeCoefficients(s.out, fit);
-    s.out << "max_error_k = " << models::roundedText(fit.maxErrorKelvin, 3) << '\n'
-          << "rms_error_k = " << models::roundedText(fit.rmsErrorKelvin, 3) << '\n'
-          << "from_c = " << celsiusText(fit.fromKelvin) << '\n'
-          << "to_c = " << celsiusText(fit.toKelvin) << '\n';
-    writeResiduals(s.out, fit, points, style);
-    warnAboutFit(s.m, fit, points, found);
+    const FitSettings settings = settingsOf(s, o);
+    const auto fitted = fitFile(s, settings, FitUse::values, found);
+    if (fitted) {
+        const models::TableFit& fit = fitted->fit;
+        writeCoefficients(s.out, fit);
+        s.out << "max_error_k = " << models::roundedText(fit.maxErrorKelvin, 3) << '\n'
+              << "rms_error_k = " << models::roundedText(fit.rmsErrorKelvin, 3) << '\n'
+              << "from_c = " << celsiusText(fit.fromKelvin) << '\n'
+              << "to_c = " << celsiusText(fit.toKelvin) << '\n';
+        writeResiduals(s.out, fit, fitted->fitted, settings.style);
+    }
     writeFindings(s.err, s.m, found);
-    return exitStatus(found);
+    return fitted ? exitStatus(found) : worseStatus(exitStatus(found), kExitComputationFailed);
 }
 
 } // namespace
 
-Command addFitCommand(CLI::App& app, Session& session)
+CommandSpec fitCommand(Session& session)
 {
-    const auto options = std::make_shared<FitCommandOptions>();
-    const FirmwareMessages& f = firmwareMessages(session.m);
-    CLI::App* command = addSubcommand(app, "fit", f.fitCommand, session.m);
-    // A file named /path/table.csv is a file, not a Windows-style /option.
-    command->allow_windows_style_options(false);
-    command->add_option("file", options->file, std::string(f.fitFile))->type_name("FILE")->required();
-    addFitOptions(*command, options->fit, true, f);
-    return {command, [&session, options] { return fit(session, *options); }};
+    const auto o = std::make_shared<FitCommandOptions>();
+    const Messages& m = session.m;
+    OptionSpec file = textOption("file", m.fitFile, "FILE", o->file);
+    file.required = true;
+    CommandSpec spec{m.fitCommand,
+                     {file, modelChoice(o->model, m), textOption("--t0", m.t0Option, "T", o->t0),
+                      textOption("--r0", m.r0Option, "R", o->r0), textOption("--from", m.fitFromOption, "T", o->from),
+                      textOption("--to", m.fitToOption, "T", o->to), kelvinFlag(o->kelvin, m)},
+                     [&session, o] { return fit(session, *o); }};
+    addSpreadsheetOptions(spec.options, o->sheet, m, m.tableFileGroup);
+    return spec;
 }
 
 } // namespace cli

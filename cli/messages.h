@@ -1,4 +1,4 @@
-// ntc-beta-cli: every text the program shows, in English and Simplified Chinese.
+// ntc-beta-cli: every text the program shows, in English and Simplified Chinese, in one catalogue.
 #pragma once
 
 #include "cli/language.h"
@@ -7,39 +7,57 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cli {
 
-// The texts of one language, UTF-8. Help texts are shown as they are; in the
-// others each "{}" stands for an argument that format() puts in, in order.
+// The texts of one language, UTF-8 (messages_english.cpp,
+// messages_chinese.cpp). Help texts are shown as they are, laid out to the
+// terminal's width; in the others each "{}" stands for an argument that
+// format() puts in, in order. Only string_views: allMessages() walks them.
 struct Messages {
-    // Help.
-    std::string_view program, helpFlag, versionFlag, optionsGroup, commandsGroup;
-    std::string_view usageLabel, optionsLabel, commandLabel, positionalsLabel, requiredLabel;
+    // Help: the program, its groups and labels.
+    std::string_view program, helpFlag, versionFlag, optionsGroup, commandsGroup, modelGroup, tableFileGroup;
+    std::string_view usageLabel, optionsLabel, commandLabel, positionalsLabel, requiredLabel, footer, commandFooter;
+    // Help: the commands and their own options.
     std::string_view betaCommand, betaValues, csvOption, kelvinOption;
     std::string_view steinhartCommand, steinhartValues;
-    std::string_view tableCommand, r25Option, betaOption, steinhartOption, fromOption, toOption, stepOption,
-        formatOption;
+    std::string_view tableCommand, fromOption, toOption, stepOption, tableFormatOption, tableNameOption;
     std::string_view temperatureCommand, temperatureValues, resistanceCommand, resistanceValues;
-    std::string_view footer;
+    std::string_view adcCommand, pullUpOption, pullDownOption, bitsOption, fullScaleOption, seriesOption,
+        parallelOption, supplyOption, vrefOption, everyCountOption, adcFormatOption, adcNameOption, cTypeOption,
+        fahrenheitOption;
+    std::string_view fitCommand, fitFile, fitFromOption, fitToOption;
+    // Help: the model options and the table file's.
+    std::string_view r25Option, r0Option, t0Option, betaOption, betaPairOption, steinhartOption,
+        steinhartOrFourOption, steinhart4Option, fitOption, modelOption;
+    std::string_view delimiterOption, decimalCommaOption, encodingOption, columnOption;
     // A value and its name: "R1 '10x'" / "R1“10x”", then ": " / "：" before
-    // what is wrong with it; a value cut short says how long it was.
-    std::string_view namedValue, afterName, cutValue;
+    // what is wrong with it; a value cut short says how long it was; lists.
+    std::string_view namedValue, quotedValue, afterName, cutValue, listSeparator;
     // Reading and usage.
     std::string_view expectedResistance, expectedTemperature, expectedNumber, expectedFormat, beyondRange;
     std::string_view kiloOnTemperature, writeMarking, windowOrder;
     std::string_view betaNeedsValues, steinhartNeedsValues, temperatureNeedsValues, resistanceNeedsValues;
-    std::string_view modelNeeded, noRange, runHelp, errorPrefix, warningPrefix;
+    std::string_view modelNeeded, fourthCoefficient, r0WithFit, noRange, runHelp, errorPrefix, warningPrefix;
     std::string_view commandNeeded, unknownCommand, unexpectedArguments, valueMissing, badOptionValue,
         unreadableCommandLine;
+    std::string_view dividerNeeded, badDivider, expectedPair, notIdentifier, badDelimiter, commaClash, badColumn,
+        notGb18030, noRows, marlinBits;
     // Values refused, and values warned about.
     std::string_view resistanceNotPositive, betaNotPositive, measuredBNotPositive, equalResistancesB, notFalling;
-    std::string_view outsideUse, shBNotPositive, cNegative;
+    std::string_view outsideUse, shBNotPositive, cNegative, bOutsideNtc, readAsCelsius;
     // Files and CSV.
-    std::string_view cannotOpen, isFolder, cannotReadNamed, cannotWrite, emptyInput, headerLacks, rowLacks;
+    std::string_view cannotOpen, isFolder, cannotReadNamed, cannotWrite, emptyInput, emptyTable, headerLacks,
+        tableHeaderLacks, unknownColumnUnit, rowLacks, scaledCell;
     std::string_view strayQuote, extraFields, line, rowMessagesCut, rowsFailed, rowsWarned;
     std::string_view utf16, semicolons, tabs, gb18030, notUtf8, standardInputName;
     std::string_view atTemperature;
+    // An R/T table's checks and its fit.
+    std::string_view tableRowsRefused, tableRepeated, tableNotFalling, tableRising, tableTooFew, tableTooFewWithin, tableMoreFaults,
+        tableOutlier, tableKelvin, fitBNotPositive, fitTurnsBack, notMonotonic, betaFitWorse, steinhartFitBetter;
+    // An ADC table's warnings.
+    std::string_view mergedRows, railRows, betaReach, beyondFit;
     // Before a console opened for the program alone closes.
     std::string_view pressAnyKey;
     // Why a computation stopped, indexed by models::ModelFailureKind.
@@ -48,8 +66,14 @@ struct Messages {
 
 const Messages& messages(Language language);
 
-// `pattern` with each "{}" replaced by the next argument; a "{}" without an
-// argument left stands as it is.
+// Every text of the catalogue, in the order of the struct, so the two
+// languages can be held to one another.
+std::vector<std::string_view> allMessages(const Messages& m);
+
+// `pattern` with each "{}" replaced by the next argument, through {fmt}:
+// "{0}" and "{1}" take an argument by its place, "{{" and "}}" stand for
+// braces. Throws std::runtime_error (fmt::format_error) for a pattern with
+// more places than arguments; the catalogue's test rules that out.
 std::string format(std::string_view pattern, std::initializer_list<std::string_view> arguments);
 
 // `text` fit to be shown inside a message: cut to 40 characters with "…" and
@@ -61,8 +85,14 @@ std::string shownValue(const Messages& m, std::string_view text);
 // "R1 '10x'" (English) or "R1“10x”" (Chinese), the text through shownValue.
 std::string named(const Messages& m, std::string_view what, std::string_view text);
 
+// "'10x'" or "“10x”": the text through shownValue, in the language's quotes.
+std::string quoted(const Messages& m, std::string_view text);
+
 // named() with what is wrong with the value: "R1 '10x': expected ...".
 std::string namedProblem(const Messages& m, std::string_view what, std::string_view text, std::string_view problem);
+
+// The texts joined with the language's list separator (", " or "、").
+std::string joined(const Messages& m, const std::vector<std::string>& texts);
 
 std::string_view failureText(const Messages& m, models::ModelFailureKind kind);
 

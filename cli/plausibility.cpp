@@ -53,10 +53,30 @@ bool checkResistance(const Messages& m, std::string_view name, std::string_view 
 
 bool checkMeasuredB(const Messages& m, double r1, double r2, const models::MeasuredB& b, Findings& found)
 {
-    if (b.value > 0) return true;
+    if (b.value > 0) {
+        if (!models::isNtcB(b.value)) checkNtcB(m, calc::betaName(b.t1Kelvin, b.t2Kelvin), b.value, found);
+        return true;
+    }
     found.push_back({Severity::refused, r1 == r2 ? std::string(m.equalResistancesB)
                                                  : format(m.measuredBNotPositive, {calc::fullValueText(b.value)})});
     return false;
+}
+
+void checkNtcB(const Messages& m, std::string_view name, double b, Findings& found)
+{
+    if (!(b > 0) || models::isNtcB(b)) return;
+    found.push_back({Severity::warning,
+                     format(m.bOutsideNtc, {name, calc::fullValueText(b), calc::fullValueText(models::kLeastNtcB),
+                                            calc::fullValueText(models::kGreatestNtcB)})});
+}
+
+void checkReadAsCelsius(const Messages& m, const std::vector<std::string>& named, const std::vector<double>& values,
+                        Findings& found)
+{
+    if (values.empty()) return;
+    for (double value : values)
+        if (!models::looksLikeKelvin(value)) return;
+    found.push_back({Severity::warning, format(m.readAsCelsius, {joined(m, named)})});
 }
 
 void checkModel(const Messages& m, const models::ThermistorModel& model, std::string_view r25Text,

@@ -36,9 +36,20 @@ bool checkResistance(const Messages& m, std::string_view name, std::string_view 
                      Findings& found);
 
 // Refuses a B of 0 or less measured from R1 and R2 ("B = -3415.64467232579 K
-// is not above 0: ..."), equal resistances named as such; gives whether it
-// passed.
+// is not above 0: ..."), equal resistances named as such, and warns about a
+// B outside the NTC range (checkNtcB); gives whether it passed.
 bool checkMeasuredB(const Messages& m, double r1, double r2, const models::MeasuredB& b, Findings& found);
+
+// Warns "B25/100 = 11335.8 K lies outside 1500 K to 7000 K, ..." about a B
+// above 0 that no NTC thermistor has (models::isNtcB); `name` is the B's
+// name ("B25/100", "B").
+void checkNtcB(const Messages& m, std::string_view name, double b, Findings& found);
+
+// Warns that temperatures typed without a unit and read as °C look like
+// kelvin (models::looksLikeKelvin, every one of them): `named` are the
+// values as named() writes them ("T1 '298.15'"), `values` their numbers.
+void checkReadAsCelsius(const Messages& m, const std::vector<std::string>& named, const std::vector<double>& values,
+                        Findings& found);
 
 // A model given with --r25/--beta or --steinhart: refuses R25 or B of 0 or
 // less ("--beta '0': ..."; `r25Text` and `betaText` as typed), warns about

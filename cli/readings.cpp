@@ -51,6 +51,20 @@ std::optional<models::MeasuredB> checkedB(const Messages& m, double r1, Temperat
     }
 }
 
+// T1 and T2 as typed: when both have no unit, and so are read as °C, and
+// both look like kelvin, the warning that says so.
+void checkTypedCelsius(const Messages& m, const std::array<std::string_view, 4>& names,
+                       const std::array<std::string_view, 4>& texts, Findings& found)
+{
+    std::vector<double> values;
+    for (std::size_t i : {1u, 3u}) {
+        const auto read = models::parseTemperature(texts[i]);
+        if (!read || read->unit != models::TemperatureUnit::unspecified) return;
+        values.push_back(read->value);
+    }
+    checkReadAsCelsius(m, {named(m, names[1], texts[1]), named(m, names[3], texts[3])}, values, found);
+}
+
 } // namespace
 
 Temperature unitless(double value, bool kelvinByDefault)
@@ -60,10 +74,16 @@ Temperature unitless(double value, bool kelvinByDefault)
 
 std::optional<Temperature> readTemperature(std::string_view text, bool kelvinByDefault)
 {
-    const auto read = models::parseTemperature(text);
+    return readTemperature(text, kelvinByDefault ? models::TemperatureUnit::kelvin : models::TemperatureUnit::celsius);
+}
+
+std::optional<Temperature> readTemperature(std::string_view text, models::TemperatureUnit unitless)
+{
+    auto read = models::parseTemperature(text);
     if (!read) return std::nullopt;
+    if (read->unit == models::TemperatureUnit::unspecified) read->unit = unitless;
     switch (read->unit) {
-    case models::TemperatureUnit::unspecified: return unitless(read->value, kelvinByDefault);
+    case models::TemperatureUnit::unspecified:
     case models::TemperatureUnit::celsius: return Temperature{read->value, true};
     case models::TemperatureUnit::kelvin: return Temperature{read->value, false};
     case models::TemperatureUnit::fahrenheit:
@@ -84,6 +104,13 @@ double kelvinOf(Temperature t)
 models::MeasuredB betaOf(double r1, Temperature t1, double r2, Temperature t2)
 {
     return models::measureB(r1, kelvinOf(t1), r2, kelvinOf(t2), false);
+}
+
+std::string readingName(char kind, std::size_t index)
+{
+    // Appended rather than "T" + …, which GCC 12 misreads as an overlapping copy.
+    std::string name(1, kind);
+    return name.append(std::to_string(index + 1));
 }
 
 std::string unreadableResistance(const Messages& m, std::string_view name, std::string_view text)
@@ -115,9 +142,17 @@ std::optional<double> checkedResistance(const Messages& m, std::string_view name
 std::optional<Temperature> checkedTemperature(const Messages& m, std::string_view name, std::string_view text,
                                               bool kelvinByDefault, Findings& found)
 {
+    return checkedTemperature(m, name, text,
+                              kelvinByDefault ? models::TemperatureUnit::kelvin : models::TemperatureUnit::celsius,
+                              found);
+}
+
+std::optional<Temperature> checkedTemperature(const Messages& m, std::string_view name, std::string_view text,
+                                              models::TemperatureUnit unitless, Findings& found)
+{
     std::optional<Temperature> t;
     try {
-        t = readTemperature(text, kelvinByDefault);
+        t = readTemperature(text, unitless);
     } catch (const models::ModelFailure& failure) {
         return refusedTemperature(m, name, text, failure, found);
     }
@@ -137,6 +172,7 @@ std::optional<models::MeasuredB> checkedBeta(const Messages& m, const std::array
     const auto r2 = checkedResistance(m, names[2], texts[2], found);
     const auto t2 = checkedTemperature(m, names[3], texts[3], kelvinByDefault, found);
     if (!r1 || !t1 || !r2 || !t2) return std::nullopt;
+    if (!kelvinByDefault) checkTypedCelsius(m, names, texts, found);
     return checkedB(m, *r1, *t1, *r2, *t2, found);
 }
 
@@ -150,13 +186,15 @@ std::optional<models::MeasuredB> checkedBetaOfNumbers(const Messages& m, const s
     const auto r2 = checkedOhms(m, names[2], texts[2], numbers[2], found);
     const auto t2 = checkedReading(m, names[3], texts[3], unitless(numbers[3], kelvinByDefault), found);
     if (!r1 || !t1 || !r2 || !t2) return std::nullopt;
+    if (!kelvinByDefault && models::looksLikeKelvin(numbers[1]) && models::looksLikeKelvin(numbers[3]))
+        checkTypedCelsius(m, names, texts, found);
     return checkedB(m, *r1, *t1, *r2, *t2, found);
 }
 
 std::optional<double> checkedCelsius(const Messages& m, std::string_view name, std::string_view text,
-                                     Findings& found)
+                                     bool kelvinByDefault, Findings& found)
 {
-    const auto t = checkedTemperature(m, name, text, false, found);
+    const auto t = checkedTemperature(m, name, text, kelvinByDefault, found);
     if (!t) return std::nullopt;
     return t->celsius ? t->value : calc::kelvinToCelsius(t->value);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/findings.h"
+#include "models/quantity.h"
 #include "models/thermistor.h"
 
 #include <array>
@@ -27,6 +28,10 @@ Temperature unitless(double value, bool kelvinByDefault);
 // °C value in a double.
 std::optional<Temperature> readTemperature(std::string_view text, bool kelvinByDefault);
 
+// The same with the unit a value without one takes (a table column's:
+// °C, kelvin or °F; TemperatureUnit::unspecified reads as °C).
+std::optional<Temperature> readTemperature(std::string_view text, models::TemperatureUnit unitless);
+
 // The temperature in kelvin, through the conversion the B formula takes.
 // Throws models::ModelFailure(overflow).
 double kelvinOf(Temperature t);
@@ -44,6 +49,9 @@ std::string unreadableResistance(const Messages& m, std::string_view name, std::
 // kilo.
 std::string unreadableTemperature(const Messages& m, std::string_view name, std::string_view text);
 
+// The name of the `index`th reading (from 0) of a kind: "T1", "R3".
+std::string readingName(char kind, std::size_t index);
+
 // The readers every command and the batch share: each reads the text named
 // `name`, applies the rules for values no thermistor gives (plausibility.h)
 // and adds what it finds to `found`. The value comes back unless it could
@@ -57,15 +65,19 @@ std::optional<double> checkedResistance(const Messages& m, std::string_view name
 // thermistors are used at is warned about.
 std::optional<Temperature> checkedTemperature(const Messages& m, std::string_view name, std::string_view text,
                                               bool kelvinByDefault, Findings& found);
+std::optional<Temperature> checkedTemperature(const Messages& m, std::string_view name, std::string_view text,
+                                              models::TemperatureUnit unitless, Findings& found);
 
 // A temperature in °C (one written in K or °F converted), for a table's
 // bounds; checked as checkedTemperature does.
 std::optional<double> checkedCelsius(const Messages& m, std::string_view name, std::string_view text,
-                                     Findings& found);
+                                     bool kelvinByDefault, Findings& found);
 
 // B from R1 at T1 and R2 at T2, `texts` and `names` in the order R1 T1 R2 T2:
 // each value as above, then the computation (a failure is refused) and the
-// B it gives (0 or less is refused).
+// B it gives (0 or less is refused, outside the NTC range warned about);
+// T1 and T2 without a unit read as °C that both look like kelvin are
+// warned about (checkReadAsCelsius).
 std::optional<models::MeasuredB> checkedBeta(const Messages& m, const std::array<std::string_view, 4>& names,
                                              const std::array<std::string_view, 4>& texts, bool kelvinByDefault,
                                              Findings& found);

@@ -1,11 +1,10 @@
-// ntc-beta-cli: `resistance`, the resistance of either model at each temperature given.
+// ntc-beta-cli: `resistance`, the resistance of any model at each temperature given.
 #include "calc/b_value.h"
-#include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/model_options.h"
+#include "cli/plausibility.h"
 #include "cli/readings.h"
-
-#include <CLI/CLI.hpp>
+#include "models/quantity.h"
 
 #include <memory>
 #include <ostream>
@@ -26,7 +25,7 @@ struct ResistanceOptions {
 void resistanceOf(Session& s, const models::ThermistorModel& model, std::size_t index, const std::string& text,
                   bool kelvin, Findings& found)
 {
-    const std::string name = "T" + std::to_string(index + 1);
+    const std::string name = readingName('T', index);
     const auto t = checkedTemperature(s.m, name, text, kelvin, found);
     if (!t) return;
     try {
@@ -37,29 +36,46 @@ void resistanceOf(Session& s, const models::ThermistorModel& model, std::size_t 
     }
 }
 
+// The temperatures typed without a unit and read as °C, when every one of
+// them looks like kelvin.
+void checkReadings(const Messages& m, const std::vector<std::string>& readings, Findings& found)
+{
+    std::vector<std::string> names;
+    std::vector<double> values;
+    for (std::size_t i = 0; i < readings.size(); ++i) {
+        const auto read = models::parseTemperature(readings[i]);
+        if (!read || read->unit != models::TemperatureUnit::unspecified) continue;
+        names.push_back(named(m, readingName('T', i), readings[i]));
+        values.push_back(read->value);
+    }
+    checkReadAsCelsius(m, names, values, found);
+}
+
 int resistance(Session& s, const ResistanceOptions& o)
 {
     if (o.readings.empty()) throw UnreadableArgument(std::string(s.m.resistanceNeedsValues));
+    refuseFourthCoefficient(s.m, o.model, o.readings);
     Findings found;
-    const auto model = chosenModel(o.model, s.m, found);
-    for (std::size_t i = 0; model && i < o.readings.size(); ++i)
-        resistanceOf(s, *model, i, o.readings[i], o.kelvin, found);
+    const auto chosen = chosenModel(s, o.model, o.kelvin, ModelUse::values, found);
+    for (std::size_t i = 0; chosen && i < o.readings.size(); ++i)
+        resistanceOf(s, chosen->model, i, o.readings[i], o.kelvin, found);
+    if (chosen && !o.kelvin) checkReadings(s.m, o.readings, found);
     writeFindings(s.err, s.m, found);
-    return exitStatus(found);
+    return chosen ? exitStatus(found) : worseStatus(exitStatus(found), kExitComputationFailed);
 }
 
 } // namespace
 
-Command addResistanceCommand(CLI::App& app, Session& session)
+CommandSpec resistanceCommand(Session& session)
 {
-    const auto options = std::make_shared<ResistanceOptions>();
+    const auto o = std::make_shared<ResistanceOptions>();
     const Messages& m = session.m;
-    CLI::App* command = addSubcommand(app, "resistance", m.resistanceCommand, m);
-    command->add_option("readings", options->readings, std::string(m.resistanceValues))
-        ->type_name("T ...");
-    addKelvinFlag(*command, options->kelvin, m);
-    addModelOptions(*command, options->model, m);
-    return {command, [&session, options] { return resistance(session, *options); }};
+    CommandSpec spec{m.resistanceCommand,
+                     {listOption("readings", m.resistanceValues, "T", o->readings, 0, -1),
+                      kelvinFlag(o->kelvin, m)},
+                     [&session, o] { return resistance(session, *o); }};
+    addModelOptions(spec.options, o->model, m, SteinhartValues::three);
+    return spec;
 }
 
 } // namespace cli

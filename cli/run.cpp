@@ -1,15 +1,19 @@
-// ntc-beta-cli: the command-line twin of the window, as one callable function.
+// ntc-beta-cli: the command-line twin of the window, as one callable function; the only file that knows CLI11.
 #include "cli/run.h"
 
 #include "cli/command.h"
+#include "calc/b_value.h"
+#include "cli/help_text.h"
+#include "cli/plausibility.h"
 #include "models/thermistor.h"
 
 #include <CLI/CLI.hpp>
 
-#include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #ifndef NTC_BETA_VERSION
 #error "NTC_BETA_VERSION comes from project() through the build"
@@ -19,22 +23,122 @@ namespace cli {
 
 namespace {
 
+// The help's layout: option names in the first kNameColumns columns, their
+// help beside them, every line within kHelpColumns.
+constexpr std::size_t kHelpColumns = 80;
+constexpr std::size_t kNameColumns = 34;
+
+// CLI11's help with every line within kHelpColumns, as a terminal shows
+// it: texts wrapped by display width (a Chinese character takes two
+// columns), the name column padded by width too, not by bytes.
+class HelpLayout : public CLI::Formatter {
+public:
+    std::string make_option(const CLI::Option* option, bool positional) const override
+    {
+        return entry(make_option_name(option, positional) + make_option_opts(option), option->get_description());
+    }
+
+    std::string make_subcommand(const CLI::App* command) const override
+    {
+        return entry(command->get_display_name(true), command->get_description());
+    }
+
+    std::string make_description(const CLI::App* app) const override
+    {
+        const std::string text = app->get_description();
+        return text.empty() ? std::string() : wrapText(text, kHelpColumns) + "\n";
+    }
+
+    std::string make_footer(const CLI::App* app) const override
+    {
+        const std::string text = app->get_footer();
+        return text.empty() ? std::string() : wrapText(text, kHelpColumns) + "\n";
+    }
+
+private:
+    // The name in the first columns, the text beside it, each of its lines
+    // after the first indented to the same column; a name too wide for its
+    // columns stands on a line of its own.
+    static std::string entry(const std::string& name, const std::string& text)
+    {
+        std::string out = "  " + name;
+        const std::size_t width = displayWidth(out);
+        if (text.empty()) return out + "\n";
+        if (width >= kNameColumns) out += "\n" + std::string(kNameColumns, ' ');
+        else out.append(kNameColumns - width, ' ');
+        for (const char c : wrapText(text, kHelpColumns - kNameColumns)) {
+            out += c;
+            if (c == '\n') out.append(kNameColumns, ' ');
+        }
+        return out + "\n";
+    }
+};
+
 // The help's labels, flags and footer in the session's language.
 void describe(CLI::App& app, const Messages& m)
 {
-    const auto formatter = app.get_formatter();
+    const auto formatter = std::make_shared<HelpLayout>();
+    app.formatter(formatter);
     formatter->label("Usage", std::string(m.usageLabel));
     formatter->label("OPTIONS", std::string(m.optionsLabel));
     formatter->label("SUBCOMMAND", std::string(m.commandLabel));
     formatter->label("SUBCOMMANDS", std::string(m.commandLabel));
     formatter->label("Positionals", std::string(m.positionalsLabel));
     formatter->label("REQUIRED", std::string(m.requiredLabel));
-    formatter->column_width(34);
+    formatter->column_width(kNameColumns);
     app.option_defaults()->group(std::string(m.optionsGroup));
     app.set_help_flag("-h,--help", std::string(m.helpFlag));
     app.set_version_flag("--version", std::string("ntc-beta-cli ") + NTC_BETA_VERSION, std::string(m.versionFlag));
-    app.footer(std::string(m.footer));
+    // The rules with the figures the checks use.
+    app.footer(format(m.footer, {calc::fullValueText(kColdestUseCelsius), calc::fullValueText(kHottestUseCelsius),
+                                 calc::fullValueText(models::kLeastNtcB), calc::fullValueText(models::kGreatestNtcB)}));
     app.require_subcommand(1);
+}
+
+// One option of a command's spec handed to CLI11.
+void addOption(CLI::App& command, const OptionSpec& spec, const Messages& m)
+{
+    const std::string help(spec.help);
+    CLI::Option* option = nullptr;
+    if (auto* flag = std::get_if<bool*>(&spec.target)) {
+        option = command.add_flag(spec.names, **flag, help);
+    } else if (auto* text = std::get_if<std::string*>(&spec.target)) {
+        option = command.add_option(spec.names, **text, help);
+    } else {
+        option = command.add_option(spec.names, *std::get<std::vector<std::string>*>(spec.target), help);
+        if (spec.repeatable) {
+            option->expected(1)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)->allow_extra_args(false);
+        } else if (spec.names.starts_with('-')) {
+            option->expected(spec.leastValues,
+                             spec.mostValues < 0 ? CLI::detail::expected_max_vector_size : spec.mostValues);
+            // The readings after an option's values are no more of them.
+            option->allow_extra_args(false);
+        }
+    }
+    if (!spec.typeName.empty()) option->type_name(std::string(spec.typeName));
+    if (!spec.choices.empty()) {
+        if (spec.ignoreCase) option->check(CLI::IsMember(spec.choices, CLI::ignore_case));
+        else option->check(CLI::IsMember(spec.choices));
+    }
+    if (spec.required) option->required();
+    option->group(std::string(spec.group.empty() ? m.optionsGroup : spec.group));
+}
+
+// The subcommand for one registered command: its own options first, then
+// the groups its specs name; a short footer that points to the rules.
+CLI::App* addCommand(CLI::App& app, std::string_view name, const CommandSpec& spec, const Messages& m)
+{
+    CLI::App* command = app.add_subcommand(std::string(name), std::string(spec.description));
+    command->group(std::string(m.commandsGroup));
+    command->get_help_ptr()->group(std::string(m.optionsGroup));
+    // A file named /path/table.csv is a file, not a Windows-style /option.
+    command->allow_windows_style_options(false);
+    command->footer(std::string(m.commandFooter));
+    for (const OptionSpec& option : spec.options)
+        if (option.group.empty()) addOption(*command, option, m);
+    for (const OptionSpec& option : spec.options)
+        if (!option.group.empty()) addOption(*command, option, m);
+    return command;
 }
 
 // Standard output flushed; a failed write is a failed run.
@@ -65,8 +169,8 @@ std::string parseErrorText(const CLI::ParseError& error, const Messages& m, int 
     const std::string_view what = error.what();
     if (dynamic_cast<const CLI::RequiredError*>(&error)) {
         if (argc > 1 && argv[1][0] != '\0' && argv[1][0] != '-')
-            return format(m.unknownCommand, {shownValue(m, argv[1])});
-        return std::string(m.commandNeeded);
+            return format(m.unknownCommand, {shownValue(m, argv[1]), commandNames(m)});
+        return format(m.commandNeeded, {commandNames(m)});
     }
     if (dynamic_cast<const CLI::ExtrasError*>(&error)) {
         const std::size_t colon = what.find(": ");
@@ -103,7 +207,7 @@ std::optional<int> parse(CLI::App& app, Session& s, int argc, char** argv)
 
 // Runs the command the line chose; its failures become messages and exit
 // statuses here.
-int runChosen(const Command& command, Session& s)
+int runChosen(const CommandSpec& command, Session& s)
 {
     int status = kExitSuccess;
     try {
@@ -124,12 +228,14 @@ int runProgram(int argc, char** argv, Session& s)
 {
     CLI::App app(std::string(s.m.program), "ntc-beta-cli");
     describe(app, s.m);
-    const std::array commands{addBetaCommand(app, s), addSteinhartCommand(app, s), addTableCommand(app, s),
-                              addTemperatureCommand(app, s), addResistanceCommand(app, s),
-                              addAdcCommand(app, s), addFitCommand(app, s)};
+    std::vector<std::pair<CLI::App*, CommandSpec>> commands;
+    for (const RegisteredCommand& registered : registeredCommands()) {
+        commands.emplace_back(nullptr, registered.make(s));
+        commands.back().first = addCommand(app, registered.name, commands.back().second, s.m);
+    }
     if (const auto status = parse(app, s, argc, argv)) return *status;
-    for (const Command& command : commands)
-        if (app.got_subcommand(command.app)) return runChosen(command, s);
+    for (const auto& [parsed, command] : commands)
+        if (app.got_subcommand(parsed)) return runChosen(command, s);
     return finish(s);
 }
 

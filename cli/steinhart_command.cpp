@@ -1,12 +1,11 @@
 // ntc-beta-cli: `steinhart`, the Steinhart-Hart coefficients through three readings and the B between each two.
+#include "calc/b_value.h"
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/model_options.h"
 #include "cli/plausibility.h"
 #include "cli/readings.h"
 #include "models/steinhart_hart.h"
-
-#include <CLI/CLI.hpp>
 
 #include <algorithm>
 #include <array>
@@ -76,8 +75,11 @@ int steinhart(Session& s, const SteinhartOptions& o)
                            coefficientText(fit->c) + "\n";
         s.out << text;
         const std::array<Point, 3>& p = *points;
-        for (const auto& [i, j] : {std::pair{0, 1}, std::pair{0, 2}, std::pair{1, 2}})
-            writeMeasuredB(s.out, betaOf(p[i].ohms, p[i].t, p[j].ohms, p[j].t));
+        for (const auto& [i, j] : {std::pair{0, 1}, std::pair{0, 2}, std::pair{1, 2}}) {
+            const models::MeasuredB b = betaOf(p[i].ohms, p[i].t, p[j].ohms, p[j].t);
+            writeMeasuredB(s.out, b);
+            checkNtcB(s.m, calc::betaName(b.t1Kelvin, b.t2Kelvin), b.value, found);
+        }
     }
     writeFindings(s.err, s.m, found);
     return exitStatus(found);
@@ -85,15 +87,14 @@ int steinhart(Session& s, const SteinhartOptions& o)
 
 } // namespace
 
-Command addSteinhartCommand(CLI::App& app, Session& session)
+CommandSpec steinhartCommand(Session& session)
 {
-    const auto options = std::make_shared<SteinhartOptions>();
+    const auto o = std::make_shared<SteinhartOptions>();
     const Messages& m = session.m;
-    CLI::App* command = addSubcommand(app, "steinhart", m.steinhartCommand, m);
-    command->add_option("readings", options->readings, std::string(m.steinhartValues))
-        ->type_name("R1 T1 R2 T2 R3 T3");
-    addKelvinFlag(*command, options->kelvin, m);
-    return {command, [&session, options] { return steinhart(session, *options); }};
+    return {m.steinhartCommand,
+            {listOption("readings", m.steinhartValues, "R1 T1 R2 T2 R3 T3", o->readings, 0, -1),
+             kelvinFlag(o->kelvin, m)},
+            [&session, o] { return steinhart(session, *o); }};
 }
 
 } // namespace cli

@@ -1,13 +1,10 @@
-// ntc-beta-cli: `table`, an R/T table from either model as CSV, Markdown or a C array for firmware.
+// ntc-beta-cli: `table`, an R/T table from any model as CSV, Markdown or a C header for firmware.
 #include "calc/b_value.h"
 #include "cli/arguments.h"
 #include "cli/command.h"
-#include "cli/firmware_messages.h"
 #include "cli/model_options.h"
 #include "cli/readings.h"
 #include "models/firmware_text.h"
-
-#include <CLI/CLI.hpp>
 
 #include <memory>
 #include <optional>
@@ -15,13 +12,18 @@
 #include <string>
 #include <vector>
 
+#ifndef NTC_BETA_VERSION
+#error "NTC_BETA_VERSION comes from project() through the build"
+#endif
+
 namespace cli {
 
 namespace {
 
 struct TableOptions {
     ModelOptions model;
-    std::string from = "-40", to = "125", step = "5", format = "csv";
+    bool kelvin = false;
+    std::string from, to, step = "5", format = "csv";
     std::string name = "ntc_rt_table", cType = "x10";
 };
 
@@ -52,12 +54,16 @@ std::optional<std::vector<models::TableRow>> tableRows(const Session& s, const m
     return rows;
 }
 
-std::string csvTable(const std::vector<models::TableRow>& rows)
+// The CSV table in the spreadsheet's style (',' and the decimal point unless
+// --delimiter or --decimal-comma say otherwise).
+std::string csvTable(const std::vector<models::TableRow>& rows, const SpreadsheetStyle& style)
 {
-    std::string text = "temperature_c,resistance_ohm,alpha_percent_per_k\n";
+    const std::string d(1, style.delimiter);
+    const auto number = [&](std::string text) { return withDecimalMark(std::move(text), style); };
+    std::string text = "temperature_c" + d + "resistance_ohm" + d + "alpha_percent_per_k\n";
     for (const auto& r : rows)
-        text.append(celsiusCell(r.celsius)).append(",").append(ohmsCell(r.ohms)).append(",")
-            .append(alphaCell(r.alphaPercentPerKelvin)).append("\n");
+        text.append(number(celsiusCell(r.celsius))).append(d).append(number(ohmsCell(r.ohms))).append(d)
+            .append(number(alphaCell(r.alphaPercentPerKelvin))).append("\n");
     return text;
 }
 
@@ -73,10 +79,10 @@ std::string markdownTable(const std::vector<models::TableRow>& rows)
 // int16_t temperatures at the chosen scale and uint32_t ohms under a header
 // naming the model and the range.
 std::string cTable(const Session& s, const std::vector<models::TableRow>& rows, double step,
-                   const models::ThermistorModel& model, const TableOptions& o)
+                   const ChosenModel& chosen, const TableOptions& o)
 {
     if (!models::isCIdentifier(o.name))
-        throw UnreadableArgument(namedProblem(s.m, "--name", o.name, firmwareMessages(s.m).notIdentifier));
+        throw UnreadableArgument(namedProblem(s.m, "--name", o.name, s.m.notIdentifier));
     models::CTableStyle style{o.name, models::TemperatureType::tenths, false, {}};
     if (o.cType == "x100") style.temperature = models::TemperatureType::hundredths;
     if (o.cType == "int") style.temperature = models::TemperatureType::whole;
@@ -84,8 +90,28 @@ std::string cTable(const Session& s, const std::vector<models::TableRow>& rows, 
     style.comment = {"NTC thermistor R/T table, ntc-beta-cli " NTC_BETA_VERSION ": " + cell(rows.front().celsius) +
                          " degC to " + cell(rows.back().celsius) + " degC in steps of " + cell(step) + " K, " +
                          std::to_string(rows.size()) + " rows.",
-                     modelDescription(model) + "."};
+                     (chosen.fit ? chosen.description : modelDescription(chosen.model)) + "."};
     return models::rtTableC(rows, style);
+}
+
+int writeTable(Session& s, const TableOptions& o, const ChosenModel& chosen, const std::vector<double>& temperatures,
+               double step)
+{
+    const auto rows = tableRows(s, chosen.model, temperatures);
+    if (!rows) return kExitComputationFailed;
+    if (o.format == "csv") {
+        s.out << csvTable(*rows, spreadsheetStyle(o.model.sheet, s.m, {"temperature_c", "resistance_ohm"}));
+    } else if (o.format == "markdown") {
+        s.out << markdownTable(*rows);
+    } else {
+        try {
+            s.out << cTable(s, *rows, step, chosen, o);
+        } catch (const models::TableOverflow& overflow) {
+            s.err << s.m.errorPrefix << overflow.what() << '\n';
+            return kExitComputationFailed;
+        }
+    }
+    return kExitSuccess;
 }
 
 int table(Session& s, const TableOptions& o)
@@ -93,49 +119,33 @@ int table(Session& s, const TableOptions& o)
     if (o.format != "csv" && o.format != "markdown" && o.format != "c")
         throw UnreadableArgument(namedProblem(s.m, "--format", o.format, s.m.expectedFormat));
     Findings found;
-    const auto from = checkedCelsius(s.m, "--from", o.from, found);
-    const auto to = checkedCelsius(s.m, "--to", o.to, found);
+    const auto from = checkedCelsius(s.m, "--from", o.from.empty() ? "-40°C" : o.from, o.kelvin, found);
+    const auto to = checkedCelsius(s.m, "--to", o.to.empty() ? "125°C" : o.to, o.kelvin, found);
     const double step = numberArgument(s.m, "--step", o.step);
-    const auto model = chosenModel(o.model, s.m, found);
+    const auto chosen = chosenModel(s, o.model, o.kelvin, ModelUse::table, found);
     writeFindings(s.err, s.m, found);
-    if (!from || !to || !model) return exitStatus(found);
+    if (!from || !to || !chosen) return worseStatus(exitStatus(found), kExitComputationFailed);
     const std::vector<double> temperatures = models::tableTemperatures({*from, *to, step});
     if (temperatures.empty()) throw UnreadableArgument(std::string(s.m.noRange));
-
-    const auto rows = tableRows(s, *model, temperatures);
-    if (!rows) return kExitComputationFailed;
-    if (o.format == "csv") s.out << csvTable(*rows);
-    else if (o.format == "markdown") s.out << markdownTable(*rows);
-    else {
-        try {
-            s.out << cTable(s, *rows, step, *model, o);
-        } catch (const models::TableOverflow& overflow) {
-            s.err << s.m.errorPrefix << overflow.what() << '\n';
-            return kExitComputationFailed;
-        }
-    }
-    return exitStatus(found);
+    return worseStatus(writeTable(s, o, *chosen, temperatures, step), exitStatus(found));
 }
 
 } // namespace
 
-Command addTableCommand(CLI::App& app, Session& session)
+CommandSpec tableCommand(Session& session)
 {
-    const auto options = std::make_shared<TableOptions>();
+    const auto o = std::make_shared<TableOptions>();
     const Messages& m = session.m;
-    CLI::App* command = addSubcommand(app, "table", m.tableCommand, m);
-    addModelOptions(*command, options->model, m);
-    command->add_option("--from", options->from, std::string(m.fromOption))->type_name("T");
-    command->add_option("--to", options->to, std::string(m.toOption))->type_name("T");
-    command->add_option("--step", options->step, std::string(m.stepOption))->type_name("K");
-    command->add_option("--format", options->format, std::string(m.formatOption))
-        ->type_name("FORMAT");
-    const FirmwareMessages& f = firmwareMessages(m);
-    command->add_option("--name", options->name, std::string(f.nameOption))->type_name("IDENT");
-    command->add_option("--c-type", options->cType, std::string(f.cTypeOption))
-        ->type_name("TYPE")
-        ->check(CLI::IsMember({"x10", "x100", "int", "float"}));
-    return {command, [&session, options] { return table(session, *options); }};
+    OptionSpec cType = textOption("--c-type", m.cTypeOption, "TYPE", o->cType);
+    cType.choices = {"x10", "x100", "int", "float"};
+    CommandSpec spec{m.tableCommand,
+                     {textOption("--from", m.fromOption, "T", o->from), textOption("--to", m.toOption, "T", o->to),
+                      textOption("--step", m.stepOption, "K", o->step),
+                      textOption("--format", m.tableFormatOption, "FORMAT", o->format),
+                      textOption("--name", m.tableNameOption, "IDENT", o->name), cType, kelvinFlag(o->kelvin, m)},
+                     [&session, o] { return table(session, *o); }};
+    addModelOptions(spec.options, o->model, m, SteinhartValues::threeOrFour);
+    return spec;
 }
 
 } // namespace cli

@@ -1,12 +1,9 @@
-// ntc-beta-cli: `temperature`, the temperature of either model at each resistance given.
+// ntc-beta-cli: `temperature`, the temperature of any model at each resistance given.
 #include "calc/b_value.h"
-#include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/model_options.h"
 #include "cli/plausibility.h"
 #include "cli/readings.h"
-
-#include <CLI/CLI.hpp>
 
 #include <memory>
 #include <ostream>
@@ -19,6 +16,7 @@ namespace {
 
 struct TemperatureOptions {
     std::vector<std::string> readings;
+    bool kelvin = false;
     ModelOptions model;
 };
 
@@ -26,7 +24,7 @@ struct TemperatureOptions {
 void temperatureOf(Session& s, const models::ThermistorModel& model, std::size_t index, const std::string& text,
                    Findings& found)
 {
-    const std::string name = "R" + std::to_string(index + 1);
+    const std::string name = readingName('R', index);
     const auto ohms = checkedResistance(s.m, name, text, found);
     if (!ohms) return;
     try {
@@ -42,24 +40,27 @@ void temperatureOf(Session& s, const models::ThermistorModel& model, std::size_t
 int temperature(Session& s, const TemperatureOptions& o)
 {
     if (o.readings.empty()) throw UnreadableArgument(std::string(s.m.temperatureNeedsValues));
+    refuseFourthCoefficient(s.m, o.model, o.readings);
     Findings found;
-    const auto model = chosenModel(o.model, s.m, found);
-    for (std::size_t i = 0; model && i < o.readings.size(); ++i) temperatureOf(s, *model, i, o.readings[i], found);
+    const auto chosen = chosenModel(s, o.model, o.kelvin, ModelUse::values, found);
+    for (std::size_t i = 0; chosen && i < o.readings.size(); ++i)
+        temperatureOf(s, chosen->model, i, o.readings[i], found);
     writeFindings(s.err, s.m, found);
-    return exitStatus(found);
+    return chosen ? exitStatus(found) : worseStatus(exitStatus(found), kExitComputationFailed);
 }
 
 } // namespace
 
-Command addTemperatureCommand(CLI::App& app, Session& session)
+CommandSpec temperatureCommand(Session& session)
 {
-    const auto options = std::make_shared<TemperatureOptions>();
+    const auto o = std::make_shared<TemperatureOptions>();
     const Messages& m = session.m;
-    CLI::App* command = addSubcommand(app, "temperature", m.temperatureCommand, m);
-    command->add_option("readings", options->readings, std::string(m.temperatureValues))
-        ->type_name("R ...");
-    addModelOptions(*command, options->model, m);
-    return {command, [&session, options] { return temperature(session, *options); }};
+    CommandSpec spec{m.temperatureCommand,
+                     {listOption("readings", m.temperatureValues, "R", o->readings, 0, -1),
+                      kelvinFlag(o->kelvin, m)},
+                     [&session, o] { return temperature(session, *o); }};
+    addModelOptions(spec.options, o->model, m, SteinhartValues::three);
+    return spec;
 }
 
 } // namespace cli

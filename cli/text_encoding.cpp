@@ -101,6 +101,19 @@ std::optional<std::wstring> utf16From(UINT codePage, std::string_view text)
     return utf16;
 }
 
+// `utf16` in the code page; std::nullopt when a character has no form there.
+std::optional<std::string> encodedIn(UINT codePage, const std::wstring& utf16)
+{
+    const int wide = static_cast<int>(utf16.size());
+    BOOL lost = FALSE;
+    BOOL* lostFlag = codePage == CP_UTF8 ? nullptr : &lost;
+    const int bytes = WideCharToMultiByte(codePage, 0, utf16.data(), wide, nullptr, 0, nullptr, lostFlag);
+    if (bytes <= 0 || lost) return std::nullopt;
+    std::string text(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(codePage, 0, utf16.data(), wide, text.data(), bytes, nullptr, nullptr);
+    return text;
+}
+
 } // namespace
 
 std::optional<std::string> utf8FromGb18030(std::string_view text)
@@ -114,21 +127,40 @@ std::optional<std::string> utf8FromGb18030(std::string_view text)
     if (!full && hasFourByteSequence(text)) return std::nullopt;
     const auto utf16 = utf16From(full ? kGb18030 : kGbk, text);
     if (!utf16) return std::nullopt;
-    const int wide = static_cast<int>(utf16->size());
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, utf16->data(), wide, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, utf16->data(), wide, utf8.data(), bytes, nullptr, nullptr);
-    return utf8;
+    return encodedIn(CP_UTF8, *utf16);
+}
+
+std::optional<std::string> gb18030FromUtf8(std::string_view text)
+{
+    if (text.empty()) return std::string();
+    constexpr UINT kGb18030 = 54936, kGbk = 936;
+    const auto utf16 = utf16From(CP_UTF8, text);
+    if (!utf16) return std::nullopt;
+    // WideCharToMultiByte takes no lost-character flag for 54936, which
+    // holds every character; GBK (936, Wine's) reports what it lacks.
+    if (IsValidCodePage(kGb18030)) {
+        const int wide = static_cast<int>(utf16->size());
+        const int bytes = WideCharToMultiByte(kGb18030, 0, utf16->data(), wide, nullptr, 0, nullptr, nullptr);
+        if (bytes <= 0) return std::nullopt;
+        std::string gb(static_cast<std::size_t>(bytes), '\0');
+        WideCharToMultiByte(kGb18030, 0, utf16->data(), wide, gb.data(), bytes, nullptr, nullptr);
+        return gb;
+    }
+    return encodedIn(kGbk, *utf16);
 }
 
 #else
 
-std::optional<std::string> utf8FromGb18030(std::string_view text)
+namespace {
+
+// `text` from one encoding to another through iconv; std::nullopt for an
+// invalid or cut-off sequence.
+std::optional<std::string> converted(const char* to, const char* from, std::string_view text)
 {
-    iconv_t converter = iconv_open("UTF-8", "GB18030");
+    iconv_t converter = iconv_open(to, from);
     if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
     std::vector<char> input(text.begin(), text.end());
-    std::string utf8;
+    std::string result;
     char* in = input.data();
     std::size_t inLeft = input.size();
     char buffer[4096];
@@ -137,7 +169,7 @@ std::optional<std::string> utf8FromGb18030(std::string_view text)
         char* out = buffer;
         std::size_t outLeft = sizeof buffer;
         const std::size_t done = iconv(converter, &in, &inLeft, &out, &outLeft);
-        utf8.append(buffer, static_cast<std::size_t>(out - buffer));
+        result.append(buffer, static_cast<std::size_t>(out - buffer));
         if (done == static_cast<std::size_t>(-1) && errno != E2BIG) {
             valid = false; // an invalid or cut-off sequence
             break;
@@ -145,7 +177,19 @@ std::optional<std::string> utf8FromGb18030(std::string_view text)
     }
     iconv_close(converter);
     if (!valid) return std::nullopt;
-    return utf8;
+    return result;
+}
+
+} // namespace
+
+std::optional<std::string> utf8FromGb18030(std::string_view text)
+{
+    return converted("UTF-8", "GB18030", text);
+}
+
+std::optional<std::string> gb18030FromUtf8(std::string_view text)
+{
+    return converted("GB18030", "UTF-8", text);
 }
 
 #endif

@@ -32,4 +32,9 @@ bool looksLikeUtf16(std::string_view text);
 // the standard's full mapping, which no short table here could.
 std::optional<std::string> utf8FromGb18030(std::string_view text);
 
+// UTF-8 text as GB18030, the other way; std::nullopt when it is not valid
+// UTF-8 (or, under a Windows without code page 54936, holds a character
+// GBK lacks).
+std::optional<std::string> gb18030FromUtf8(std::string_view text);
+
 } // namespace cli

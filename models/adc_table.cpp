@@ -38,12 +38,15 @@ AdcTable ordered(std::vector<AdcRow> rows, const Divider& divider)
     for (const AdcRow& row : rows) {
         if (onRail(divider, row.count)) {
             ++table.railRows;
+            table.railCelsius.push_back(row.celsius);
             continue;
         }
         if (!table.rows.empty() && table.rows.back().count == row.count) {
             ++table.mergedRows;
             AdcRow& kept = table.rows.back();
-            if (std::fabs(row.exactCount - row.count) < std::fabs(kept.exactCount - kept.count)) kept = row;
+            const bool nearer = std::fabs(row.exactCount - row.count) < std::fabs(kept.exactCount - kept.count);
+            table.mergedCelsius.push_back(nearer ? kept.celsius : row.celsius);
+            if (nearer) kept = row;
             continue;
         }
         table.rows.push_back(row);
@@ -52,21 +55,6 @@ AdcTable ordered(std::vector<AdcRow> rows, const Divider& divider)
 }
 
 } // namespace
-
-double resistanceAt(const FirmwareModel& model, double kelvin)
-{
-    return std::visit([kelvin](const auto& m) { return resistanceAt(m, kelvin); }, model);
-}
-
-double temperatureAt(const FirmwareModel& model, double ohms)
-{
-    return std::visit([ohms](const auto& m) { return temperatureAt(m, ohms); }, model);
-}
-
-double alphaAt(const FirmwareModel& model, double kelvin)
-{
-    return std::visit([kelvin](const auto& m) { return alphaAt(m, kelvin); }, model);
-}
 
 AdcTable adcTableAt(const FirmwareModel& model, const Divider& divider, std::span<const double> celsius)
 {

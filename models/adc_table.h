@@ -1,10 +1,8 @@
 // ntc-beta: ADC lookup tables for a thermistor in a divider, sorted for a binary search.
 #pragma once
 
-#include "models/steinhart_hart.h"
-#include "models/thermistor.h"
 #include "models/divider.h"
-#include "models/steinhart_hart4.h"
+#include "models/rt_table.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -14,15 +12,8 @@
 
 namespace models {
 
-// Any of the models a table can come from: a beta model, a three-term
-// Steinhart–Hart set as typed, or a fitted curve.
-using FirmwareModel = std::variant<BetaModel, SteinhartHart, SteinhartHart4>;
-
-// R(T) in ohms, T(R) in kelvin and α in %/K of the model held; they throw
-// ModelFailure as the model's own functions do.
-double resistanceAt(const FirmwareModel& model, double kelvin);
-double temperatureAt(const FirmwareModel& model, double ohms);
-double alphaAt(const FirmwareModel& model, double kelvin);
+// Any of the models a table can come from (rt_table.h).
+using FirmwareModel = ThermistorModel;
 
 // One row: the ADC code, the reading as a real number before rounding, the
 // temperature in °C, the thermistor's resistance in ohms, the ADC input in
@@ -48,6 +39,10 @@ struct AdcTable {
     std::vector<AdcRow> rows;
     std::size_t mergedRows = 0;
     std::size_t railRows = 0;
+    // The temperatures in °C of the rows merged away and of those on the
+    // rails, in order of count, so that a reader can tell which are gone.
+    std::vector<double> mergedCelsius;
+    std::vector<double> railCelsius;
 };
 
 // One row per temperature in °C. Throws ModelFailure as the model

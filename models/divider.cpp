@@ -9,7 +9,8 @@ namespace {
 
 double fullScale(const Divider& divider)
 {
-    return std::ldexp(1.0, divider.bits);
+    const double power = std::ldexp(1.0, divider.bits);
+    return divider.fullScale == FullScale::powerOfTwo ? power : power - 1;
 }
 
 // The divider's output as a fraction of the supply.
@@ -55,7 +56,7 @@ double exactCount(const Divider& divider, double thermistorOhms)
 std::uint32_t adcCount(const Divider& divider, double thermistorOhms)
 {
     const double count = std::round(exactCount(divider, thermistorOhms));
-    const double top = fullScale(divider) - 1;
+    const double top = std::ldexp(1.0, divider.bits) - 1;
     return static_cast<std::uint32_t>(count < 0 ? 0 : count > top ? top : count);
 }
 

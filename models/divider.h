@@ -12,6 +12,13 @@ namespace models {
 // fixed resistor as a pull-down (the voltage rises).
 enum class ThermistorSide { low, high };
 
+// What the ADC's full scale, the reading of Vref, stands for: 2^N (an ideal
+// converter's LSB is Vref / 2^N: RepRapFirmware, ESPHome on the ESP8266 and
+// RP2040, Marlin's createTemperatureLookupMarlin.py) or 2^N − 1 (the largest
+// code stands for Vref: Klipper, whose hosts divide by ADC_MAX, 4095 or 1023,
+// and Marlin's older hand-made tables such as temptable_5).
+enum class FullScale { powerOfTwo, powerOfTwoLessOne };
+
 // The circuit. Resistances in ohms (nominal values: no tolerance), volts.
 // An optional resistor in series with the thermistor and one across the
 // pair (parallel), both on the thermistor's side. The ADC's reference
@@ -25,6 +32,7 @@ struct Divider {
     int bits = 10;
     double supplyVolts = 3.3;
     double referenceVolts = 0.0; // 0: the supply
+    FullScale fullScale = FullScale::powerOfTwo;
 };
 
 // Whether the values make a circuit: fixed resistor > 0, series >= 0,
@@ -44,7 +52,8 @@ double adcVolts(const Divider& divider, double thermistorOhms);
 
 // The ADC reading as a real number, V / Vref · 2^bits: an ideal converter
 // whose code k stands for k ± ½ LSB with LSB = Vref / 2^bits (the scale of
-// Marlin's tables and of most SAR converters' transfer functions).
+// most SAR converters' transfer functions); V / Vref · (2^bits − 1) with
+// FullScale::powerOfTwoLessOne.
 double exactCount(const Divider& divider, double thermistorOhms);
 
 // The code an ideal converter gives: exactCount rounded to the nearest

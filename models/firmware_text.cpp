@@ -104,15 +104,28 @@ std::string alignedRows(const std::vector<std::vector<std::string>>& cells)
     return text;
 }
 
+// The include guard of a header holding the array `identifier`:
+// NTC_ADC_TABLE_H for ntc_adc_table. Leading underscores are dropped: a
+// name that starts with one and a capital is the implementation's.
+std::string guardOf(std::string_view identifier)
+{
+    while (identifier.starts_with('_')) identifier.remove_prefix(1);
+    std::string guard = identifier.empty() ? "TABLE" : "";
+    for (char c : identifier) guard += c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+    return guard + "_H";
+}
+
 std::string cArray(const CTableStyle& style, const std::vector<std::string>& fields,
                    const std::vector<std::vector<std::string>>& cells)
 {
+    const std::string guard = guardOf(style.identifier);
     std::string text = commentBlock(style.comment, " * ", "/* ", " */");
+    text += "#ifndef " + guard + "\n#define " + guard + "\n\n";
     text += "#include <stdint.h>\n\nstruct " + style.identifier + "_row {\n";
     for (const std::string& field : fields) text += "    " + field + ";\n";
     text += "};\n\nstatic const struct " + style.identifier + "_row " + style.identifier + "[" +
             std::to_string(cells.size()) + "] = {\n";
-    return text + alignedRows(cells) + "};\n";
+    return text + alignedRows(cells) + "};\n\n#endif /* " + guard + " */\n";
 }
 
 } // namespace
@@ -149,7 +162,8 @@ std::string adcTableMarlin(const AdcTable& table, int bits, std::string_view ide
 {
     if (bits != 10) throw TableOverflow("Marlin's tables hold 10-bit counts (THERMISTOR_TABLE_ADC_RESOLUTION)");
     if (table.rows.size() > 255) throw TableOverflow("Marlin's tables hold at most 255 rows");
-    std::string text = commentBlock(comment, "// ", "// ", "");
+    // Marlin's own thermistor headers open with #pragma once.
+    std::string text = commentBlock(comment, "// ", "// ", "") + "#pragma once\n\n";
     text += "constexpr temp_entry_t " + std::string(identifier) + "[] PROGMEM = {\n";
     std::array<char, 64> line{};
     for (std::size_t i = 0; i < table.rows.size(); ++i) {

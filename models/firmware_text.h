@@ -39,13 +39,15 @@ struct CTableStyle {
 // implementation (a leading '_' followed by a capital or '_').
 bool isCIdentifier(std::string_view text);
 
-// The ADC table as C: a header comment, `#include <stdint.h>`, a row type of
-// its own (`uint16_t adc` and the temperature columns) and a static const
-// array, rows in ascending order of count with aligned columns.
+// The ADC table as a C header: a comment, an include guard named after the
+// array (NTC_ADC_TABLE_H), `#include <stdint.h>`, a row type of its own
+// (`uint16_t adc` and the temperature columns) and a static const array,
+// rows in ascending order of count with aligned columns.
 // Throws TableOverflow.
 std::string adcTableC(const AdcTable& table, const CTableStyle& style);
 
-// The ADC table as Marlin's thermistor headers hold it: `constexpr
+// The ADC table as Marlin's thermistor headers hold it: the comment,
+// `#pragma once` (as Marlin's own headers have it), `constexpr
 // temp_entry_t <identifier>[] PROGMEM = { { OV(count), °C }, ... };`, counts
 // at 10 bits (Marlin's THERMISTOR_TABLE_ADC_RESOLUTION), whole °C, ascending
 // count. Throws TableOverflow when `bits` is not 10 or there are more than
@@ -53,7 +55,7 @@ std::string adcTableC(const AdcTable& table, const CTableStyle& style);
 std::string adcTableMarlin(const AdcTable& table, int bits, std::string_view identifier,
                            const std::vector<std::string>& comment);
 
-// The R/T table as C: `int16_t` temperatures at the chosen scale (or float)
+// The R/T table as a C header (include guard as above): `int16_t` temperatures at the chosen scale (or float)
 // and `uint32_t` resistances in whole ohms. Throws TableOverflow.
 std::string rtTableC(const std::vector<TableRow>& rows, const CTableStyle& style);
 

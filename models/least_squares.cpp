@@ -52,27 +52,64 @@ void reflectColumn(Matrix& a, std::vector<double>& b, std::size_t k)
     apply([&](std::size_t r) -> double& { return b[r]; });
 }
 
-} // namespace
-
-std::optional<std::vector<double>> solveLeastSquares(Matrix a, std::vector<double> b)
+// Row `row` of the scaled matrix solved forward against Rᵀ (R: the reduced
+// matrix's upper triangle): z with Rᵀz = aᵢ, whose squared length is the
+// row's leverage, since AᵀA = RᵀR.
+double leverageOf(const Matrix& reduced, const Matrix& scaled, std::size_t row)
 {
-    if (a.cols == 0 || a.rows < a.cols || b.size() != a.rows || a.values.size() != a.rows * a.cols) return std::nullopt;
-    if (!allFinite(a.values) || !allFinite(b)) return std::nullopt;
+    std::vector<double> z(scaled.cols, 0.0);
+    double sum = 0;
+    for (std::size_t k = 0; k < scaled.cols; ++k) {
+        double value = scaled.at(row, k);
+        for (std::size_t c = 0; c < k; ++c) value -= reduced.at(c, k) * z[c];
+        z[k] = value / reduced.at(k, k);
+        sum += z[k] * z[k];
+    }
+    return sum;
+}
+
+// Solves in place: x in `x`, and each row's leverage when `leverages` is
+// given.
+bool solveInPlace(Matrix& a, std::vector<double>& b, std::vector<double>& x, std::vector<double>* leverages)
+{
+    if (a.cols == 0 || a.rows < a.cols || b.size() != a.rows || a.values.size() != a.rows * a.cols) return false;
+    if (!allFinite(a.values) || !allFinite(b)) return false;
     const std::vector<double> norms = scaleColumns(a);
+    const Matrix scaled = leverages ? a : Matrix{};
     for (std::size_t k = 0; k < a.cols; ++k) reflectColumn(a, b, k);
 
     double largest = 0;
     for (std::size_t k = 0; k < a.cols; ++k) largest = std::max(largest, std::fabs(a.at(k, k)));
-    std::vector<double> x(a.cols, 0.0);
+    x.assign(a.cols, 0.0);
     for (std::size_t k = a.cols; k-- > 0;) {
-        if (!(std::fabs(a.at(k, k)) > 1e-13 * largest) || norms[k] == 0) return std::nullopt;
+        if (!(std::fabs(a.at(k, k)) > 1e-13 * largest) || norms[k] == 0) return false;
         double sum = b[k];
         for (std::size_t c = k + 1; c < a.cols; ++c) sum -= a.at(k, c) * x[c];
         x[k] = sum / a.at(k, k);
     }
     for (std::size_t k = 0; k < a.cols; ++k) x[k] /= norms[k];
-    if (!allFinite(x)) return std::nullopt;
+    if (!allFinite(x)) return false;
+    if (leverages) {
+        leverages->resize(a.rows);
+        for (std::size_t r = 0; r < a.rows; ++r) (*leverages)[r] = leverageOf(a, scaled, r);
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<std::vector<double>> solveLeastSquares(Matrix a, std::vector<double> b)
+{
+    std::vector<double> x;
+    if (!solveInPlace(a, b, x, nullptr)) return std::nullopt;
     return x;
+}
+
+std::optional<LeastSquaresFit> solveWithLeverages(Matrix a, std::vector<double> b)
+{
+    LeastSquaresFit fit;
+    if (!solveInPlace(a, b, fit.x, &fit.leverages)) return std::nullopt;
+    return fit;
 }
 
 } // namespace models

@@ -26,4 +26,14 @@ struct Matrix {
 // of R below 1e-13 of the largest).
 std::optional<std::vector<double>> solveLeastSquares(Matrix a, std::vector<double> b);
 
+// The solution with each row's leverage h_i = a_i·(AᵀA)⁻¹·a_iᵀ (0 to 1): how
+// much the row pulls the fit towards itself. With it the residual a row
+// would have in a fit without it is e_i / (1 − h_i), for every row at once
+// and without refitting. std::nullopt as solveLeastSquares gives it.
+struct LeastSquaresFit {
+    std::vector<double> x;
+    std::vector<double> leverages;
+};
+std::optional<LeastSquaresFit> solveWithLeverages(Matrix a, std::vector<double> b);
+
 } // namespace models

@@ -221,6 +221,14 @@ std::optional<std::string> resistorMarking(std::string_view text)
     return spelled;
 }
 
+bool looksLikeKelvin(double value)
+{
+    if (!(value >= 173.15 - 1e-9 && value <= 773.15 + 1e-9)) return false;
+    const double hundredths = value * 100;
+    const double whole = std::round(hundredths);
+    return std::fabs(hundredths - whole) < 1e-6 && std::fmod(whole, 100) == 15;
+}
+
 double fahrenheitToCelsius(double fahrenheit)
 {
     const double above = calc::subtract(fahrenheit, 32);

@@ -60,6 +60,14 @@ bool kiloOnTemperature(std::string_view text);
 // lets the message say what to write.
 std::optional<std::string> resistorMarking(std::string_view text);
 
+// Whether a temperature written without a unit and read as °C looks like
+// kelvin instead: it ends in .15 (as 0 °C = 273.15 K makes every whole °C
+// value in kelvin) and, as kelvin, lies where thermistors are used
+// (173.15 K to 773.15 K, −100 °C to 500 °C). A Celsius table or reading
+// with every value ending in .15 is no one's; kelvin read as °C is an
+// easy slip.
+bool looksLikeKelvin(double value);
+
 // Degrees Fahrenheit in degrees Celsius, (f - 32) * 5 / 9, each step rounded
 // once (77 °F is exactly 25 °C). Throws calc::NumericFailure(overflow) when a step
 // leaves a double's range.

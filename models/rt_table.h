@@ -2,6 +2,7 @@
 #pragma once
 
 #include "models/steinhart_hart.h"
+#include "models/steinhart_hart4.h"
 #include "models/thermistor.h"
 
 #include <cstddef>
@@ -10,7 +11,9 @@
 
 namespace models {
 
-using ThermistorModel = std::variant<BetaModel, SteinhartHart>;
+// Any of the models: a beta model, a three-term Steinhart–Hart set as
+// typed, or a four-term curve (typed or fitted).
+using ThermistorModel = std::variant<BetaModel, SteinhartHart, SteinhartHart4>;
 
 // R(T) in ohms, T(R) in kelvin and α in %/K of whichever model is held;
 // they throw as the model's own functions do.

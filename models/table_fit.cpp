@@ -23,7 +23,7 @@ std::vector<int> powersOf(FitKind kind)
     return {};
 }
 
-void checkPoints(std::span<const TablePoint> points, FitKind kind)
+void checkPoints(std::span<const TablePoint> points, std::size_t needed)
 {
     std::set<double> temperatures;
     for (const TablePoint& p : points) {
@@ -31,7 +31,7 @@ void checkPoints(std::span<const TablePoint> points, FitKind kind)
         if (!(p.ohms > 0) || !std::isfinite(p.ohms)) throw ModelFailure(ModelFailureKind::ratioNotPositive);
         temperatures.insert(p.kelvin);
     }
-    if (temperatures.size() < pointsNeeded(kind)) throw ModelFailure(ModelFailureKind::singularFit);
+    if (temperatures.size() < needed) throw ModelFailure(ModelFailureKind::singularFit);
 }
 
 SteinhartHart4 solveCurve(std::span<const TablePoint> points, FitKind kind)
@@ -55,6 +55,26 @@ SteinhartHart4 solveCurve(std::span<const TablePoint> points, FitKind kind)
         curve.d = (*x)[2];
         curve.c = (*x)[3];
     }
+    return curve;
+}
+
+// B alone through R0 at T0: one column, ln R − ln R0, against 1/T − 1/T0,
+// weighted by T² as the other fits are.
+SteinhartHart4 solveKeptR0(std::span<const TablePoint> points, double r0, double t0Kelvin)
+{
+    Matrix a{points.size(), 1, std::vector<double>(points.size())};
+    std::vector<double> b(points.size());
+    const double logR0 = std::log(r0);
+    for (std::size_t r = 0; r < points.size(); ++r) {
+        const double weight = points[r].kelvin * points[r].kelvin;
+        a.at(r, 0) = weight * (std::log(points[r].ohms) - logR0);
+        b[r] = weight * (1 / points[r].kelvin - 1 / t0Kelvin);
+    }
+    const auto x = solveLeastSquares(std::move(a), std::move(b));
+    if (!x) throw ModelFailure(ModelFailureKind::singularFit);
+    SteinhartHart4 curve;
+    curve.b = (*x)[0];
+    curve.a = 1 / t0Kelvin - curve.b * logR0;
     return curve;
 }
 
@@ -89,22 +109,38 @@ void measureResiduals(TableFit& fit, std::span<const TablePoint> points)
 
 } // namespace
 
-std::size_t pointsNeeded(FitKind kind)
+std::size_t pointsNeeded(FitKind kind, bool r0Kept)
 {
-    return powersOf(kind).size();
+    return kind == FitKind::beta && r0Kept ? 1 : powersOf(kind).size();
+}
+
+std::vector<TablePoint> pointsWithin(std::span<const TablePoint> points, double fromKelvin, double toKelvin)
+{
+    std::vector<TablePoint> within;
+    for (const TablePoint& p : points)
+        if (p.kelvin >= fromKelvin && p.kelvin <= toKelvin) within.push_back(p);
+    return within;
 }
 
 TableFit fitTable(std::span<const TablePoint> points, FitKind kind, double t0Kelvin)
 {
-    checkPoints(points, kind);
-    requireAboveAbsoluteZero(t0Kelvin);
+    return fitTable(points, FitRequest{kind, t0Kelvin, 0.0});
+}
+
+TableFit fitTable(std::span<const TablePoint> points, const FitRequest& request)
+{
+    const bool kept = request.kind == FitKind::beta && request.keptR0 != 0;
+    if (kept && !(request.keptR0 > 0 && std::isfinite(request.keptR0)))
+        throw ModelFailure(ModelFailureKind::ratioNotPositive);
+    checkPoints(points, pointsNeeded(request.kind, kept));
+    requireAboveAbsoluteZero(request.t0Kelvin);
     TableFit fit;
-    fit.kind = kind;
-    fit.curve = solveCurve(points, kind);
-    if (kind == FitKind::beta) {
+    fit.kind = request.kind;
+    fit.curve = kept ? solveKeptR0(points, request.keptR0, request.t0Kelvin) : solveCurve(points, request.kind);
+    if (request.kind == FitKind::beta) {
         fit.beta.beta = 1 / fit.curve.b;
-        fit.beta.t0Kelvin = t0Kelvin;
-        fit.beta.r0 = std::exp((1 / t0Kelvin - fit.curve.a) / fit.curve.b);
+        fit.beta.t0Kelvin = request.t0Kelvin;
+        fit.beta.r0 = kept ? request.keptR0 : std::exp((1 / request.t0Kelvin - fit.curve.a) / fit.curve.b);
         if (!std::isfinite(fit.beta.beta) || !std::isfinite(fit.beta.r0))
             throw ModelFailure(ModelFailureKind::overflow);
     }

@@ -16,14 +16,31 @@ enum class FitKind {
     beta,       // R = R0·exp(B·(1/T − 1/T0)), R0 at a chosen T0
 };
 
-// One table row: a resistance in ohms at a temperature in kelvin.
+// One table row: a resistance in ohms at a temperature in kelvin, and the
+// line of the file it came from (0 when it came from none), for messages.
 struct TablePoint {
     double kelvin = 0.0;
     double ohms = 0.0;
+    std::size_t line = 0;
 };
 
-// The least number of points with distinct temperatures a fit needs: 3, 4, 2.
-std::size_t pointsNeeded(FitKind kind);
+// What to fit: the model, where the beta fit states R0 (kelvin), and an R0
+// in ohms to keep rather than fit (0: fit it too). A beta fit with R0 kept
+// fits B alone, 1/T − 1/T0 = (ln R − ln R0) / B, so that the curve passes
+// through the datasheet's R25 exactly.
+struct FitRequest {
+    FitKind kind = FitKind::steinhart;
+    double t0Kelvin = 298.15;
+    double keptR0 = 0.0;
+};
+
+// The least number of points with distinct temperatures a fit needs: 3, 4, 2
+// (1 for a beta fit with R0 kept).
+std::size_t pointsNeeded(FitKind kind, bool r0Kept = false);
+
+// The points whose temperature lies within fromKelvin .. toKelvin (both
+// included), in their order.
+std::vector<TablePoint> pointsWithin(std::span<const TablePoint> points, double fromKelvin, double toKelvin);
 
 struct TableFit {
     FitKind kind = FitKind::steinhart;
@@ -56,5 +73,10 @@ struct TableFit {
 // fix no curve, outsideModel when the fitted curve gives no positive
 // temperature at a point of the table.
 TableFit fitTable(std::span<const TablePoint> points, FitKind kind, double t0Kelvin = 298.15);
+
+// The same for a request; with R0 kept (request.keptR0 > 0, beta only) the
+// fit's R0 is that value, and a kept R0 of 0 or less throws
+// ModelFailure(ratioNotPositive) as a table's resistance would.
+TableFit fitTable(std::span<const TablePoint> points, const FitRequest& request);
 
 } // namespace models

@@ -69,6 +69,11 @@ MeasuredB measureB(double r1, double t1, double r2, double t2, bool celsius)
     return measured;
 }
 
+bool isNtcB(double kelvin)
+{
+    return kelvin >= kLeastNtcB && kelvin <= kGreatestNtcB;
+}
+
 double resistanceAt(const BetaModel& model, double kelvin)
 {
     requireAboveAbsoluteZero(kelvin);

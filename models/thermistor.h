@@ -46,6 +46,21 @@ struct MeasuredB {
 // overflow when a step leaves a double's range).
 MeasuredB measureB(double r1, double t1, double r2, double t2, bool celsius);
 
+// The B values NTC thermistors have, in kelvin. Makers state 2000-6000 K for
+// their materials (Exsense's note on the B constant) and catalogues hold
+// 3460-5000 K (EPCOS B57885S and B57891: 3560 K at 1.5 kΩ to 5000 K at
+// 470 kΩ; the four tables in tests/models/data: 3380-4267 K); a B measured
+// between distant temperatures drifts a few hundred kelvin further (the
+// Semitec 104GT-2 leaflet's table: 4267 K at 25/85 °C, 4612 K at 250/300 °C).
+// Outside 1500-7000 K, a margin of 500 K below and 1000 K above the makers'
+// range, a B is far more likely a slip (kelvin read as °C gives 11000 K and
+// more) than a part: it is warned about, not refused.
+inline constexpr double kLeastNtcB = 1500;
+inline constexpr double kGreatestNtcB = 7000;
+
+// Whether `kelvin` lies within kLeastNtcB .. kGreatestNtcB.
+bool isNtcB(double kelvin);
+
 // The beta model R(T) = R0 · exp(B · (1/T − 1/T0)); R0 in ohms at T0 in
 // kelvin (298.15 K, i.e. 25 °C, unless given), B in kelvin.
 struct BetaModel {

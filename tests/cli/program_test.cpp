@@ -1,12 +1,11 @@
 // Tests of ntc-beta-cli as a user runs it, driven in-process through cli::run:
 // arguments, the CSV round trip, bad rows, exit codes, help and version.
 #include "cli/language.h"
-#include "cli/run.h"
+#include "cli_run.h"
 
 #include <gtest/gtest.h>
 
 #include <initializer_list>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,24 +13,8 @@ namespace {
 
 using cli::Language;
 
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
-Outcome runCli(std::initializer_list<std::string> args, const std::string& input = "",
-               Language language = Language::english)
-{
-    std::vector<std::string> texts{"ntc-beta-cli"};
-    texts.insert(texts.end(), args);
-    std::vector<char*> argv;
-    for (std::string& t : texts) argv.push_back(t.data());
-    argv.push_back(nullptr);
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status = cli::run(static_cast<int>(texts.size()), argv.data(), in, out, err, language);
-    return {status, out.str(), err.str()};
-}
+using cli_test::Outcome;
+using cli_test::runCli;
 
 // ---------------------------------------------------------------------------
 // One command line each: exit status and what it prints.
@@ -52,7 +35,8 @@ const CommandCase kCommands[] = {
     {{"beta", "10000", "298.15K", "1000", "100"}, 0, "B25/100 = 3415.64467232579 K\n", "", "kelvin and °C mixed"},
     // Murata NCP03WF104 from its datasheet, temperatures in °F (77 °F = 25 °C, 185 °F = 85 °C).
     {{"beta", "100k", "77F", "8873", "185\u00b0F"}, 0, "B25/85 = 4310.73027493548 K\n", "", "Fahrenheit"},
-    {{"beta", "10000", "-40", "1000", "100"}, 0, "B-40/100 = 1430.89089028669 K\n", "", "a negative temperature"},
+    {{"beta", "10000", "-40", "1000", "100"}, 3, "B-40/100 = 1430.89089028669 K\n",
+     "warning: B-40/100 = 1430.89089028669 K lies outside 1500 K to 7000 K", "a negative temperature, a B no NTC has"},
     {{"beta", "10000", "25", "1000", "25"}, 1, "", "the two temperatures are equal", "equal temperatures"},
     {{"beta", "10000", "0K", "1000", "100"}, 1, "", "T1 '0K': a temperature is 0 K", "0 K"},
     {{"beta", "10000", "-300", "1000", "100"}, 1, "", "T1 '-300': a temperature is below 0 K", "below 0 K"},
@@ -137,8 +121,9 @@ const CommandCase kCommands[] = {
      "beta model"},
     {{"resistance", "--r25", "10k", "--beta", "3435", "25", "298.15K"}, 0,
      "R(25) = 10000 \u03a9\nR(298.15K) = 10000 \u03a9\n", "", "beta model, two values"},
-    {{"resistance", "--r25", "10k", "25"}, 2, "", "--r25 and --beta", "half a model"},
-    {{"resistance", "--r25", "10k", "--beta", "3435", "--steinhart", "1", "2", "3", "25"}, 2, "", "not both",
+    {{"resistance", "--r25", "10k", "25"}, 2, "", "give one model: --r25, or --r0 (with --t0), and --beta",
+     "half a model"},
+    {{"resistance", "--r25", "10k", "--beta", "3435", "--steinhart", "1", "2", "3", "25"}, 2, "", "give one model",
      "two models"},
     {{"resistance", "--r25", "10k", "--beta", "3435K", "25"}, 2, "", "--beta '3435K'", "B is a plain number"},
     {{"temperature", "--r25", "10k", "--beta", "3435", "-5"}, 1, "", "R1 '-5': a thermistor's resistance is above 0",
@@ -198,7 +183,7 @@ TEST(Program, CTableIsReadyForFirmware)
     EXPECT_NE(o.out.find("struct ntc_rt_table_row {\n    int16_t temperature_c_x10;\n    uint32_t ohms;\n};"),
               std::string::npos) << o.out;
     EXPECT_NE(o.out.find("ntc_rt_table[3] = {\n    { -100, 46290 },\n"), std::string::npos) << o.out;
-    EXPECT_TRUE(o.out.ends_with("    {    0, 28704 }\n};\n")) << o.out;
+    EXPECT_TRUE(o.out.ends_with("    {    0, 28704 }\n};\n\n#endif /* NTC_RT_TABLE_H */\n")) << o.out;
 }
 
 // ---------------------------------------------------------------------------
@@ -235,7 +220,7 @@ TEST(CsvBatch, BadRowsAreReportedWithTheirLinesAndTheRestGoesThrough)
                      "10000,25,1000,25,,\n"
                      "10000,25,,,,\n"
                      "\"10000\",\"25\",\"1000\",\"100\",3415.64467232579,B25/100\n"
-                     "10000,25,1000,\"100,,\n");
+                     "10000,25,1000,\"\"\"100\",,\n");
     EXPECT_NE(o.err.find("line 3: r1 '10x': expected a resistance"), std::string::npos) << o.err;
     EXPECT_NE(o.err.find("line 5: the two temperatures are equal"), std::string::npos);
     EXPECT_NE(o.err.find("line 6: the row has no field r2"), std::string::npos);
@@ -260,14 +245,23 @@ const BatchCase kBatches[] = {
      "r1,t1,r2,t2,note,b,b_name\n10k,25,1k,100,,3415.64467232579,B25/100\n"
      "10k,25,1k,100,a,3415.64467232579,B25/100,extra\n10k,25,1k,100,,3415.64467232579,B25/100,,\n",
      "warning: line 3: the row has 6 fields, the header 5", "b and b_name stay in the header's columns"},
+    // A row read with a stray quote is written back quoted as RFC 4180 says,
+    // so that no reader of the output swallows the rows after it.
     {"part,r1,t1,r2,t2,note\nA,10k,25,1k,100,\"5 inch\nB,10k,25,1k,100,ok\nC,10k,25,1k,100,ok\n", 3,
-     "part,r1,t1,r2,t2,note,b,b_name\nA,10k,25,1k,100,\"5 inch,3415.64467232579,B25/100\n"
+     "part,r1,t1,r2,t2,note,b,b_name\nA,10k,25,1k,100,\"\"\"5 inch\",3415.64467232579,B25/100\n"
      "B,10k,25,1k,100,ok,3415.64467232579,B25/100\nC,10k,25,1k,100,ok,3415.64467232579,B25/100\n",
      "line 2: the quote that opens field 6 does not close on its line", "a stray quote swallows no rows"},
     {"part,r1,t1,r2,t2,note\nA,10k,25,1k,100,\"5 inch\nB,10k,25,1k,100,ok\nC,10k,25,1k,100,probe 5\"\n", 3,
-     "part,r1,t1,r2,t2,note,b,b_name\nA,10k,25,1k,100,\"5 inch,3415.64467232579,B25/100\n"
-     "B,10k,25,1k,100,ok,3415.64467232579,B25/100\nC,10k,25,1k,100,probe 5\",3415.64467232579,B25/100\n",
+     "part,r1,t1,r2,t2,note,b,b_name\nA,10k,25,1k,100,\"\"\"5 inch\",3415.64467232579,B25/100\n"
+     "B,10k,25,1k,100,ok,3415.64467232579,B25/100\nC,10k,25,1k,100,\"probe 5\"\"\",3415.64467232579,B25/100\n",
      "line 2: the quote that opens field 6", "... nor rows up to a quote that would close it"},
+    {"part,r1,t1,r2,t2,note\nA,10k,25,1k,100,\"ab\"c\nB,10k,25,1k,100,\"a, b\",x\n", 3,
+     "part,r1,t1,r2,t2,note,b,b_name\nA,10k,25,1k,100,abc,3415.64467232579,B25/100\n"
+     "B,10k,25,1k,100,\"a, b\",3415.64467232579,B25/100,x\n",
+     "line 3: the row has 7 fields", "text after a closing quote: written anew; a valid quoted field as it came"},
+    {"# bath of 2024-05-02, \"probe\" 3\n\nr1,t1,r2,t2\n10k,25,1k,100\n", 0,
+     "# bath of 2024-05-02, \"probe\" 3\n\nr1,t1,r2,t2,b,b_name\n10k,25,1k,100,3415.64467232579,B25/100\n", "",
+     "notes before the header are copied, a quote in them no field"},
     {"r1,t1,r2,t2,note\n10k,25,1k,100,\"two\nlines\"\n", 0,
      "r1,t1,r2,t2,note,b,b_name\n10k,25,1k,100,\"two\nlines\",3415.64467232579,B25/100\n", "",
      "a quoted line end is no stray quote"},
@@ -362,7 +356,7 @@ TEST(CsvBatch, InputWithoutAUsableHeaderIsAUsageError)
 // Help, version, language.
 TEST(Program, HelpForEveryCommandInBothLanguages)
 {
-    for (const char* command : {"beta", "steinhart", "table", "temperature", "resistance"}) {
+    for (const char* command : {"beta", "steinhart", "table", "temperature", "resistance", "adc", "fit"}) {
         SCOPED_TRACE(command);
         for (const char* flag : {"--help", "-h"}) {
             const Outcome english = runCli({command, flag});
@@ -379,8 +373,8 @@ TEST(Program, HelpForEveryCommandInBothLanguages)
     const Outcome top = runCli({"--help"}, "", Language::chinese);
     EXPECT_EQ(top.status, 0);
     EXPECT_NE(top.out.find("命令:"), std::string::npos) << top.out;
-    EXPECT_NE(top.out.find("退出状态：0 成功，1 数值被拒绝或计算失败，2 用法错误或数值无法读取，3 完成但有警告"),
-              std::string::npos);
+    EXPECT_NE(top.out.find("退出状态：0 成功，1 数值被拒绝或计算失败，2 用法错误或数值无法读取，3 完成但有警"),
+              std::string::npos) << top.out;
 }
 
 TEST(Program, MessagesFollowTheLanguage)

@@ -137,7 +137,7 @@ TEST(FirmwareText, TypesHoldTheirValuesOrRefuse)
     style.temperature = models::TemperatureType::hundredths; // 35004 > 32767
     EXPECT_THROW(models::adcTableC(table, style), models::TableOverflow);
     EXPECT_EQ(models::adcTableMarlin(table, 10, "temptable_998", {"note"}),
-              "// note\nconstexpr temp_entry_t temptable_998[] PROGMEM = {\n  { OV(  23), 350 }\n};\n");
+              "// note\n#pragma once\n\nconstexpr temp_entry_t temptable_998[] PROGMEM = {\n  { OV(  23), 350 }\n};\n");
     EXPECT_THROW(models::adcTableMarlin(table, 12, "t", {}), models::TableOverflow);
 }
 

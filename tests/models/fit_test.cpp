@@ -4,10 +4,11 @@
 // arithmetic (Python's fractions), never from the code under test.
 #include "models/table_fit.h"
 
+#include "model_checks.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -15,18 +16,7 @@ namespace {
 
 using models::FitKind;
 
-std::vector<models::TablePoint> loadTable(const std::string& name)
-{
-    std::ifstream in(std::string(NTC_MODELS_DATA) + "/" + name);
-    std::vector<models::TablePoint> points;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#' || line[0] == 't') continue;
-        const auto comma = line.find(',');
-        points.push_back({std::stod(line.substr(0, comma)) + 273.15, std::stod(line.substr(comma + 1))});
-    }
-    return points;
-}
+using models_test::loadTable;
 
 struct Expected {
     const char* file;
