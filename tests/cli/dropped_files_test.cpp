@@ -168,9 +168,10 @@ TEST_P(RunDroppedFiles, WritesANewFileBesideIt)
 INSTANTIATE_TEST_SUITE_P(Table, RunDroppedFiles, testing::Values(
     DropCase{"fresh", kReadings, {}, "parts-B.csv", kResults, 0},
     DropCase{"taken", kReadings, {"parts-B.csv", "parts-B (2).csv"}, "parts-B (3).csv", kResults, 0},
-    // A Chinese Excel's CSV, GB18030 ("备注", "测试"): read as such, written as UTF-8.
+    // A Chinese Excel's CSV, GB18030 ("备注", "测试"): read as such and written back
+    // in GB18030, which is what that Excel opens.
     DropCase{"gb18030", "r1,t1,r2,t2,\xB1\xB8\xD7\xA2\r\n10k,25,1k,100,\xB2\xE2\xCA\xD4\r\n", {}, "parts-B.csv",
-             "r1,t1,r2,t2,\u5907\u6CE8,b,b_name\r\n10k,25,1k,100,\u6D4B\u8BD5,3415.64467232579,B25/100\r\n", 0},
+             "r1,t1,r2,t2,\xB1\xB8\xD7\xA2,b,b_name\r\n10k,25,1k,100,\xB2\xE2\xCA\xD4,3415.64467232579,B25/100\r\n", 0},
     // No r1..t2 header: the batch's diagnosis, and no empty file left.
     DropCase{"no_header", "a,b\r\n1,2\r\n", {}, nullptr, "", 2},
     DropCase{"folder", nullptr, {}, nullptr, "", 2}),
