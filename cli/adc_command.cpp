@@ -8,6 +8,7 @@
 #include "models/adc_table.h"
 #include "models/beta_reference.h"
 #include "models/firmware_text.h"
+#include "models/model_text.h"
 #include "models/quantity.h"
 
 #include <cmath>
@@ -16,10 +17,6 @@
 #include <ostream>
 #include <string>
 #include <vector>
-
-#ifndef NTC_BETA_VERSION
-#error "NTC_BETA_VERSION comes from project() through the build"
-#endif
 
 namespace cli {
 
@@ -34,8 +31,6 @@ struct AdcOptions {
     std::string format = "csv", name, cType = "x10";
     bool fahrenheit = false;
 };
-
-std::string ohmsText(double ohms) { return models::roundedText(ohms, 6) + " ohm"; }
 
 models::Divider dividerOf(const Session& s, const AdcOptions& o)
 {
@@ -57,25 +52,8 @@ models::Divider dividerOf(const Session& s, const AdcOptions& o)
     return d;
 }
 
-std::string circuitText(const models::Divider& d)
-{
-    std::string text = "Circuit: thermistor to ";
-    text += d.side == models::ThermistorSide::low ? "ground, " + ohmsText(d.fixedOhms) + " pull-up to the supply"
-                                                  : "the supply, " + ohmsText(d.fixedOhms) + " pull-down to ground";
-    if (d.seriesOhms > 0) text += ", " + ohmsText(d.seriesOhms) + " in series";
-    if (!std::isinf(d.parallelOhms)) text += ", " + ohmsText(d.parallelOhms) + " across";
-    const std::string power = "2^" + std::to_string(d.bits);
-    const std::string scale = d.fullScale == models::FullScale::powerOfTwo ? power : "(" + power + " - 1)";
-    text += "; " + std::to_string(d.bits) + "-bit ADC, code = V / Vref * " + scale + " rounded, ";
-    if (d.referenceVolts > 0)
-        return text + "Vref " + models::roundedText(d.referenceVolts, 6) + " V, supply " +
-               models::roundedText(d.supplyVolts, 6) + " V";
-    return text + "Vref = the supply (ratiometric)";
-}
-
 struct AdcRange {
     models::TableRange range;
-    std::string text;
 };
 
 // The range, or none when a bound is refused (on `found`).
@@ -84,12 +62,9 @@ std::optional<AdcRange> rangeOf(const Session& s, const AdcOptions& o, Findings&
     const auto from = checkedCelsius(s.m, "--from", o.from.empty() ? "-40°C" : o.from, o.kelvin, found);
     const auto to = checkedCelsius(s.m, "--to", o.to.empty() ? "125°C" : o.to, o.kelvin, found);
     if (!from || !to) return std::nullopt;
-    AdcRange r{{*from, *to, numberArgument(s.m, "--step", o.step)}, ""};
+    AdcRange r{{*from, *to, numberArgument(s.m, "--step", o.step)}};
     if (o.everyCount && !(r.range.fromCelsius <= r.range.toCelsius)) throw UnreadableArgument(std::string(s.m.noRange));
     if (!o.everyCount && models::tableRowCount(r.range) == 0) throw UnreadableArgument(std::string(s.m.noRange));
-    r.text = "Range: " + models::decimalsText(r.range.fromCelsius, 6) + " to " +
-             models::decimalsText(r.range.toCelsius, 6) + " degC, " +
-             (o.everyCount ? "one row per ADC code" : "in steps of " + models::decimalsText(r.range.step, 6) + " K");
     return r;
 }
 
@@ -164,8 +139,8 @@ int writeAdcTable(Session& s, const AdcOptions& o, const ChosenModel& chosen, co
     }
     if (o.format == "marlin" && divider.bits != 10)
         throw UnreadableArgument(std::string(s.m.marlinBits));
-    std::vector<std::string> comment{"NTC thermistor ADC table, ntc-beta-cli " NTC_BETA_VERSION, chosen.description,
-                                     circuitText(divider), r.text + ", " + std::to_string(table.rows.size()) + " rows"};
+    std::vector<std::string> comment =
+        models::adcTableComment(chosen.description, divider, r.range, o.everyCount, table.rows.size());
     try {
         s.out << formatted(s, o, table, std::move(comment), divider.bits);
     } catch (const models::TableOverflow& overflow) {
