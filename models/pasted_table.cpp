@@ -45,21 +45,35 @@ std::vector<Line> contentLines(std::string_view text)
     return lines;
 }
 
+bool hasDigit(std::string_view text) { return text.find_first_of("0123456789") != text.npos; }
+
+// Words apart by blanks, as a PDF's table is copied; a unit written apart
+// from its number ("10.0 kΩ", "25 °C") or from its name ("T [°C]") joins
+// the word before it.
+std::vector<std::string> blankSeparatedCells(std::string_view line)
+{
+    std::vector<std::string> cells;
+    std::size_t at = 0;
+    while (true) {
+        while (at < line.size() && isBlank(line[at])) ++at;
+        if (at == line.size()) return cells;
+        const std::size_t end = std::min(line.find_first_of(" \t\r", at), line.size());
+        const std::string_view word = line.substr(at, end - at);
+        const bool unit = word.front() == '(' || word.front() == '[' || (!hasDigit(word) && word != "-");
+        if (!cells.empty() && unit && (word.front() == '(' || word.front() == '[' || hasDigit(cells.back())))
+            cells.back().append(" ").append(word);
+        else
+            cells.emplace_back(word);
+        at = end;
+    }
+}
+
 // The cells of a line: apart by the separator (a run of blanks for
 // CellSeparator::blanks), in double quotes where a cell starts with one.
 std::vector<std::string> cellsOf(std::string_view line, CellSeparator separator)
 {
     std::vector<std::string> cells;
-    if (separator == CellSeparator::blanks) {
-        std::size_t at = 0;
-        while (true) {
-            while (at < line.size() && isBlank(line[at])) ++at;
-            if (at == line.size()) return cells;
-            const std::size_t end = std::min(line.find_first_of(" \t\r", at), line.size());
-            cells.emplace_back(line.substr(at, end - at));
-            at = end;
-        }
-    }
+    if (separator == CellSeparator::blanks) return blankSeparatedCells(line);
     const char mark = separator == CellSeparator::tab ? '\t' : separator == CellSeparator::semicolon ? ';' : ',';
     std::string cell;
     bool quoted = false;
