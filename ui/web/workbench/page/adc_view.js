@@ -1,0 +1,122 @@
+// ntc-beta: the ADC table view: the model (the fit, a beta model or
+// coefficients) in the circuit drawn beside its settings, the table's
+// resolution plotted, its rows, and the output as the command line writes
+// it, to copy or download. Part of the workbench's script (bench.js).
+
+// Rows are added to the page this many at a time, one task each, so that a
+// table of every count of a 12-bit converter never holds the page up.
+const kRowsPerTask = 512;
+
+const numberText = (value, digits) => (Number.isFinite(value) ? String(Number(value.toPrecision(digits))) : '');
+
+class AdcView {
+  constructor(root, bench) {
+    this.root = root;
+    this.bench = bench;
+    this.answer = null;
+    this.generation = 0;
+    this.output = root.querySelector('[data-output]');
+    this.table = root.querySelector('[data-rows]');
+    this.plot = new Plot(root.querySelector('[data-plot=perCount]'), { title: t('perCountPlot'), xLabel: t('temperatureAxis'),
+      yLabel: t('perCountAxis'), series: [{ label: t('perCount'), kind: 'line' }] });
+    root.querySelector('[data-copy-output]').addEventListener('click', () => this.copyClicked());
+    root.querySelector('[data-download]').addEventListener('click', () => this.downloadClicked());
+  }
+
+  field(name) { return this.root.querySelector(`[name="adc-${name}"]`); }
+
+  showFields() {
+    const source = this.field('model').value;
+    for (const label of this.root.querySelectorAll('[data-source]')) label.hidden = label.dataset.source !== source;
+    const format = this.field('format').value;
+    this.field('ctype').closest('label').hidden = format !== 'c';
+    this.field('fahrenheit').closest('label').hidden = format === 'marlin';
+    this.field('name').placeholder = format === 'marlin' ? 'temptable_998' : 'ntc_adc_table';
+    const circuit = Object.fromEntries(['side', 'fixed', 'series', 'parallel', 'bits', 'supply', 'vref']
+      .map((name) => [name, this.field(name).value.trim()]));
+    this.root.querySelector('[data-schematic]').innerHTML = schematicSvg(circuit);
+  }
+
+  update() {
+    this.showFields();
+    const answer = this.bench.adc(this.bench.settings('adc'));
+    this.answer = answer;
+    this.showMessages(answer);
+    this.output.textContent = answer.output ?? '';
+    const rows = answer.rows;
+    this.showPlot(rows);
+    this.showRows(rows);
+  }
+
+  showMessages(answer) {
+    const items = [];
+    if (answer.unreadable) items.push(['refused', t('unreadable', { name: answer.unreadable })]);
+    if (answer.error) items.push(['refused', t(answer.error === 'noRows' ? 'noRowsAdc' : answer.error, answer)]);
+    const list = (values) => values.slice(0, 10).join(english ? ', ' : '、') + (values.length > 10 ? '…' : '');
+    if (answer.merged?.length) items.push(['warning', t('merged', { count: answer.merged.length, list: list(answer.merged) })]);
+    if (answer.rails?.length) items.push(['warning', t('rails', { count: answer.rails.length, list: list(answer.rails) })]);
+    if (answer.beyondFit) items.push(['warning', t('beyondFit')]);
+    if (answer.betaReach) items.push(['warning', t('betaReach', { reach: answer.betaReach })]);
+    this.root.querySelector('[data-messages]').innerHTML =
+      items.map(([kind, text]) => `<li class="bench-${kind}">${escapeHtml(text)}</li>`).join('');
+  }
+
+  showPlot(rows) {
+    if (!rows?.count.length) {
+      this.plot.set(null);
+      return;
+    }
+    // Ascending temperature for the plot's axis, whichever way the counts run.
+    const order = rows.celsius.map((c, i) => i).sort((a, b) => rows.celsius[a] - rows.celsius[b]);
+    this.plot.set([order.map((i) => rows.celsius[i]), order.map((i) => rows.perCount[i])]);
+  }
+
+  // The rows, the first task's worth at once and the rest a task at a
+  // time; a newer table stops an older one's.
+  showRows(rows) {
+    const generation = ++this.generation;
+    for (const body of [...this.table.tBodies]) body.remove();
+    const count = rows?.count.length ?? 0;
+    this.table.hidden = !count;
+    this.root.querySelector('[data-rows-count]').textContent = count ? t('rowsShown', { rows: count }) : '';
+    const addRows = (from) => {
+      if (generation !== this.generation || from >= count) return;
+      const to = Math.min(count, from + kRowsPerTask);
+      let html = '';
+      for (let i = from; i < to; ++i) {
+        html += `<tr><td>${rows.count[i]}</td><td>${numberText(rows.celsius[i], 6)}</td><td>${numberText(rows.ohms[i], 6)}</td>` +
+          `<td>${numberText(rows.volts[i], 6)}</td><td>${numberText(rows.perCount[i], 4)}</td></tr>`;
+      }
+      const body = document.createElement('tbody');
+      body.innerHTML = html;
+      this.table.append(body);
+      setTimeout(() => addRows(to));
+    };
+    addRows(0);
+  }
+
+  fileName() {
+    const format = this.field('format').value;
+    if (format === 'csv') return 'ntc_adc_table.csv';
+    return `${this.field('name').value.trim() || (format === 'marlin' ? 'temptable_998' : 'ntc_adc_table')}.h`;
+  }
+
+  copyClicked() {
+    if (!this.answer?.output) return;
+    this.bench.host.copy(this.answer.output);
+    const said = this.root.querySelector('[data-copied]');
+    said.textContent = t('copied');
+    setTimeout(() => { said.textContent = ''; }, 2000);
+  }
+
+  downloadClicked() {
+    if (!this.answer?.output) return;
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([this.answer.output], { type: 'text/plain' }));
+    link.download = this.fileName();
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+  }
+}

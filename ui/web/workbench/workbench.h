@@ -1,0 +1,38 @@
+// ntc-beta: the page's workbench: a table fitted and an ADC table made, from the page's texts, as the command line
+// makes them, answered as JSON for the page's script.
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace workbench {
+
+// The page's settings as "name=value" lines (values as typed: "4.7k",
+// "25", "-40 °C"); a name missing takes the command line's default.
+using Settings = std::map<std::string, std::string, std::less<>>;
+Settings settingsOf(std::string_view lines);
+
+// Reads `table` (models::readPastedTable), checks it and fits it as `fit`
+// does: settings model (steinhart, steinhart4, beta), t0, r0 (beta: R0
+// kept), from, to, kelvin (1), mark (point, comma), factor (1000 for kΩ).
+// The answer: how the table was read ("read"), the rows that could not be
+// ("problems"), why the fit was refused ("refusals"), what to warn about
+// ("warnings"), and the fit ("fit": coefficients as the command line
+// prints them and in full, largest and RMS error, every fitted row's
+// error, the curve over the table's range for the plot). The fit is kept
+// for adcJson's model "fit", named `source` in a table's comment.
+std::string fitJson(std::string_view table, const Settings& settings, std::string_view source);
+
+// An ADC table as `adc` makes it: model fit (the last fit that went
+// through; a curve that turns back is refused for a table), beta (r0, t0,
+// beta) or steinhart (a, b, c, d); the circuit: side (up, down), fixed,
+// series, parallel, bits, scale (2^N, 2^N-1), supply, vref; the range:
+// from, to, step, every (1: one row per count); the output: format (csv,
+// c, marlin), name, ctype (x10, x100, int, float), fahrenheit (1). The
+// answer: the rows as columns ("rows": count, celsius, ohms, volts,
+// perCount), the rows merged and on the rails, the output text or why
+// there is none ("error"), and what the settings could not read.
+std::string adcJson(const Settings& settings);
+
+} // namespace workbench
