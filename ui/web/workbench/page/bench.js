@@ -33,6 +33,7 @@ class Bench {
   translate() {
     for (const element of this.root.querySelectorAll('[data-t]')) element.textContent = t(element.dataset.t);
     for (const element of this.root.querySelectorAll('[data-tp]')) element.placeholder = t(element.dataset.tp);
+    for (const element of this.root.querySelectorAll('[data-tl]')) element.setAttribute('aria-label', t(element.dataset.tl));
   }
 
   // The module's functions take and give UTF-8 text in its memory.

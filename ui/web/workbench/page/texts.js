@@ -54,6 +54,8 @@ const texts = {
   resistance: ['电阻（Ω）', 'resistance (Ω)'],
   errorK: ['误差（K）', 'error (K)'],
   flagged: ['可疑', 'doubtful'],
+  rowsLabel: ['表中各行及其误差', 'The table\'s rows and their errors'],
+  adcRowsLabel: ['ADC 表各行', 'The ADC table\'s rows'],
   empty: ['粘贴一张 R/T 表即可拟合。', 'Paste an R/T table to fit it.'],
   read: ['读取方式：{separator}{comma}{header}{factor}', 'Read as: {separator}{comma}{header}{factor}'],
   tab: ['制表符分隔', 'tab-separated'],
