@@ -158,5 +158,14 @@ function writeSingleFile(file) {
   fs.writeFileSync(file, html + licence);
 }
 
+// Beside the single file, a page that opens its workbench: what the
+// desktop packages' menu entry and Start-menu shortcut open, since a file
+// name with a fragment is not a file to them.
+function writeWorkbenchOpener(file) {
+  fs.writeFileSync(file, '<!doctype html>\n<html lang="zh-CN">\n<meta charset="utf-8">\n<title>NTC 工具台</title>\n' +
+    '<meta http-equiv="refresh" content="0; url=ntc-beta.html#fit">\n<a href="ntc-beta.html#fit">NTC 工具台 →</a>\n</html>\n');
+}
+
 writeFolder(path.join(outDir, 'site'));
 writeSingleFile(path.join(outDir, 'ntc-beta.html'));
+writeWorkbenchOpener(path.join(outDir, 'workbench.html'));
