@@ -6,6 +6,8 @@
 // Rows are added to the page this many at a time, one task each, so that a
 // table of every count of a 12-bit converter never holds the page up.
 const kRowsPerTask = 512;
+// The output shows its first lines; copy and download give it whole.
+const kOutputLinesShown = 200;
 
 const numberText = (value, digits) => (Number.isFinite(value) ? String(Number(value.toPrecision(digits))) : '');
 
@@ -42,10 +44,21 @@ class AdcView {
     const answer = this.bench.adc(this.bench.settings('adc'));
     this.answer = answer;
     this.showMessages(answer);
-    this.output.textContent = answer.output ?? '';
+    this.showOutput(answer.output ?? '');
     const rows = answer.rows;
     this.showPlot(rows);
     this.showRows(rows);
+  }
+
+  showOutput(text) {
+    let shown = text;
+    let at = -1;
+    for (let line = 0; line < kOutputLinesShown && (at = text.indexOf('\n', at + 1)) >= 0;) ++line;
+    if (at >= 0 && at + 1 < text.length) {
+      const more = text.slice(at + 1).split('\n').filter(Boolean).length;
+      shown = text.slice(0, at + 1) + t('moreLines', { lines: more });
+    }
+    this.output.textContent = shown;
   }
 
   showMessages(answer) {
@@ -88,6 +101,7 @@ class AdcView {
           `<td>${numberText(rows.volts[i], 6)}</td><td>${numberText(rows.perCount[i], 4)}</td></tr>`;
       }
       const body = document.createElement('tbody');
+      body.className = 'bench-chunk';
       body.innerHTML = html;
       this.table.append(body);
       setTimeout(() => addRows(to));

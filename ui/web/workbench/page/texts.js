@@ -139,6 +139,7 @@ const texts = {
   copy: ['复制', 'Copy'],
   download: ['下载', 'Download'],
   copied: ['已复制', 'Copied'],
+  moreLines: ['……另有 {lines} 行：复制或下载可得全文', '… {lines} more lines: copy or download it whole'],
   count: ['计数', 'count'],
   volts: ['电压（V）', 'voltage (V)'],
   perCount: ['°C/计数', '°C per count'],
