@@ -65,6 +65,10 @@ class AdcView {
     const items = [];
     if (answer.unreadable) items.push(['refused', t('unreadable', { name: answer.unreadable })]);
     if (answer.error) items.push(['refused', t(answer.error === 'noRows' ? 'noRowsAdc' : answer.error, answer)]);
+    // A table from the fit carries what the fit's checks said of it.
+    if (this.field('model').value === 'fit') {
+      for (const warning of this.bench.fitView.answer?.warnings ?? []) items.push(['warning', findingText(warning)]);
+    }
     const list = (values) => values.slice(0, 10).join(english ? ', ' : '、') + (values.length > 10 ? '…' : '');
     if (answer.merged?.length) items.push(['warning', t('merged', { count: answer.merged.length, list: list(answer.merged) })]);
     if (answer.rails?.length) items.push(['warning', t('rails', { count: answer.rails.length, list: list(answer.rails) })]);
