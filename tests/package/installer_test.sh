@@ -176,8 +176,9 @@ expect "shortcut \"$product.lnk\"" '[ -s "$shortcut" ]'
 expect "shortcut points at the installed program" \
     'strings -el "$shortcut" | grep -qiF "C:\\ntc-beta-test\\ntc-beta.exe"'
 # The workbench's shortcut opens the page that opens the workbench.
+# (A link to a document keeps its path in the ANSI code page, not UTF-16.)
 expect "shortcut \"NTC 工具台.lnk\" points at workbench.html" \
-    'strings -el "$workbench_shortcut" | grep -qiF "C:\\ntc-beta-test\\workbench.html"'
+    '{ strings -el "$workbench_shortcut"; strings "$workbench_shortcut"; } | grep -qiF "C:\\ntc-beta-test\\workbench.html"'
 expect "workbench.html opens ntc-beta.html#fit beside it" 'grep -q "url=ntc-beta.html#fit" "$second_dir/workbench.html"'
 
 # The installed programs start: the command line answers, the window opens.
