@@ -157,9 +157,12 @@ bench-web: web
 	NODE_PATH=$(WEB_BUILD)/npm/node_modules node bench/web/startup.js $(WEB_BUILD) 21
 	NODE_PATH=$(WEB_BUILD)/npm/node_modules node bench/web/workbench.js $(WEB_BUILD) 21
 
-# The page in Chromium, for the README.
+# The page in Chromium, and its workbench's two views, for the README.
 web-screenshot: web
 	NODE_PATH=$(WEB_BUILD)/npm/node_modules node tools/web-screenshot.js $(WEB_BUILD)/ntc-beta.html docs/screenshot-web.png
+	for view in fit adc; do \
+	  NODE_PATH=$(WEB_BUILD)/npm/node_modules node tools/workbench-screenshot.js $(WEB_BUILD)/ntc-beta.html docs/workbench-$$view.png $$view; \
+	done
 
 # A .deb in build/package/: `apt-get install ./build/package/ntc-beta_*.deb`.
 package: web build

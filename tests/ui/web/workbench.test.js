@@ -185,6 +185,9 @@ test('a corrupted table: the page names the lines fit names', async () => {
   await page.fill('textarea', fs.readFileSync(path.join(CLI_DATA, 'murata_transposed.csv'), 'utf8'));
   assert.match(cli(['fit', 'murata_transposed.csv'], CLI_DATA).err, /line 15: 12801 Ω at 20 °C/);
   assert.deepEqual(await page.locator('.bench-flagged td:first-child').allTextContents(), ['15']);
+  // A table made from that fit carries the warning, as adc --fit gives it.
+  await page.click('[data-tab=adc]');
+  assert.match((await messages(page, 'adc')).join('\n'), /line 15: 12801 Ω at 20 °C lies 1\.54 K off/);
 });
 
 // The ADC table's output is what `adc` writes, byte for byte: from the fit
