@@ -187,6 +187,7 @@ test('a corrupted table: the page names the lines fit names', async () => {
   assert.deepEqual(await page.locator('.bench-flagged td:first-child').allTextContents(), ['15']);
   // A table made from that fit carries the warning, as adc --fit gives it.
   await page.click('[data-tab=adc]');
+  await page.waitForSelector('[data-view=adc]:not([hidden])');
   assert.match((await messages(page, 'adc')).join('\n'), /line 15: 12801 Ω at 20 °C lies 1\.54 K off/);
 });
 

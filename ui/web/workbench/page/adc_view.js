@@ -5,7 +5,7 @@
 
 // Rows are added to the page this many at a time, one task each, so that a
 // table of every count of a 12-bit converter never holds the page up.
-const kRowsPerTask = 512;
+const kRowsPerTask = 128;
 // The output shows its first lines; copy and download give it whole.
 const kOutputLinesShown = 200;
 
@@ -45,9 +45,16 @@ class AdcView {
     this.answer = answer;
     this.showMessages(answer);
     this.showOutput(answer.output ?? '');
+    // The plot and the rows in tasks of their own, after this one.
     const rows = answer.rows;
-    this.showPlot(rows);
-    this.showRows(rows);
+    const generation = ++this.generation;
+    const count = rows?.count.length ?? 0;
+    this.root.querySelector('[data-rows-count]').textContent = count ? t('rowsShown', { rows: count }) : '';
+    setTimeout(() => {
+      if (generation !== this.generation) return;
+      this.showPlot(rows);
+      this.showRows(rows, generation);
+    });
   }
 
   showOutput(text) {
@@ -88,14 +95,11 @@ class AdcView {
     this.plot.set([order.map((i) => rows.celsius[i]), order.map((i) => rows.perCount[i])]);
   }
 
-  // The rows, the first task's worth at once and the rest a task at a
-  // time; a newer table stops an older one's.
-  showRows(rows) {
-    const generation = ++this.generation;
+  // The rows a task's worth at a time; a newer table stops an older one's.
+  showRows(rows, generation) {
     for (const body of [...this.table.tBodies]) body.remove();
     const count = rows?.count.length ?? 0;
     this.table.hidden = !count;
-    this.root.querySelector('[data-rows-count]').textContent = count ? t('rowsShown', { rows: count }) : '';
     const addRows = (from) => {
       if (generation !== this.generation || from >= count) return;
       const to = Math.min(count, from + kRowsPerTask);

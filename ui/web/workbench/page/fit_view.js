@@ -122,13 +122,22 @@ class FitView {
       [marked.map((r) => r.celsius), marked.map((r) => r.error)]]));
   }
 
+  // The rows' cells are written where they changed: an edit changes a
+  // row or two, and the errors, of a table the page keeps.
   showRows(answer) {
     const errors = new Map((answer?.fit?.rows ?? []).map((row) => [row.line, row.errorText]));
     const flagged = answer ? namedLines(answer) : new Set();
     const points = answer?.points ?? [];
     this.rows.hidden = !points.length;
-    this.rows.tBodies[0].innerHTML = points.map((p) =>
-      `<tr${flagged.has(p.line) ? ' class="bench-flagged"' : ''}><td>${p.line}</td><td>${p.celsiusText}</td>` +
-      `<td>${p.ohmsText}</td><td>${errors.get(p.line) ?? ''}</td></tr>`).join('');
+    const body = this.rows.tBodies[0];
+    while (body.rows.length > points.length) body.lastElementChild.remove();
+    while (body.rows.length < points.length) body.insertRow().append(...[0, 1, 2, 3].map(() => document.createElement('td')));
+    points.forEach((p, i) => {
+      const row = body.rows[i];
+      row.classList.toggle('bench-flagged', flagged.has(p.line));
+      [String(p.line), p.celsiusText, p.ohmsText, errors.get(p.line) ?? ''].forEach((text, c) => {
+        if (row.cells[c].textContent !== text) row.cells[c].textContent = text;
+      });
+    });
   }
 }
