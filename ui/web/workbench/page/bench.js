@@ -30,6 +30,10 @@ class Bench {
     this.adcView = new AdcView(this.root.querySelector('[data-view=adc]'), this);
     this.root.addEventListener('input', (event) => this.edited(event.target.closest('[data-view]')?.dataset.view));
     this.root.querySelector('[data-back]').addEventListener('click', (event) => this.backClicked(event));
+    // A page closed or reloaded within the pause keeps the last edit too.
+    addEventListener('pagehide', () => {
+      if (this.view && !this.root.hidden) this.writeFragment();
+    });
   }
 
   translate() {
@@ -132,6 +136,7 @@ class Bench {
   }
 
   hide() {
+    clearTimeout(this.fragmentTimer);
     this.root.hidden = true;
     document.title = this.windowTitle;
   }
