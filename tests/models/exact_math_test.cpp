@@ -55,6 +55,10 @@ TEST(ExactMath, CorrectlyRoundedWhereWorkedOut)
     EXPECT_NEAR(models::cubeRootOf(2), 0x1.428a2f98d728bp+0, 0x1p-52);
     // glibc's cbrt: 0x1.8e50a4112574fp+2, two ulps off.
     EXPECT_EQ(models::cubeRootOf(0x1.e222f5f799405p+7), 0x1.8e50a4112574dp+2);
+    // Where Newton's step with its miss in plain doubles lands an ulp off.
+    EXPECT_EQ(models::cubeRootOf(0x1.95107f75abaf8p-16), 0x1.d989af64e9038p-6);
+    EXPECT_EQ(models::cubeRootOf(0x1.eabd41c85e973p+10), 0x1.90ab8aa483d2bp+3);
+    EXPECT_EQ(models::cubeRootOf(-0x1.aa432d2d1cp+53), -0x1.e1a881c1fcd05p+17);
 }
 
 TEST(ExactMath, TheEndsOfTheRange)
