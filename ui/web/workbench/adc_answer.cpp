@@ -86,8 +86,9 @@ std::string outputOf(const AdcSettings& s, const models::AdcTable& table, std::v
 
 } // namespace
 
-void adcAnswer(JsonWriter& json, const AdcSettings& s, const std::optional<FitSource>& fit)
+void adcAnswer(JsonWriter& json, const AdcSettings& s, const std::optional<FitSource>& fit, std::optional<AdcOutput>& kept)
 {
+    kept.reset();
     if (s.model == AdcModel::fit && (!fit || !fit->kept.fit.monotonic)) {
         json.field("error", fit ? "fitTurnsBack" : "noFit");
         return;
@@ -104,11 +105,17 @@ void adcAnswer(JsonWriter& json, const AdcSettings& s, const std::optional<FitSo
     writeRows(json, table);
     writeRangeWarnings(json, s, chosen);
     if (table.rows.empty()) return void(json.field("error", "noRows"));
+    kept = AdcOutput{s, std::move(table), chosen.line};
+}
+
+void outputAnswer(JsonWriter& json, const AdcOutput& kept)
+{
+    const AdcSettings& s = kept.settings;
     if (s.format == AdcFormat::marlin && s.divider.bits != 10) return void(json.field("error", "marlinBits"));
     if (s.format != AdcFormat::csv && !models::isCIdentifier(s.name)) return void(json.field("error", "notIdentifier"));
     try {
-        json.field("output", outputOf(s, table, models::adcTableComment(chosen.line, s.divider, s.range, s.everyCount,
-                                                                        table.rows.size())));
+        json.field("output", outputOf(s, kept.table, models::adcTableComment(kept.modelLine, s.divider, s.range,
+                                                                              s.everyCount, kept.table.rows.size())));
     } catch (const models::TableOverflow& overflow) {
         json.field("error", "overflow").field("overflow", overflow.what());
     }

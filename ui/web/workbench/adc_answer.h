@@ -36,11 +36,25 @@ struct FitSource {
     std::string model, source;
 };
 
+// A table made, kept for its output: its settings, rows and model line.
+struct AdcOutput {
+    AdcSettings settings;
+    models::AdcTable table;
+    std::string modelLine;
+};
+
 // Writes the members "rows" (columns count, celsius, ohms, volts, perCount),
 // "merged" and "rails" (their temperatures), "beyondFit" or "betaReach"
-// (the command line's warnings on the range), and "output" (the text
-// `adc --format` writes) or "error" (noFit, fitTurnsBack, outsideModel,
-// noRows, marlinBits, notIdentifier, overflow) into the open object.
-void adcAnswer(JsonWriter& json, const AdcSettings& settings, const std::optional<FitSource>& fit);
+// (the command line's warnings on the range), or "error" (noFit,
+// fitTurnsBack, outsideModel, noRows) into the open object; the table goes
+// to `kept` (reset where there is none) for outputAnswer.
+void adcAnswer(JsonWriter& json, const AdcSettings& settings, const std::optional<FitSource>& fit,
+               std::optional<AdcOutput>& kept);
+
+// Writes "output" (the text `adc --format` writes for the kept table) or
+// "error" (marlinBits, notIdentifier, overflow with "overflow") into the
+// open object. Apart from the table, so that the page can show the rows
+// first and write a 4096-row file in a task of its own.
+void outputAnswer(JsonWriter& json, const AdcOutput& kept);
 
 } // namespace workbench

@@ -24,6 +24,13 @@ struct Unreadable : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// The last ADC table made, for its output.
+std::optional<AdcOutput>& lastTable()
+{
+    static std::optional<AdcOutput> table;
+    return table;
+}
+
 // The last fit that went through, and what it came from.
 std::optional<FitSource>& lastFit()
 {
@@ -198,10 +205,19 @@ std::string adcJson(const Settings& settings)
     JsonWriter json;
     json.beginObject();
     try {
-        adcAnswer(json, adcSettingsOf(settings), lastFit());
+        adcAnswer(json, adcSettingsOf(settings), lastFit(), lastTable());
     } catch (const Unreadable& unreadable) {
+        lastTable().reset();
         json.field("unreadable", unreadable.what());
     }
+    return json.endObject().text();
+}
+
+std::string adcOutputJson()
+{
+    JsonWriter json;
+    json.beginObject();
+    if (lastTable()) outputAnswer(json, *lastTable());
     return json.endObject().text();
 }
 

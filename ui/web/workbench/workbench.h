@@ -31,8 +31,13 @@ std::string fitJson(std::string_view table, const Settings& settings, std::strin
 // from, to, step, every (1: one row per count); the output: format (csv,
 // c, marlin), name, ctype (x10, x100, int, float), fahrenheit (1). The
 // answer: the rows as columns ("rows": count, celsius, ohms, volts,
-// perCount), the rows merged and on the rails, the output text or why
-// there is none ("error"), and what the settings could not read.
+// perCount), the rows merged and on the rails, why there are none
+// ("error"), and what the settings could not read. The table is kept for
+// adcOutputJson.
 std::string adcJson(const Settings& settings);
+
+// The last table's output as `adc --format` writes it ("output"), or why
+// there is none ("error"); {} when there is no table.
+std::string adcOutputJson();
 
 } // namespace workbench

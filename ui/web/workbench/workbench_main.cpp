@@ -31,4 +31,6 @@ EMSCRIPTEN_KEEPALIVE const char* ntc_workbench_adc(const char* settings)
     return answered(workbench::adcJson(workbench::settingsOf(settings)));
 }
 
+EMSCRIPTEN_KEEPALIVE const char* ntc_workbench_adc_output() { return answered(workbench::adcOutputJson()); }
+
 } // extern "C"

@@ -39,22 +39,42 @@ class AdcView {
     this.root.querySelector('[data-schematic]').innerHTML = schematicSvg(circuit);
   }
 
+  // The table, then in tasks of their own its output (a 4096-row file
+  // takes as long to write as the table to make), its plot and its rows.
   update() {
     this.showFields();
     const answer = this.bench.adc(this.bench.settings('adc'));
     this.answer = answer;
+    this.output.textContent = '';
     this.showMessages(answer);
-    this.showOutput(answer.output ?? '');
-    // The plot and the rows in tasks of their own, after this one.
     const rows = answer.rows;
     const generation = ++this.generation;
     const count = rows?.count.length ?? 0;
     this.root.querySelector('[data-rows-count]').textContent = count ? t('rowsShown', { rows: count }) : '';
     setTimeout(() => {
       if (generation !== this.generation) return;
-      this.showPlot(rows);
-      this.showRows(rows, generation);
+      this.writeOutput();
+      setTimeout(() => {
+        if (generation !== this.generation) return;
+        this.showPlot(rows);
+        this.showRows(rows, generation);
+      });
     });
+  }
+
+  // The output of the table shown, once: its text or why there is none.
+  writeOutput() {
+    const answer = this.answer;
+    if (!answer || 'output' in answer || answer.outputError || !answer.rows) return;
+    const written = this.bench.adcOutput();
+    if (written.output !== undefined) answer.output = written.output;
+    answer.outputError = written.error ?? null;
+    if (written.error) {
+      answer.error = written.error;
+      answer.overflow = written.overflow;
+    }
+    this.showMessages(answer);
+    this.showOutput(answer.output ?? '');
   }
 
   showOutput(text) {
@@ -124,6 +144,7 @@ class AdcView {
   }
 
   copyClicked() {
+    this.writeOutput();
     if (!this.answer?.output) return;
     this.bench.host.copy(this.answer.output);
     const said = this.root.querySelector('[data-copied]');
@@ -132,6 +153,7 @@ class AdcView {
   }
 
   downloadClicked() {
+    this.writeOutput();
     if (!this.answer?.output) return;
     const link = document.createElement('a');
     link.href = URL.createObjectURL(new Blob([this.answer.output], { type: 'text/plain' }));

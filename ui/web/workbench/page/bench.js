@@ -60,6 +60,7 @@ class Bench {
 
   fit(table, settings, source) { return this.call('_ntc_workbench_fit', table, settings, source); }
   adc(settings) { return this.call('_ntc_workbench_adc', settings); }
+  adcOutput() { return this.call('_ntc_workbench_adc_output'); }
 
   fields(view) {
     return [...this.root.querySelectorAll(view ? `[data-view=${view}] [name]` : '[name]')];
@@ -160,6 +161,7 @@ function warmUp(bench) {
   for (let i = 0; i < 6; ++i) {
     runs.push(() => bench.fit(table.join('\n'), `model=${['steinhart', 'steinhart4', 'beta'][i % 3]}`, ''));
     runs.push(() => bench.adc(`model=beta\nr0=10k\nbeta=3950\nfixed=10k\nbits=10\nevery=1\nformat=${['csv', 'c'][i % 2]}`));
+    runs.push(() => bench.adcOutput());
   }
   return new Promise((resolve) => {
     const next = () => {
