@@ -163,7 +163,7 @@ void FormController::showResult(std::u16string announcement)
     const Scheme& colours = scheme();
     resultShown_ = true;
     view_.showResult({result_.text, result_.pointSize, shownColour(result_, colours.face, colours.text),
-                      result_.toolTip, !result_.fullValue.empty(), std::move(announcement)});
+                      result_.toolTip, std::move(announcement)});
 }
 
 void FormController::showHint(FieldId field)

@@ -23,16 +23,16 @@ struct FormInputs {
 
 // Everything the result label shows: `text` at `pointSize` points in
 // `colour` (already readable on the scheme's face), `toolTip` (none when
-// empty), whether its menu offers "复制完整数值", and `announcement`: what a
-// screen reader is to hear now, the same words again included (the result,
-// then the notes of the hints that came with it); empty where the label is
-// only drawn again in new colours.
+// empty), and `announcement`: what a screen reader is to hear now, the same
+// words again included (the result, then the notes of the hints that came
+// with it); empty where the label is only drawn again in new colours.
+// Whether its menu offers "复制完整数值" comes with the menu (ResultMenu),
+// which every front end builds or updates as it opens.
 struct ShownResult {
     std::u16string text;
     double pointSize = 21;
     Bgr colour = 0;
     std::u16string toolTip;
-    bool fullValueEnabled = false;
     std::u16string announcement;
 };
 

@@ -112,7 +112,7 @@ TEST(FormController, CalculateReadsEachFieldInItsRole)
 }
 
 // What the label is given for each action: text, size, colour, tooltip,
-// the menu's full value, and the words a screen reader hears.
+// and the words a screen reader hears.
 TEST(FormController, ShowsEverythingTheLabelNeeds)
 {
     const std::u16string thanks = u"希望此小小工具节省了你几分钟的时间！     Designed By: Tavrenko";
@@ -123,17 +123,16 @@ TEST(FormController, ShowsEverythingTheLabelNeeds)
         double pointSize;
         ui::Bgr colour;
         std::u16string_view toolTip;
-        bool fullValue;
         std::u16string_view announcement;
     } cases[] = {
         // ln(10000/1066.1) / (1/298.15 - 1/358.15) = 3984.0129641060778862...
         {{u"10000", u"1066.1", u"25", u"85"}, ControlId::Command1, u" 3984.01", 21, 0, u"B25/85 = 3984.01296410608 K",
-         true, u"3984.01"},
+         u"3984.01"},
         // R1 reads 10: ln(10/1066.1) / (1/298.15 - 1/358.15) = -8309.767748008...
         {{u"10k", u"1066.1", u"25", u"85"}, ControlId::Command1, u"-8309.76", 21, 0, u"B25/85 = -8309.76774800852 K",
-         true, u"-8309.76。R1：读取为 10，忽略了“k”；前缀不参与换算，请写完整数值"},
-        {{u"", u"", u"", u""}, ControlId::Command1, u"请填入数值", 21, 0, u"", false, u"请填入数值"},
-        {{u"", u"", u"", u""}, ControlId::Image1, thanks, 11, 0x000080, u"", false, thanks},
+         u"-8309.76。R1：读取为 10，忽略了“k”；前缀不参与换算，请写完整数值"},
+        {{u"", u"", u"", u""}, ControlId::Command1, u"请填入数值", 21, 0, u"", u"请填入数值"},
+        {{u"", u"", u"", u""}, ControlId::Image1, thanks, 11, 0x000080, u"", thanks},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(int(c.clicked));
@@ -146,7 +145,6 @@ TEST(FormController, ShowsEverythingTheLabelNeeds)
         EXPECT_EQ(r.pointSize, c.pointSize);
         EXPECT_EQ(r.colour, c.colour);
         EXPECT_EQ(r.toolTip, c.toolTip);
-        EXPECT_EQ(r.fullValueEnabled, c.fullValue);
         EXPECT_EQ(r.announcement, c.announcement);
     }
 }
@@ -177,7 +175,10 @@ TEST(FormController, EveryFailureOfTheCalculationEndsInTheOneMessage)
         EXPECT_EQ(w.last().text, u"输入数值无效");
         EXPECT_EQ(w.last().pointSize, 21);
         EXPECT_EQ(w.last().colour, ui::Bgr{0});
-        EXPECT_FALSE(w.last().fullValueEnabled);
+        w.view.fails = Fails::nothing;
+        w.controller.handle(ui::kResultLabel, Event::menuRequest(ui::ViewPoint{}));
+        ASSERT_EQ(w.view.menus.size(), 1u);
+        EXPECT_FALSE(w.view.menus[0].first[1].enabled); // no B to copy in full
     }
 }
 

@@ -74,7 +74,7 @@ function startController() {
     .then(([, wasmBinary]) => createNtcBeta({ page, wasmBinary }))
     .then((ready) => {
       module = ready;
-      for (const [name, args] of early.splice(0)) module[name](...args);
+      for (const event of early.splice(0)) module._ntc_event(...event);
       return ready;
     });
   window.ntcBeta.catch(cannotRun);
@@ -88,8 +88,7 @@ function focusAtStart() {
   });
 }
 
-wireControls();
-wireMenu();
+wireEvents();
 wireTouchKeys();
 focusAtStart();
 startController();
