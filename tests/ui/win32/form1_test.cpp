@@ -386,6 +386,12 @@ TEST_F(Win32Form1, EnterCalculatesOnlyOnTheButton)
     ASSERT_EQ(GetFocus(), control("Command1"));
     key(VK_RETURN);
     EXPECT_EQ(result(), u" 3415.64");
+    // A held Enter repeats with the key's previous state (bit 30) set: it
+    // does not press the button again.
+    clickPicture();
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 1 | 1 << 30);
+    pump();
+    EXPECT_EQ(result(), u"希望此小小工具节省了你几分钟的时间！     Designed By: Tavrenko");
 }
 
 TEST_F(Win32Form1, LongPastedText)
