@@ -67,6 +67,8 @@ namespace {
 Bgr fromRgb(int rgb) { return bgr(rgb >> 16 & 0xFF, rgb >> 8 & 0xFF, rgb & 0xFF); }
 int toRgb(Bgr colour) { return redOf(colour) << 16 | greenOf(colour) << 8 | blueOf(colour); }
 
+} // namespace
+
 // What pageShow reads: int slots, a text as its address and length, a point
 // size in hundredths. The slots' numbers stand in pageShow above.
 class ShowRecord {
@@ -80,13 +82,12 @@ public:
         set(slot + 1, static_cast<int>(text.size()));
     }
     void add(int part) { slots_[0] |= part; }
+    int parts() const { return slots_[0]; }
     const int* data() const { return slots_.data(); }
 
 private:
     std::array<int, 38> slots_{};
 };
-
-} // namespace
 
 // The page's texts come in through buffer_, grown when they do not fit:
 // then a second crossing, for texts of more than the buffer has held yet.
@@ -138,7 +139,8 @@ void WebForm::openResultMenu(const ResultMenu& menu, std::optional<ViewPoint> at
 
 void WebForm::copyToClipboard(std::u16string_view text) { copied_ = std::u16string(text); }
 
-void WebForm::flush()
+// The record pageShow reads, of what the event showed, opened and copied.
+ShowRecord WebForm::pending() const
 {
     ShowRecord record;
     if (result_) {
@@ -173,7 +175,13 @@ void WebForm::flush()
         record.add(ShowRecord::copy);
         record.set(36, *copied_);
     }
-    if (record.data()[0] != 0) pageShow(record.data());
+    return record;
+}
+
+void WebForm::flush()
+{
+    const ShowRecord record = pending();
+    if (record.parts() != 0) pageShow(record.data());
     result_.reset();
     hints_ = {};
     menu_.reset();

@@ -12,6 +12,8 @@
 
 namespace ui::web {
 
+class ShowRecord;
+
 // Form1 in the browser: the elements form_markup.h writes, reached through
 // the page's script (page/form.js, the object it hands the module as
 // Module.page). Every call between the page's script and the WebAssembly is
@@ -42,6 +44,7 @@ public:
 
 private:
     std::u16string read(int (*cross)(int, char16_t*, int), int what) const;
+    ShowRecord pending() const;
 
     mutable std::u16string buffer_; // what the page writes the texts it is asked for into
     std::optional<ShownResult> result_;

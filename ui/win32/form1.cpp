@@ -81,38 +81,6 @@ std::vector<ControlId> restOrder()
     return order;
 }
 
-bool keyDown(int key) { return GetKeyState(key) < 0; }
-
-Key keyOf(WPARAM virtualKey)
-{
-    switch (virtualKey) {
-    case 'C': return Key::c;
-    case VK_INSERT: return Key::insert;
-    case VK_RETURN: return Key::enter; // the keypad's Enter too
-    case VK_F10: return Key::f10;
-    default: return Key::other;
-    }
-}
-
-// A key message as the controller reads it. The Menu key counts as it is
-// released, when Windows opens context menus; not every system turns it
-// into WM_CONTEXTMENU for a button (Wine does not), so the window reads it
-// itself. F10 comes as a system key.
-std::optional<KeyChord> chordOf(const MSG& message)
-{
-    const bool down = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
-    Key key = keyOf(message.wParam);
-    if (message.wParam == VK_APPS) {
-        if (message.message != WM_KEYUP) return std::nullopt;
-        key = Key::menu;
-    } else if (!down) {
-        return std::nullopt;
-    }
-    const bool repeat = down && (message.lParam & (1 << 30)) != 0; // the key was down before
-    return KeyChord{key, keyDown(VK_CONTROL), keyDown(VK_SHIFT), keyDown(VK_MENU), keyDown(VK_LWIN) || keyDown(VK_RWIN),
-                    repeat};
-}
-
 void putOnClipboard(HWND owner, std::u16string_view text)
 {
     if (!OpenClipboard(owner)) return;
@@ -311,15 +279,6 @@ std::optional<ControlId> Form1::idOf(HWND window) const
     const auto found = std::find(controls_.begin(), controls_.end(), window);
     if (found == controls_.end()) return std::nullopt;
     return ControlId(found - controls_.begin());
-}
-
-bool Form1::translateDialogMessage(MSG& message)
-{
-    if (!hwnd_ || (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd))) return false;
-    if (const std::optional<KeyChord> chord = chordOf(message);
-        chord && send(idOf(GetFocus()).value_or(ControlId::Form1), Event::key(*chord)))
-        return true;
-    return IsDialogMessageW(hwnd_, &message);
 }
 
 FormInputs Form1::inputs() const

@@ -9,8 +9,45 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace ui::win32 {
+
+namespace {
+
+bool keyDown(int key) { return GetKeyState(key) < 0; }
+
+Key keyOf(WPARAM virtualKey)
+{
+    switch (virtualKey) {
+    case 'C': return Key::c;
+    case VK_INSERT: return Key::insert;
+    case VK_RETURN: return Key::enter; // the keypad's Enter too
+    case VK_F10: return Key::f10;
+    default: return Key::other;
+    }
+}
+
+// A key message as the controller reads it. The Menu key counts as it is
+// released, when Windows opens context menus; not every system turns it
+// into WM_CONTEXTMENU for a button (Wine does not), so the window reads it
+// itself. F10 comes as a system key.
+std::optional<KeyChord> chordOf(const MSG& message)
+{
+    const bool down = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+    Key key = keyOf(message.wParam);
+    if (message.wParam == VK_APPS) {
+        if (message.message != WM_KEYUP) return std::nullopt;
+        key = Key::menu;
+    } else if (!down) {
+        return std::nullopt;
+    }
+    const bool repeat = down && (message.lParam & (1 << 30)) != 0; // the key was down before
+    return KeyChord{key, keyDown(VK_CONTROL), keyDown(VK_SHIFT), keyDown(VK_MENU), keyDown(VK_LWIN) || keyDown(VK_RWIN),
+                    repeat};
+}
+
+} // namespace
 
 LRESULT CALLBACK Form1::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -163,6 +200,15 @@ void Form1::onDpiChanged(int dpi, const RECT& frame)
 void Form1::onDestroy()
 {
     if (quitOnDestroy_) PostQuitMessage(0);
+}
+
+bool Form1::translateDialogMessage(MSG& message)
+{
+    if (!hwnd_ || (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd))) return false;
+    if (const std::optional<KeyChord> chord = chordOf(message);
+        chord && send(idOf(GetFocus()).value_or(ControlId::Form1), Event::key(*chord)))
+        return true;
+    return IsDialogMessageW(hwnd_, &message);
 }
 
 int runMessageLoop(Form1& form)
