@@ -11,7 +11,7 @@ let browser;
 before(async () => { browser = await launch(); });
 after(() => browser.close());
 
-const TARGETS = '[data-field], [data-action=calculate], label.check';
+const TARGETS = '[data-field], #Command1, label.check';
 
 // Each target's box and text size, in CSS pixels.
 const targets = (page) => page.locator(TARGETS).evaluateAll((elements) => elements.map((element) => {
@@ -79,7 +79,7 @@ test('on a phone: decimal keys, the extra keys type and reach the controller, ta
   assert.equal(await page.evaluate(() => document.activeElement.id), 'Text1');
 
   for (const [name, text] of [['Text2', '1000'], ['Text3', '25,5'], ['Text4', '100']]) await field(page, name).fill(text);
-  await page.locator('[data-action=calculate]').tap();
+  await page.locator('#Command1').tap();
   assert.equal((await result(page)).text, ' 3415.64');
   // The hint, which a touch screen shows under the window, goes once a key
   // changes the field, as typing makes it go.
@@ -90,7 +90,7 @@ test('on a phone: decimal keys, the extra keys type and reach the controller, ta
   assert.equal(await note.isHidden(), true);
   assert.equal(await page.locator('.hinted').count(), 0);
 
-  await page.locator('[data-action=picture]').tap();
+  await page.locator('#Image1').tap();
   // 11 pt is 14.67 px at 100 %, scaled by 390 / 408.
   assert.ok(Math.abs(parseFloat((await result(page)).fontSize) - 14.02) < 0.01);
 });
@@ -99,7 +99,7 @@ test('a tap on the result opens its menu, which copies', async () => {
   const page = await open(browser, phone());
   await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
   await typeReading(page, ['10000', '1066.1', '25', '85']);
-  await page.locator('[data-action=calculate]').tap();
+  await page.locator('#Command1').tap();
   await page.locator('[data-result]').tap();
   const item = page.locator('[data-copy=full]');
   assert.equal(await item.isVisible(), true);
