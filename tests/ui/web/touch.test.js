@@ -49,6 +49,24 @@ test('on a phone every control is a finger\'s target with 16 px text', async () 
   }
 });
 
+// The window grows taller than wide on a phone; the two 1s must still stand
+// just over their bars, as on the desktop (7 px there, text to bar), not
+// drift up towards the fraction above.
+test('on a phone the two 1s stay just above their fraction bars', async () => {
+  for (const [name, options] of views) {
+    const page = await open(browser, options);
+    const { gap, unit } = await page.evaluate(() => {
+      const range = document.createRange();
+      range.selectNodeContents(document.getElementById('Label1'));
+      const text = range.getBoundingClientRect();
+      const bar = document.getElementById('Line3').getBoundingClientRect();
+      return { gap: bar.top - text.bottom, unit: document.querySelector('main').getBoundingClientRect().width / 408 };
+    });
+    assert.ok(gap >= 0 && gap <= 12 * unit, `${name}: ${gap.toFixed(1)} px between the 1s and their bar (unit ${unit.toFixed(2)})`);
+    await page.context().close();
+  }
+});
+
 test('upright the window spans the width; on its side it fills the height and the keys stand beside it', async () => {
   const upright = await open(browser, phone(390, 844));
   assert.equal((await upright.locator('main').boundingBox()).width, 390);
