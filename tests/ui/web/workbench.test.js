@@ -231,6 +231,14 @@ test('the ADC table view writes adc\'s CSV, C and Marlin files byte for byte', a
   }
 });
 
+test('in the workbench Ctrl+C copies what is selected there, not the window\'s result', async () => {
+  const page = await openBench({ permissions: ['clipboard-read', 'clipboard-write'] });
+  await page.fill('textarea', 'T\tR\n25\t10000\n');
+  await page.locator('textarea').evaluate((area) => area.setSelectionRange(5, 7));
+  await page.keyboard.press('Control+C');
+  assert.equal(await page.evaluate(() => navigator.clipboard.readText()), '25');
+});
+
 test('the output is copied and downloaded as shown', async () => {
   const page = await openBench({ permissions: ['clipboard-read', 'clipboard-write'] }, '#adc');
   await page.selectOption('[name=adc-model]', 'beta');
