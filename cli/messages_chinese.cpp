@@ -216,7 +216,7 @@ const Messages chinese{
     .vrefTolNeedsVref = "--vref-tol 需要 --vref：比例测量（ADC 参考电压即分压电源）的读数与参考电压无关",
     .percentNotNegative = "{}：公差应大于等于 0",
     .dissipationNotPositive = "--dissipation“{}”：耗散系数应大于 0 mW/K",
-    .notFirmwareName = "名称中不得有 \" [ ] # ; : \\ { }、控制字符或首尾空格，最多 64 字节",
+    .notFirmwareName = "名称中不得有引号、方括号、花括号、# ; : 或反斜杠、控制字符或首尾空格，最多 64 字节",
     .noCandidates = "--lowest 与 --highest 之间没有该系列的值：最小值须大于 0、不大于最大值，两者相差不超过 9 个十倍程",
     .maxErrorTooFine = "--max-error {} K 比表中温度的存储精度（{} °C 一档）还细：请至少给出 {} K，或选更细的 --c-type",
     .maxErrorWithEveryCount = "--max-error 自行选取表的行：请去掉 --every-count 与 --step",

@@ -247,7 +247,8 @@ const Messages english{
                         "does not depend on it",
     .percentNotNegative = "{}: a tolerance is 0 or more",
     .dissipationNotPositive = "--dissipation '{}': the dissipation constant is above 0 mW/K",
-    .notFirmwareName = "a name without \" [ ] # ; : \\ { }, control characters or blanks at its ends, at most 64 bytes",
+    .notFirmwareName = "a name without quotes, square or curly brackets, # ; : or backslashes, control characters or "
+                       "blanks at its ends, at most 64 bytes",
     .noCandidates = "--lowest and --highest hold no value of the series: the lowest must be above 0, not above the "
                     "highest, at most 9 decades apart",
     .maxErrorTooFine = "--max-error {} K is finer than the table stores its temperatures (steps of {} °C): give at "
