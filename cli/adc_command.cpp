@@ -233,7 +233,6 @@ int writeSettings(Session& s, const AdcOptions& o, const ChosenModel& chosen, co
     FirmwareRequest request{*firmwareOf(o.format), {}, from, to, o.name, {}, &divider};
     request.curve = models::firmwareCurve(chosen.model, from + calc::kCelsiusOffset, to + calc::kCelsiusOffset);
     request.comment = {"NTC thermistor, ntc-beta-cli " NTC_BETA_VERSION, chosen.description, circuitText(divider)};
-    warnBeyondModel(s.m, chosen, r.range.fromCelsius, r.range.toCelsius, found);
     writeFirmwareSettings(s, request, found);
     return kExitSuccess;
 }

@@ -126,7 +126,6 @@ int writeSettings(Session& s, const TableOptions& o, const ChosenModel& chosen, 
     request.curve = models::firmwareCurve(chosen.model, low + calc::kCelsiusOffset, high + calc::kCelsiusOffset);
     request.comment = {"NTC thermistor, ntc-beta-cli " NTC_BETA_VERSION ": " +
                        (chosen.fit ? chosen.description : modelDescription(chosen.model))};
-    warnBeyondModel(s.m, chosen, from, to, found);
     writeFirmwareSettings(s, request, found);
     return kExitSuccess;
 }
