@@ -110,19 +110,23 @@ TEST(FixedResistor, BestAtADecadeEdge)
 }
 
 // A candidate whose reading hits a rail comes after every other one,
-// however fine its resolution elsewhere.
+// however fine its resolution: with a 2.5 V reference on a 5 V divider, a
+// 10 kΩ pull-up puts 5 · R/(R + 10k) >= 2.5 V on the input wherever R >=
+// 10 kΩ, at and below 25 °C (the top code), while 47 kΩ stays within the
+// reference from 0 to 50 °C (at 0 °C, 28.3 kΩ: 5 · 28.3/75.3 = 1.88 V).
 TEST(FixedResistor, OnARailNeverFirst)
 {
-    const models::ThermistorModel bead = models::BetaModel{100000, 3950};
-    const auto samples = models::sampleThermistor(bead, -40, 300);
-    const Divider circuit{ThermistorSide::low, 1, 0, kNone, 8};
-    const double candidates[] = {10, 4700, 47};
+    const models::ThermistorModel part = models::BetaModel{10000, 3435};
+    const auto samples = models::sampleThermistor(part, 0, 50);
+    const Divider circuit{ThermistorSide::low, 1, 0, kNone, 12, 5.0, 2.5};
+    const double candidates[] = {10000, 47000};
     const auto ranked = models::rankFixedResistors(samples, circuit, candidates);
-    EXPECT_EQ(ranked[0].ohms, 4700);
+    EXPECT_EQ(ranked[0].ohms, 47000);
+    EXPECT_FALSE(ranked[0].summary.onRail);
     EXPECT_TRUE(ranked[1].summary.onRail);
-    EXPECT_TRUE(ranked[2].summary.onRail);
-    // At -40 °C the bead is 3.3 MΩ: 256 · R / (R + 10) rounds to 256, held at 255.
-    EXPECT_EQ(ranked[2].summary.maxCount, 255u);
+    EXPECT_EQ(ranked[1].summary.maxCount, 4095u);
+    // Finer where it reads at all: ranked last for the rail alone.
+    EXPECT_LT(ranked[1].summary.meanCelsiusPerCount, ranked[0].summary.meanCelsiusPerCount);
 }
 
 // One corner of the tolerances through the divider, in the test's words:
@@ -245,6 +249,27 @@ TEST(TableSize, InterpolationAtEveryCode)
     EXPECT_TRUE(models::fewestRows(everyCount, 0.4, 1).empty());
 }
 
+// Whole degrees, as Marlin stores them: the bound holds for the rows as
+// stored, each temperature rounded, not as computed.
+TEST(TableSize, BoundHoldsForTheRowsAsStored)
+{
+    const models::ThermistorModel part = models::BetaModel{100000, 4267};
+    const Divider divider{ThermistorSide::low, 4700, 0, kNone, 10};
+    const auto everyCount = models::adcTablePerCount(part, divider, 0, 300);
+    const auto rows = models::fewestRows(everyCount, 0.6, 1);
+    ASSERT_GE(rows.size(), 2u);
+    double worst = 0;
+    for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
+        const double t0 = std::round(rows[i].celsius), t1 = std::round(rows[i + 1].celsius);
+        for (std::uint32_t c = rows[i].count; c <= rows[i + 1].count; ++c) {
+            const double f = c / 1024.0;
+            const double line = t0 + (t1 - t0) * (c - rows[i].count) / double(rows[i + 1].count - rows[i].count);
+            worst = std::max(worst, std::fabs(line - betaCelsius(100000, 4267, 4700 * f / (1 - f))));
+        }
+    }
+    EXPECT_LE(worst, 0.6 + 1e-9);
+}
+
 // Rows 10 K apart from 0 to 100 °C, counts rounded as a table holds them:
 // the error at every code, by the test's own inverse.
 TEST(TableSize, ErrorOfASteppedTable)
@@ -282,6 +307,11 @@ TEST(FirmwareCurve, FormsFirmwareTakes)
     const auto back = models::firmwareSteinhart(curve);
     EXPECT_NEAR(back.b, three.b, 1e-9 * three.b);
     EXPECT_NEAR(back.c, three.c, 1e-6 * three.c);
+    // Readings in any order go out in order of temperature, as Klipper sorts them.
+    const auto sorted = models::firmwareCurve(std::array<models::Reading, 3>{{{80.65, 573.15}, {126800, 293.15}, {1360, 423.15}}});
+    const auto& p = std::get<std::array<models::Reading, 3>>(sorted.form);
+    EXPECT_EQ(p[0].ohms, 126800);
+    EXPECT_EQ(p[2].ohms, 80.65);
     const models::BetaModel beta{100000, 3974};
     EXPECT_EQ(std::get<models::BetaModel>(models::firmwareCurve(beta, 273.15, 573.15).form).beta, 3974);
     // Vishay's published four-term inverse (data sheet 29049): a three-term
