@@ -83,15 +83,15 @@ Plot budgetPlot(const Messages& m, const std::vector<models::BudgetRow>& rows)
     plot.xLabel = std::string(m.plotTemperature);
     plot.yLabel = std::string(m.plotErrorKelvin);
     plot.zeroLine = true;
-    PlotSeries worst{std::string(m.plotWorst), PlotSeries::Style::band, {}, {}, {}};
-    PlotSeries rssUp{std::string(m.plotRss), PlotSeries::Style::dashed, {}, {}, {}};
-    PlotSeries rssDown{"", PlotSeries::Style::dashed, {}, {}, {}};
+    PlotSeries worst{std::string(m.plotWorst), PlotSeries::Style::band, {}, {}, {}, -1};
+    PlotSeries rssUp{std::string(m.plotRss), PlotSeries::Style::dashed, {}, {}, {}, -1};
+    PlotSeries rssDown{"", PlotSeries::Style::dashed, {}, {}, {}, 1};
     for (const models::BudgetRow& r : rows) {
         worst.x.push_back(r.celsius), worst.y.push_back(r.worstKelvin), worst.low.push_back(-r.worstKelvin);
         rssUp.x.push_back(r.celsius), rssUp.y.push_back(r.rssKelvin);
         rssDown.x.push_back(r.celsius), rssDown.y.push_back(-r.rssKelvin);
     }
-    // The two dashed lines are one series in the legend, so one colour.
+    // The two dashed lines are one series in the legend, in one colour.
     plot.series = {worst, rssUp, rssDown};
     return plot;
 }

@@ -77,7 +77,7 @@ Plot residualPlot(const Messages& m, const models::TableFit& fit, const std::vec
     plot.xLabel = std::string(m.plotTemperature);
     plot.yLabel = std::string(m.plotErrorKelvin);
     plot.zeroLine = true;
-    PlotSeries line{"", PlotSeries::Style::line, {}, {}, {}};
+    PlotSeries line{"", PlotSeries::Style::line, {}, {}, {}, -1};
     std::vector<std::pair<double, double>> ordered;
     for (std::size_t i = 0; i < points.size(); ++i)
         ordered.emplace_back(points[i].kelvin - calc::kCelsiusOffset, fit.residualsKelvin[i]);
@@ -85,6 +85,7 @@ Plot residualPlot(const Messages& m, const models::TableFit& fit, const std::vec
     for (const auto& [x, y] : ordered) line.x.push_back(x), line.y.push_back(y);
     PlotSeries markers = line;
     markers.style = PlotSeries::Style::markers;
+    markers.colour = 0;
     markers.label = m.plotRows;
     plot.series = {line, markers};
     return plot;

@@ -58,14 +58,15 @@ Plot choicesPlot(const Messages& m, const std::vector<models::FixedResistorChoic
     plot.yLabel = std::string(m.plotWorstResolution);
     plot.logX = true;
     plot.logY = true;
-    PlotSeries series{"", PlotSeries::Style::markers, {}, {}, {}};
+    plot.siX = true;
+    PlotSeries series{"", PlotSeries::Style::markers, {}, {}, {}, 0};
     for (const models::FixedResistorChoice& c : choices) {
         if (c.summary.onRail) continue;
         series.x.push_back(c.ohms);
         series.y.push_back(c.summary.worstCelsiusPerCount);
     }
     // The same points joined in order of resistance, to show the valley.
-    PlotSeries curve{"", PlotSeries::Style::line, {}, {}, {}};
+    PlotSeries curve{"", PlotSeries::Style::line, {}, {}, {}, -1};
     std::vector<std::pair<double, double>> ordered;
     for (std::size_t i = 0; i < series.x.size(); ++i) ordered.emplace_back(series.x[i], series.y[i]);
     std::sort(ordered.begin(), ordered.end());

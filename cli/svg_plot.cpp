@@ -94,23 +94,28 @@ std::vector<double> ticksOf(const Axis& axis)
     return ticks;
 }
 
-std::string tickText(double v) { return fmt::format("{:g}", v); }
+std::string tickText(double v, bool si)
+{
+    if (si && std::fabs(v) >= 1e6) return fmt::format("{:g}M", v / 1e6);
+    if (si && std::fabs(v) >= 1e3) return fmt::format("{:g}k", v / 1e3);
+    return fmt::format("{:g}", v);
+}
 
-std::string gridAndTicks(const Axis& x, const Axis& y)
+std::string gridAndTicks(const Axis& x, const Axis& y, bool siX)
 {
     std::string out = "<g stroke=\"#d0d0d0\" stroke-width=\"1\">\n";
     std::string labels = "<g fill=\"#202020\" font-size=\"14\">\n";
     for (const double v : ticksOf(x)) {
         const std::string px = number(x.at(v));
         out += "<line x1=\"" + px + "\" y1=\"" + number(y.from) + "\" x2=\"" + px + "\" y2=\"" + number(y.to) + "\"/>\n";
-        labels += "<text x=\"" + px + "\" y=\"" + number(y.from + 22) + "\" text-anchor=\"middle\">" + tickText(v) +
-                  "</text>\n";
+        labels += "<text x=\"" + px + "\" y=\"" + number(y.from + 22) + "\" text-anchor=\"middle\">" +
+                  tickText(v, siX) + "</text>\n";
     }
     for (const double v : ticksOf(y)) {
         const std::string py = number(y.at(v));
         out += "<line x1=\"" + number(x.from) + "\" y1=\"" + py + "\" x2=\"" + number(x.to) + "\" y2=\"" + py + "\"/>\n";
         labels += "<text x=\"" + number(x.from - 8) + "\" y=\"" + number(y.at(v) + 5) + "\" text-anchor=\"end\">" +
-                  tickText(v) + "</text>\n";
+                  tickText(v, false) + "</text>\n";
     }
     return out + "</g>\n" + labels + "</g>\n";
 }
@@ -133,7 +138,7 @@ std::string pathOf(const Axis& x, const Axis& y, const std::vector<double>& xs, 
 
 std::string seriesSvg(const PlotSeries& s, std::size_t index, const Axis& x, const Axis& y)
 {
-    const std::string colour = kColours[index % kColours.size()];
+    const std::string colour = kColours[std::size_t(s.colour >= 0 ? s.colour : int(index)) % kColours.size()];
     switch (s.style) {
     case PlotSeries::Style::band: {
         std::vector<double> xs = s.x, ys = s.y;
@@ -166,7 +171,7 @@ std::string legendOf(const Plot& plot)
     for (std::size_t i = 0; i < plot.series.size(); ++i) {
         const PlotSeries& s = plot.series[i];
         if (s.label.empty()) continue;
-        const std::string colour = kColours[i % kColours.size()];
+        const std::string colour = kColours[std::size_t(s.colour >= 0 ? s.colour : int(i)) % kColours.size()];
         const double x = kWidth - kRight - 250;
         std::string key;
         if (s.style == PlotSeries::Style::markers)
@@ -201,7 +206,7 @@ std::string svgPlot(const Plot& plot)
                       number(kWidth) + "\" height=\"" + number(kHeight) + "\" viewBox=\"0 0 " + number(kWidth) + " " +
                       number(kHeight) + "\" font-family=\"" + kFonts + "\">\n";
     out += "<title>" + escaped(plot.title) + "</title>\n<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
-    out += gridAndTicks(x, y);
+    out += gridAndTicks(x, y, plot.siX);
     if (plot.zeroLine && !plot.logY && y.low < 0 && y.high > 0)
         out += "<line x1=\"" + number(x.from) + "\" y1=\"" + number(y.at(0)) + "\" x2=\"" + number(x.to) + "\" y2=\"" +
                number(y.at(0)) + "\" stroke=\"#505050\" stroke-width=\"1.5\"/>\n";
@@ -209,8 +214,11 @@ std::string svgPlot(const Plot& plot)
     out += "<rect x=\"" + number(x.from) + "\" y=\"" + number(y.to) + "\" width=\"" + number(x.to - x.from) +
            "\" height=\"" + number(y.from - y.to) + "\" fill=\"none\" stroke=\"#202020\" stroke-width=\"1.5\"/>\n";
     if (!plot.note.empty() && x.takes(plot.noteX) && y.takes(plot.noteY))
-        out += "<text x=\"" + number(x.at(plot.noteX) + 8) + "\" y=\"" + number(y.at(plot.noteY) - 10) +
-               "\" font-size=\"14\" fill=\"#202020\">" + escaped(plot.note) + "</text>\n";
+        out += "<circle cx=\"" + number(x.at(plot.noteX)) + "\" cy=\"" + number(y.at(plot.noteY)) +
+               "\" r=\"8\" fill=\"none\" stroke=\"#202020\" stroke-width=\"1.5\"/>\n<text x=\"" +
+               number(x.at(plot.noteX)) + "\" y=\"" + number(y.at(plot.noteY) + 30) +
+               "\" font-size=\"14\" text-anchor=\"middle\" fill=\"#202020\" stroke=\"white\" stroke-width=\"4\" "
+               "paint-order=\"stroke\">" + escaped(plot.note) + "</text>\n";
     out += legendOf(plot);
     out += "<text x=\"" + number(kWidth / 2) + "\" y=\"30\" font-size=\"18\" text-anchor=\"middle\" fill=\"#202020\">" +
            escaped(plot.title) + "</text>\n";

@@ -15,6 +15,7 @@ struct PlotSeries {
     std::string label; // in the legend; empty for none
     Style style = Style::line;
     std::vector<double> x, y, low;
+    int colour = -1; // which of the palette's colours; -1: the series' own place in the list
 };
 
 // A chart: the title, the axes' labels with their units ("Temperature
@@ -25,8 +26,9 @@ struct Plot {
     std::string title, xLabel, yLabel;
     bool logX = false, logY = false;
     bool zeroLine = false; // a darker line at y = 0
+    bool siX = false;      // x ticks with SI prefixes: 1k, 10k, 1M
     std::vector<PlotSeries> series;
-    std::string note;             // a label at (noteX, noteY)
+    std::string note;             // a label beside a ringed point (noteX, noteY)
     double noteX = 0.0, noteY = 0.0;
 };
 
