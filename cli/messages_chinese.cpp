@@ -199,8 +199,9 @@ const Messages chinese{
     .eSeriesOption = "E12、E24（默认）、E48 或 E96",
     .lowestOption = "试用的最小电阻（默认 100 Ω）",
     .highestOption = "试用的最大电阻（默认 1 MΩ）",
-    .budgetCommand = "误差预算：每个温度下读数可能偏离多少。worst_k 为各公差所有极端组合中的最大误差（每种组合都经分压电路计算，而不是线性化各项相加），再加半个码的量化误差；rss_k "
-                     "为各项单独贡献的平方和之根；其后为各项贡献",
+    .budgetCommand = "误差预算：每个温度下读数可能偏离多少。worst_k 为各公差所有极端组合中的最大误差（每种组合都经分压"
+                     "电路计算，而不是线性化各项相加），再加半个码的量化误差；rss_k 为各项单独贡献的平方和之根；其后"
+                     "为各项贡献，最后的 corners_k 为不含量化误差的极端组合误差",
     .r25TolOption = "热敏电阻 R25 的公差，%（默认 0）",
     .betaTolOption = "其 B 值的公差，%（默认 0）",
     .resistorTolOption = "固定电阻的公差，%（默认 0）",

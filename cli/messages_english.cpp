@@ -227,7 +227,7 @@ const Messages english{
     .budgetCommand = "Error budget: per temperature, how far the reading can be off. worst_k is the largest error "
                      "over every corner of the tolerances, each case computed through the divider (not a sum of "
                      "linearised terms), plus half a count of quantisation; rss_k the root sum of squares of each "
-                     "contribution alone; then each contribution",
+                     "contribution alone; then each contribution, and corners_k, the corners without quantisation",
     .r25TolOption = "Tolerance of the thermistor's R25, in % (default 0)",
     .betaTolOption = "Tolerance of its B, in % (default 0)",
     .resistorTolOption = "Tolerance of the fixed resistor, in % (default 0)",

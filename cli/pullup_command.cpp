@@ -23,7 +23,7 @@ struct PullupOptions {
     ModelOptions model;
     CircuitOptions circuit;
     bool kelvin = false;
-    std::string from, to, series = "E24", lowest = "100", highest = "1M", plot;
+    std::string from, to, series = "E24", lowest = "100", highest = "1M", plot, dissipation;
 };
 
 models::ESeries seriesOf(const std::string& name)
@@ -35,18 +35,20 @@ models::ESeries seriesOf(const std::string& name)
     return models::ESeries::e24;
 }
 
-// resistor_ohm,worst_c_per_count,worst_at_c,mean_c_per_count,min_count,max_count,on_rail
-std::string choicesCsv(const std::vector<models::FixedResistorChoice>& choices, const SpreadsheetStyle& style)
+// resistor_ohm,worst_c_per_count,worst_at_c,mean_c_per_count,min_count,max_count,on_rail[,self_heating_k]
+std::string choicesCsv(const std::vector<models::FixedResistorChoice>& choices, const SpreadsheetStyle& style,
+                       bool selfHeating)
 {
     const std::string d(1, style.delimiter);
     const auto number = [&](std::string text) { return withDecimalMark(std::move(text), style); };
     std::string text = "resistor_ohm" + d + "worst_c_per_count" + d + "worst_at_c" + d + "mean_c_per_count" + d +
-                       "min_count" + d + "max_count" + d + "on_rail\n";
+                       "min_count" + d + "max_count" + d + "on_rail" + (selfHeating ? d + "self_heating_k" : "") + "\n";
     for (const models::FixedResistorChoice& c : choices)
         text += number(models::roundedText(c.ohms, 6)) + d + number(models::roundedText(c.summary.worstCelsiusPerCount, 4)) +
                 d + number(models::decimalsText(c.summary.worstAtCelsius, 2)) + d +
                 number(models::roundedText(c.summary.meanCelsiusPerCount, 4)) + d + std::to_string(c.summary.minCount) +
-                d + std::to_string(c.summary.maxCount) + d + (c.summary.onRail ? "1" : "0") + "\n";
+                d + std::to_string(c.summary.maxCount) + d + (c.summary.onRail ? "1" : "0") +
+                (selfHeating ? d + number(models::roundedText(c.summary.largestRiseKelvin, 4)) : "") + "\n";
     return text;
 }
 
@@ -99,9 +101,16 @@ int pullup(Session& s, const PullupOptions& o)
     }
     warnBeyondModel(s.m, *chosen, *from, *to, found);
     const models::ThermistorSamples samples = models::sampleThermistor(chosen->model, *from, *to);
-    const auto choices = models::rankFixedResistors(samples, circuit, candidates);
+    double dissipation = 0;
+    if (!o.dissipation.empty()) {
+        dissipation = numberArgument(s.m, "--dissipation", o.dissipation);
+        if (!(dissipation > 0))
+            throw UnreadableArgument(format(s.m.dissipationNotPositive, {shownValue(s.m, o.dissipation)}));
+    }
+    const auto choices = models::rankFixedResistors(samples, circuit, candidates, dissipation);
     if (choices.front().summary.onRail) found.push_back({Severity::warning, std::string(s.m.allOnRail)});
-    s.out << choicesCsv(choices, spreadsheetStyle(o.model.sheet, s.m, {"temperature_c", "resistance_ohm"}));
+    s.out << choicesCsv(choices, spreadsheetStyle(o.model.sheet, s.m, {"temperature_c", "resistance_ohm"}),
+                        dissipation > 0);
     int status = kExitSuccess;
     if (!o.plot.empty() && !writeSvgFile(o.plot, svgPlot(choicesPlot(s.m, choices)))) {
         found.push_back({Severity::refused, format(s.m.cannotWritePlot, {shownValue(s.m, o.plot)})});
@@ -125,7 +134,9 @@ CommandSpec pullupCommand(Session& session)
     for (OptionSpec& option : std::vector<OptionSpec>{
              textOption("--from", m.fromOption, "T", o->from), textOption("--to", m.toOption, "T", o->to), series,
              textOption("--lowest", m.lowestOption, "R", o->lowest),
-             textOption("--highest", m.highestOption, "R", o->highest), textOption("--plot", m.plotOption, "FILE", o->plot),
+             textOption("--highest", m.highestOption, "R", o->highest),
+             textOption("--dissipation", m.dissipationOption, "MW/K", o->dissipation),
+             textOption("--plot", m.plotOption, "FILE", o->plot),
              kelvinFlag(o->kelvin, m)})
         spec.options.push_back(std::move(option));
     addModelOptions(spec.options, o->model, m, SteinhartValues::threeOrFour);

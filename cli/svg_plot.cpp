@@ -187,7 +187,12 @@ std::string legendOf(const Plot& plot)
                escaped(s.label) + "</text>\n";
         row += 22;
     }
-    return out.empty() ? "" : "<g fill=\"#202020\">\n" + out + "</g>\n";
+    if (out.empty()) return "";
+    // A pale box behind the keys, so that a curve under them stays apart.
+    const std::string box = "<rect x=\"" + number(kWidth - kRight - 258) + "\" y=\"" + number(kTop + 6) +
+                            "\" width=\"250\" height=\"" + number(row - kTop - 14) +
+                            "\" fill=\"white\" fill-opacity=\"0.85\" stroke=\"#c0c0c0\"/>\n";
+    return box + "<g fill=\"#202020\">\n" + out + "</g>\n";
 }
 
 } // namespace

@@ -82,9 +82,11 @@ std::vector<Corner> allCorners()
     return corners;
 }
 
-double oneAlone(int Corner::*which, const ThermistorModel& model, const Divider& divider, double lnR25,
-                const Tolerances& t, double celsius)
+double oneAlone(int Corner::*which, double tolerance, const ThermistorModel& model, const Divider& divider,
+                double lnR25, const Tolerances& t, double celsius)
 {
+    // No tolerance, no error: exactly 0, not the round trip's last bit.
+    if (tolerance == 0) return 0;
     Corner up, down;
     up.selfHeating = down.selfHeating = false;
     up.*which = 1;
@@ -105,13 +107,17 @@ BudgetRow rowAt(const ThermistorModel& model, const Divider& divider, const Tole
     BudgetRow row;
     row.celsius = celsius;
     row.cornersKelvin = largestError(corners, model, divider, lnR25, t, milliwattsPerKelvin, celsius);
-    row.r25Kelvin = oneAlone(&Corner::r25, model, divider, lnR25, t, celsius);
-    row.betaKelvin = oneAlone(&Corner::beta, model, divider, lnR25, t, celsius);
-    row.resistorKelvin = oneAlone(&Corner::resistor, model, divider, lnR25, t, celsius);
-    row.referenceKelvin = oneAlone(&Corner::reference, model, divider, lnR25, t, celsius);
-    row.adcKelvin = oneAlone(&Corner::adc, model, divider, lnR25, t, celsius);
+    row.r25Kelvin = oneAlone(&Corner::r25, t.r25, model, divider, lnR25, t, celsius);
+    row.betaKelvin = oneAlone(&Corner::beta, t.beta, model, divider, lnR25, t, celsius);
+    row.resistorKelvin = oneAlone(&Corner::resistor, t.resistor, model, divider, lnR25, t, celsius);
+    const double reference = divider.referenceVolts > 0 ? t.reference : 0;
+    row.referenceKelvin = oneAlone(&Corner::reference, reference, model, divider, lnR25, t, celsius);
+    row.adcKelvin = oneAlone(&Corner::adc, t.adcCounts, model, divider, lnR25, t, celsius);
     row.quantisationKelvin = celsiusPerCount(model, divider, celsius) / 2;
-    row.selfHeatingKelvin = largestError(std::array{Corner{}}, model, divider, lnR25, t, milliwattsPerKelvin, celsius);
+    row.selfHeatingKelvin =
+        milliwattsPerKelvin > 0
+            ? largestError(std::array{Corner{}}, model, divider, lnR25, t, milliwattsPerKelvin, celsius)
+            : 0.0;
     row.riseKelvin = selfHeatingKelvin(divider, resistanceAt(model, toKelvin(celsius, true)), milliwattsPerKelvin);
     row.worstKelvin = row.cornersKelvin + row.quantisationKelvin;
     row.rssKelvin = std::sqrt(row.r25Kelvin * row.r25Kelvin + row.betaKelvin * row.betaKelvin +

@@ -1,6 +1,8 @@
 // ntc-beta: choosing the fixed resistor of a thermistor divider: the E series and each candidate's resolution over a range.
 #include "models/pullup.h"
 
+#include "models/error_budget.h"
+
 #include "calc/b_value.h"
 
 #include <algorithm>
@@ -92,7 +94,7 @@ ThermistorSamples sampleThermistor(const ThermistorModel& model, double fromCels
     return samples;
 }
 
-ResolutionSummary resolutionOver(const ThermistorSamples& samples, const Divider& divider)
+ResolutionSummary resolutionOver(const ThermistorSamples& samples, const Divider& divider, double milliwattsPerKelvin)
 {
     ResolutionSummary summary;
     summary.minCount = UINT32_MAX;
@@ -109,6 +111,8 @@ ResolutionSummary resolutionOver(const ThermistorSamples& samples, const Divider
         summary.minCount = std::min(summary.minCount, count);
         summary.maxCount = std::max(summary.maxCount, count);
         if (count == 0 || count == top) summary.onRail = true;
+        summary.largestRiseKelvin =
+            std::max(summary.largestRiseKelvin, selfHeatingKelvin(divider, samples.ohms[i], milliwattsPerKelvin));
     }
     summary.meanCelsiusPerCount = samples.celsius.empty() ? 0 : sum / double(samples.celsius.size());
     if (samples.celsius.empty()) summary.minCount = 0;
@@ -116,13 +120,13 @@ ResolutionSummary resolutionOver(const ThermistorSamples& samples, const Divider
 }
 
 std::vector<FixedResistorChoice> rankFixedResistors(const ThermistorSamples& samples, const Divider& circuit,
-                                                    std::span<const double> candidates)
+                                                    std::span<const double> candidates, double milliwattsPerKelvin)
 {
     std::vector<FixedResistorChoice> choices;
     Divider divider = circuit;
     for (double ohms : candidates) {
         divider.fixedOhms = ohms;
-        choices.push_back({ohms, resolutionOver(samples, divider)});
+        choices.push_back({ohms, resolutionOver(samples, divider, milliwattsPerKelvin)});
     }
     std::stable_sort(choices.begin(), choices.end(), [](const FixedResistorChoice& l, const FixedResistorChoice& r) {
         if (l.summary.onRail != r.summary.onRail) return r.summary.onRail;

@@ -56,10 +56,14 @@ struct ResolutionSummary {
     std::uint32_t minCount = 0;
     std::uint32_t maxCount = 0;
     bool onRail = false;
+    double largestRiseKelvin = 0.0; // self-heating, where a dissipation constant is given
 };
 
-// Needs samples from sampleThermistor (not empty) and a valid divider.
-ResolutionSummary resolutionOver(const ThermistorSamples& samples, const Divider& divider);
+// Needs samples from sampleThermistor (not empty) and a valid divider; with
+// a dissipation constant in mW/K (0: none), the largest self-heating over
+// the samples too (selfHeatingKelvin, error_budget.h).
+ResolutionSummary resolutionOver(const ThermistorSamples& samples, const Divider& divider,
+                                 double milliwattsPerKelvin = 0);
 
 struct FixedResistorChoice {
     double ohms = 0.0;
@@ -71,6 +75,7 @@ struct FixedResistorChoice {
 // that put any sample on a rail after all the others, whatever their
 // resolution, so that none of them is ever the one chosen.
 std::vector<FixedResistorChoice> rankFixedResistors(const ThermistorSamples& samples, const Divider& circuit,
-                                                    std::span<const double> candidates);
+                                                    std::span<const double> candidates,
+                                                    double milliwattsPerKelvin = 0);
 
 } // namespace models
