@@ -94,6 +94,19 @@ TEST(FixedResistor, WorstResolutionOverTheRange)
     EXPECT_EQ(ranked.front().summary.worstAtCelsius, 300);
 }
 
+// With a dissipation constant, each candidate's largest self-heating: a
+// range of one temperature, 25 °C, is 10 kΩ against 10 kΩ at 3.3 V, 0.27225 mW.
+TEST(FixedResistor, SelfHeatingOfEachCandidate)
+{
+    const auto samples = models::sampleThermistor(models::BetaModel{10000, 3435}, 25, 25);
+    ASSERT_EQ(samples.celsius.size(), 1u);
+    const Divider circuit{ThermistorSide::low, 1, 0, kNone, 12};
+    const double candidate[] = {10000};
+    EXPECT_NEAR(models::rankFixedResistors(samples, circuit, candidate, 1.0)[0].summary.largestRiseKelvin, 0.27225,
+                1e-12);
+    EXPECT_EQ(models::rankFixedResistors(samples, circuit, candidate)[0].summary.largestRiseKelvin, 0);
+}
+
 // Over a narrow range about 25 °C the best pull-up is the thermistor's own
 // R25 (d count / dR is largest where the two are equal): 10 kΩ, a decade
 // edge, from either side of it.
