@@ -232,7 +232,7 @@ int writeSettings(Session& s, const AdcOptions& o, const ChosenModel& chosen, co
 {
     const auto [from, to] = modelRangeCelsius(chosen, r.range.fromCelsius, r.range.toCelsius);
     FirmwareRequest request{*firmwareOf(o.format), {}, from, to, o.name, {}, &divider};
-    request.curve = models::firmwareCurve(chosen.model, from + calc::kCelsiusOffset, to + calc::kCelsiusOffset);
+    request.curve = firmwareCurveOver(s.m, chosen.model, from, to);
     request.comment = {"NTC thermistor, ntc-beta-cli " NTC_BETA_VERSION, chosen.description, circuitText(divider)};
     writeFirmwareSettings(s, request, found);
     return kExitSuccess;

@@ -2,6 +2,7 @@
 // with a model at hand writes it.
 #include "cli/firmware_format.h"
 
+#include "calc/b_value.h"
 #include "models/firmware_config.h"
 #include "models/firmware_text.h"
 
@@ -67,6 +68,14 @@ std::optional<models::Firmware> firmwareOf(std::string_view format)
     if (format == "reprap") return models::Firmware::reprap;
     if (format == "esphome") return models::Firmware::esphome;
     return std::nullopt;
+}
+
+models::FirmwareCurve firmwareCurveOver(const Messages& m, const models::ThermistorModel& model, double fromCelsius,
+                                        double toCelsius)
+{
+    if (!std::holds_alternative<models::BetaModel>(model) && !(fromCelsius < toCelsius))
+        throw UnreadableArgument(std::string(m.noRange));
+    return models::firmwareCurve(model, fromCelsius + calc::kCelsiusOffset, toCelsius + calc::kCelsiusOffset);
 }
 
 void writeFirmwareSettings(Session& s, const FirmwareRequest& r, Findings& found)

@@ -28,6 +28,12 @@ struct FirmwareRequest {
     const models::Divider* circuit = nullptr;
 };
 
+// The curve of `model` for a firmware over fromCelsius .. toCelsius; throws
+// UnreadableArgument (the range is no range) where three points are to be
+// placed and from is not below to.
+models::FirmwareCurve firmwareCurveOver(const Messages& m, const models::ThermistorModel& model, double fromCelsius,
+                                        double toCelsius);
+
 // Writes the settings on standard output; adds to `found` a warning where
 // the firmware's curve strays from the model by more than
 // kStandInWarningKelvin, and where Klipper would replace the three points

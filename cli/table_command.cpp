@@ -121,9 +121,8 @@ int writeSettings(Session& s, const TableOptions& o, const ChosenModel& chosen, 
                   Findings& found)
 {
     const auto [low, high] = modelRangeCelsius(chosen, from, to);
-    if (!(low < high)) throw UnreadableArgument(std::string(s.m.noRange));
-    FirmwareRequest request{*firmwareOf(o.format), {}, low, high, o.name, {}, nullptr};
-    request.curve = models::firmwareCurve(chosen.model, low + calc::kCelsiusOffset, high + calc::kCelsiusOffset);
+    FirmwareRequest request{*firmwareOf(o.format), firmwareCurveOver(s.m, chosen.model, low, high), low, high, o.name,
+                            {}, nullptr};
     request.comment = {"NTC thermistor, ntc-beta-cli " NTC_BETA_VERSION ": " +
                        (chosen.fit ? chosen.description : modelDescription(chosen.model))};
     writeFirmwareSettings(s, request, found);

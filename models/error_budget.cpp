@@ -41,6 +41,10 @@ double reportedCelsius(const ThermistorModel& model, const Divider& nominal, dou
         for (int step = 0; step < 4; ++step)
             ohms = partOhms(model, lnR25, t, c, kelvin + selfHeatingKelvin(real, ohms, milliwattsPerKelvin));
     const double count = exactCount(real, ohms) + c.adc * t.adcCounts;
+    // A code on a rail is what an open or shorted sensor reads too: no
+    // temperature stands for it.
+    const double code = std::round(count), top = std::ldexp(1.0, nominal.bits) - 1;
+    if (!(code > 0 && code < top)) return kNaN;
     const double read = thermistorOhmsAtCount(nominal, count);
     if (!(read > 0)) return kNaN;
     try {

@@ -40,8 +40,9 @@ double selfHeatingKelvin(const Divider& divider, double thermistorOhms, double m
 // contributions are each alone (the others nominal): the largest |error| of
 // its two signs, `quantisationKelvin` half a count, `selfHeatingKelvin` the
 // error self-heating alone gives. `rssKelvin` is the root sum of their
-// squares. `readable` is false when a corner puts the reading on or beyond
-// a rail or where the model gives no temperature; the figures are then NaN.
+// squares. `readable` is false when a corner puts the reading on a rail
+// (a code of 0 or 2^bits − 1, what an open or shorted sensor reads) or
+// where the model gives no temperature; the figures are then NaN.
 struct BudgetRow {
     double celsius = 0.0;
     double worstKelvin = 0.0;

@@ -181,7 +181,7 @@ TEST(ErrorBudget, CornersOfTheTolerances)
 // With every tolerance 0 the error is exactly the quantisation.
 TEST(ErrorBudget, NoToleranceLeavesTheQuantisation)
 {
-    const Divider divider{ThermistorSide::high, 4700, 0, kNone, 10, 5.0, 2.5};
+    const Divider divider{ThermistorSide::high, 4700, 0, kNone, 10, 5.0, 4.5};
     const double at[] = {-20, 25, 80};
     const auto rows = models::errorBudget(models::BetaModel{10000, 3950}, divider, {}, 0, at);
     for (const auto& row : rows) {
