@@ -91,6 +91,21 @@ TEST(Budget, TheIssuesFigures)
     }
 }
 
+// At -60 °C a 100 kΩ bead is 19.7 MΩ: 256 · R/(R + 4.7k) = 255.94 rounds
+// to the top code, what an open sensor reads, so its row has no error.
+TEST(Budget, ReadingsOnARailAreNamed)
+{
+    const Outcome o = runCli({"budget", "--r25", "100k", "--beta", "3950", "--pull-up", "4.7k", "--bits", "8",
+                              "--r25-tol", "5", "--from", "-60", "--to", "0", "--step", "60"});
+    EXPECT_EQ(o.status, 3);
+    const auto rows = csvRows(o.out);
+    ASSERT_EQ(rows.size(), 3u) << o.out;
+    EXPECT_EQ(rows[1][1], "");
+    EXPECT_NE(rows[2][1], "");
+    EXPECT_NE(o.err.find("at -60 °C a corner of the tolerances puts the reading on an ADC rail"), std::string::npos)
+        << o.err;
+}
+
 TEST(Budget, UsageErrors)
 {
     const struct {
