@@ -82,7 +82,7 @@ int main(int argc, char* argv[])
     const char* reading[] = {"10000", "1066.1", scene == "hint" ? "25,5" : "25", "85"};
     for (int i = 0; i < 4; ++i)
         window.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i + 1))->setText(QString::fromLatin1(reading[i]));
-    auto* result = window.findChild<QLabel*>(ui::qs(ui::kResultLabel));
+    auto* result = window.findChild<QLabel*>(ui::qs(ui::nameOf(ui::kResultLabel)));
 
     QTimer::singleShot(500, &window, [&] {
         window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();

@@ -32,7 +32,7 @@ async function main([page, out, view = 'desktop']) {
   const r1 = view === 'desktop' ? '10000' : '10k';
   for (const [field, text] of [['Text1', r1], ['Text2', '1000'], ['Text3', '25'], ['Text4', '100']])
     await tab.fill(`[id="${field}"]`, text);
-  await tab.click('[data-action=calculate]');
+  await tab.click('#Command1');
   if (view === 'desktop') await tab.locator('main').screenshot({ path: out });
   else await tab.screenshot({ path: out });
   await browser.close();

@@ -25,7 +25,7 @@ std::u16string copiedText(std::u16string_view shown)
 
 ResultState startState()
 {
-    return {std::u16string(findControl(kResultLabel)->text), kResultPointSize, std::nullopt, {}, {}};
+    return {std::u16string(control(kResultLabel).text), kResultPointSize, std::nullopt, {}, {}};
 }
 
 ResultState calculate(std::u16string_view text1, std::u16string_view text2, std::u16string_view text3,

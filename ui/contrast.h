@@ -34,4 +34,10 @@ Bgr readableColour(Bgr wanted, Bgr face, Bgr windowText);
 // colour to the system.
 Bgr shownColour(const ResultState& state, Bgr face, Bgr windowText);
 
+// The colours a front end's window is drawn in now: the window's face and
+// its text colour, an entry field's ground and its text colour.
+struct Scheme {
+    Bgr face, text, ground, groundText;
+};
+
 } // namespace ui

@@ -62,7 +62,7 @@ Rest classify(std::u16string_view rest, bool temperature)
     return Rest::harmless;
 }
 
-std::u16string checkBoxText() { return std::u16string(findControl("Check1")->text); }
+std::u16string checkBoxText() { return std::u16string(control(ControlId::Check1).text); }
 
 // What the hint adds after the number read and the part ignored; empty when
 // the rest leaves the value as the user meant it.
@@ -88,7 +88,7 @@ std::u16string shortened(std::u16string_view ignored)
 
 } // namespace
 
-std::optional<std::u16string> fieldHint(std::string_view field, std::u16string_view text, std::int16_t check)
+std::optional<std::u16string> fieldHint(FieldId field, std::u16string_view text, std::int16_t check)
 {
     calc::NumberRead read;
     try {
@@ -101,8 +101,7 @@ std::optional<std::u16string> fieldHint(std::string_view field, std::u16string_v
     while (!rest.empty() && isSkipped(rest.front())) rest.remove_prefix(1);
     if (rest.empty()) return std::nullopt;
 
-    const bool temperature = field == "Text3" || field == "Text4";
-    const std::u16string why = advice(classify(rest, temperature), check != 0);
+    const std::u16string why = advice(classify(rest, holdsTemperature(field)), check != 0);
     if (why.empty()) return std::nullopt;
 
     const std::string number = calc::fullValueText(read.value);
@@ -117,7 +116,7 @@ std::optional<std::u16string> fieldHint(std::string_view field, std::u16string_v
 std::u16string hintNote(FieldId field, std::u16string_view hint)
 {
     if (hint.empty()) return {};
-    const std::u16string_view name = findControl(nameOf(field))->accessibleName;
+    const std::u16string_view name = control(controlOf(field)).accessibleName;
     return std::u16string(name.substr(0, name.find(u'：') + 1)) + std::u16string(hint);
 }
 

@@ -11,9 +11,9 @@
 namespace ui {
 
 // After a calculation, the hint a field shows when reading its text stopped
-// before something that changes what the user meant. `field` is the control's
-// name: Text1 and Text2 hold resistances, Text3 and Text4 temperatures (any
-// other name is read as a resistance); `check` is Check1's value (0 clear:
+// before something that changes what the user meant. `field` says what the
+// text holds: a resistance (Text1, Text2) or a temperature (Text3, Text4,
+// holdsTemperature); `check` is Check1's value (0 clear:
 // degrees Celsius; 1 ticked or 2 greyed: kelvin), as the evaluation takes it.
 // The rest after the number (blanks skipped, full-width forms read as ASCII)
 // marks the field when it starts with
@@ -29,7 +29,7 @@ namespace ui {
 // the number overflows, or when the rest leaves the value as meant ("25°C"
 // with the box clear, "298.15 K" with it ticked, "680Ω", "25 度").
 // Never throws but for memory.
-std::optional<std::u16string> fieldHint(std::string_view field, std::u16string_view text, std::int16_t check);
+std::optional<std::u16string> fieldHint(FieldId field, std::u16string_view text, std::int16_t check);
 
 // The hint as one line that names its field by the symbol the field stands
 // for in the formula (R1, R2, T1, T2): "R1：读取为 10，忽略了“k”；…", for a

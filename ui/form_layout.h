@@ -3,6 +3,7 @@
 
 #include "ui/font.h"
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -33,6 +34,19 @@ inline constexpr WindowSpec kWindow{u"NTC电阻B值计算", 6120, 3195, 9};
 
 enum class ControlKind { field, label, button, checkBox, picture };
 
+// Every control of the layout, in creation order (a control's place in
+// controls()), named as the layout names it: Label2_3 is Label2(3). Form1,
+// the window itself, comes last and is no entry of controls(): it stands for
+// what happens to the window as a whole (its colours change, a key is
+// pressed with no control focused).
+enum class ControlId {
+    Text1, Text2, Label1, Text3, Text4,
+    Label2_0, Label2_1, Label2_2, Label2_3, Label2_4,
+    Command1, Check1, Image1,
+    Form1
+};
+inline constexpr std::size_t kControlCount = std::size_t(ControlId::Form1);
+
 struct TwipsRect {
     int left, top, width, height;
 };
@@ -47,6 +61,7 @@ struct TwipsRect {
 // formula, which the picture's name already reads out, and stays out of the
 // accessible tree.
 struct ControlSpec {
+    ControlId id;
     std::string_view name;
     ControlKind kind;
     TwipsRect box;
@@ -66,26 +81,42 @@ struct LineSpec {
 };
 
 // The result label Label2(3): the one control the actions change.
-inline constexpr std::string_view kResultLabel = "Label2(3)";
+inline constexpr ControlId kResultLabel = ControlId::Label2_3;
 
 // The entry fields Text1…Text4, in the order the evaluation takes them:
 // R1, R2, T1, T2.
 enum class FieldId { Text1, Text2, Text3, Text4 };
 inline constexpr FieldId kFields[] = {FieldId::Text1, FieldId::Text2, FieldId::Text3, FieldId::Text4};
 
-// A field's name in the layout: "Text1" for FieldId::Text1.
+// Text1 and Text2 hold resistances (R1, R2), Text3 and Text4 temperatures
+// (T1, T2).
+constexpr bool holdsTemperature(FieldId field) { return field == FieldId::Text3 || field == FieldId::Text4; }
+
+// A field's control, and the field a control is (nullopt for any other).
+ControlId controlOf(FieldId field);
+std::optional<FieldId> fieldOf(ControlId control);
+
+// Every control, in creation order: controls()[i].id is ControlId(i).
+std::span<const ControlSpec> controls();
+
+// The control of that id; Form1 is none.
+const ControlSpec& control(ControlId id);
+
+// A name in the layout: "Text1", "Label2(3)", "Form1".
+std::string_view nameOf(ControlId control);
 std::string_view nameOf(FieldId field);
 
-// The field of that layout name; nullopt for any other name.
-std::optional<FieldId> fieldNamed(std::string_view name);
-
-// Every control, in creation order.
-std::span<const ControlSpec> controls();
+// The font a control is drawn in at `dotsPerInch` device pixels per inch:
+// labels at their own size, every other control at the window's. The result
+// label starts at its own size and then takes each state's (fontFor).
+FontChoice fontOf(ControlId control, double dotsPerInch);
 
 // Line1…Line5: the fraction bars and the minus sign of the drawn formula.
 std::span<const LineSpec> lines();
 
-// The control of that name; nullptr when there is none.
+// The control of that name, for tests and tools that address controls as
+// the user's documents do; nullptr when there is none. The program itself
+// addresses them by ControlId.
 const ControlSpec* findControl(std::string_view name);
 
 // Fields, the button and the check box take the keyboard focus; labels and

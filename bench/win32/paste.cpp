@@ -109,7 +109,7 @@ int main(int argc, char** argv)
         form = new ui::win32::Form1(instance);
         form->showCentred();
         window = form->hwnd();
-        field = form->control("Text1");
+        field = form->control(ui::ControlId::Text1);
     } else {
         field = bareField(instance, window);
     }

@@ -13,12 +13,11 @@ namespace ui {
 
 namespace {
 
-bool shownToScreenReaders(const QWidget* child)
+bool shownToScreenReaders(const Form1& form, const QWidget* child)
 {
     if (child->isWindow() || qobject_cast<const Line*>(child)) return false;
-    const QByteArray name = child->objectName().toLatin1();
-    const ControlSpec* item = findControl(std::string_view(name.constData(), std::size_t(name.size())));
-    return !item || inAccessibleTree(*item);
+    const std::optional<ControlId> id = form.idOf(child);
+    return !id || inAccessibleTree(control(*id));
 }
 
 class AccessibleForm : public QAccessibleWidget {
@@ -45,9 +44,10 @@ public:
 private:
     QList<QWidget*> children() const
     {
+        const auto& form = static_cast<const Form1&>(*widget());
         QList<QWidget*> shown;
         for (QObject* object : widget()->children())
-            if (auto* child = qobject_cast<QWidget*>(object); child && shownToScreenReaders(child)) shown.append(child);
+            if (auto* child = qobject_cast<QWidget*>(object); child && shownToScreenReaders(form, child)) shown.append(child);
         return shown;
     }
 };

@@ -1,9 +1,7 @@
 // ntc-beta: a single-line entry field that takes texts of any length.
 #include "ui/qt/field.h"
 
-#include "ui/contrast.h"
 #include "ui/field_hint.h"
-#include "ui/qt/convert.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -26,10 +24,11 @@ Field::Field(QWidget* parent)
     setMaxLength(std::numeric_limits<int>::max());
 }
 
-void Field::setHint(const QString& hint)
+void Field::setHint(const QString& hint, const QColor& mark)
 {
-    if (hint == hint_) return;
+    if (hint == hint_ && mark == mark_) return;
     hint_ = hint;
+    mark_ = mark;
     setToolTip(hint);
     setAccessibleDescription(hint);
     update();
@@ -48,14 +47,10 @@ void Field::paintHintMark()
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    // Red that stands out from the field's ground in light and dark schemes
-    // alike (a mark is no text: 3:1 is enough, 4.5:1 does no harm).
-    const QPalette& colours = palette();
-    const Bgr red = readableColour(kHintMarkColour, toBgr(colours.color(QPalette::Base)), toBgr(colours.color(QPalette::Text)));
     const QPointF corner(width() - 1, 1);
     const QPointF triangle[] = {corner, corner - QPointF(kHintMarkSize, 0), corner + QPointF(0, kHintMarkSize)};
     painter.setPen(Qt::NoPen);
-    painter.setBrush(fromBgr(red));
+    painter.setBrush(mark_);
     painter.drawPolygon(triangle, 3);
 }
 

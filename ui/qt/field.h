@@ -1,6 +1,7 @@
 // ntc-beta: a single-line entry field that takes texts of any length.
 #pragma once
 
+#include <QColor>
 #include <QLineEdit>
 
 class QPainter;
@@ -13,9 +14,10 @@ namespace ui {
 // around the caret itself, so the window stays responsive. Editing, the
 // clipboard, the selection and the text itself behave as in any QLineEdit.
 //
-// A field can carry a hint (see field_hint.h): while it does, a red corner
-// mark shows in the field and the hint is its tooltip and accessible
-// description. When it comes and goes is the window controller's decision.
+// A field can carry a hint (see field_hint.h): while it does, a corner mark
+// in the colour it is given shows in the field and the hint is its tooltip
+// and accessible description. When it comes and goes, and in what colour, is
+// the window controller's decision.
 class Field : public QLineEdit {
     Q_OBJECT
 public:
@@ -24,7 +26,7 @@ public:
     explicit Field(QWidget* parent = nullptr);
 
     // An empty hint removes it.
-    void setHint(const QString& hint);
+    void setHint(const QString& hint, const QColor& mark);
     QString hint() const { return hint_; }
 
 protected:
@@ -36,6 +38,7 @@ private:
     void paintHintMark();
 
     QString hint_;
+    QColor mark_;
 };
 
 } // namespace ui

@@ -1,8 +1,6 @@
 // ntc-beta: the program's one window, in Qt Widgets.
 #include "ui/qt/form1.h"
 
-#include "ui/actions.h"
-#include "ui/contrast.h"
 #include "ui/form_layout.h"
 #include "ui/qt/accessible_form.h"
 #include "ui/qt/convert.h"
@@ -12,6 +10,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFont>
@@ -97,7 +96,7 @@ QWidget* makeWidget(QWidget* parent, const ControlSpec& item)
     return new QWidget(parent);
 }
 
-void makeControl(QWidget* parent, const ControlSpec& item)
+QWidget* makeControl(QWidget* parent, const ControlSpec& item)
 {
     QWidget* widget = makeWidget(parent, item);
     widget->setObjectName(qs(item.name));
@@ -108,6 +107,7 @@ void makeControl(QWidget* parent, const ControlSpec& item)
     // The window reads the keys of every control that takes the focus:
     // Enter on the button, Ctrl+C and the menu key anywhere.
     if (takesFocus(item)) widget->installEventFilter(parent);
+    return widget;
 }
 
 // A PNG from the resources, read by Qt's own PNG reader. A reader left to
@@ -144,10 +144,30 @@ QIcon windowIconImages()
     return icon;
 }
 
+// A key as the controller reads it (form_event.h). Qt reports the Command
+// key of a Mac as Ctrl, its Control key as Meta.
+KeyChord chordOf(const QKeyEvent& event)
+{
+    Key key = Key::other;
+    switch (event.key()) {
+    case Qt::Key_C: key = Key::c; break;
+    case Qt::Key_Insert: key = Key::insert; break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: key = Key::enter; break;
+    case Qt::Key_Menu: key = Key::menu; break;
+    case Qt::Key_F10: key = Key::f10; break;
+    default: break;
+    }
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    return {key, mods.testFlag(Qt::ControlModifier), mods.testFlag(Qt::ShiftModifier), mods.testFlag(Qt::AltModifier),
+            mods.testFlag(Qt::MetaModifier), event.isAutoRepeat()};
+}
+
 } // namespace
 
 Form1::Form1(QWidget* parent)
     : QWidget(parent)
+    , resultPointSize_(control(kResultLabel).pointSize)
 {
     substituteSongFace();
     installAccessibleForm();
@@ -166,16 +186,22 @@ Form1::Form1(QWidget* parent)
 
 void Form1::createControls()
 {
-    for (const ControlSpec& item : controls()) makeControl(this, item);
+    for (const ControlSpec& item : controls()) widgets_[std::size_t(item.id)] = makeControl(this, item);
     for (const LineSpec& item : lines()) {
         auto* line = new Line(QPoint(pixels(item.x1), pixels(item.y1)), QPoint(pixels(item.x2), pixels(item.y2)), this);
         line->setObjectName(qs(item.name));
     }
-    for (FieldId field : kFields) fields_[std::size_t(field)] = findChild<Field*>(qs(nameOf(field)));
-    Check1 = findChild<QCheckBox*>(QStringLiteral("Check1"));
-    Command1 = findChild<QPushButton*>(QStringLiteral("Command1"));
-    Image1 = findChild<PictureLabel*>(QStringLiteral("Image1"));
-    Result = findChild<QLabel*>(qs(kResultLabel));
+    for (FieldId field : kFields) fields_[std::size_t(field)] = static_cast<Field*>(widgets_[std::size_t(controlOf(field))]);
+    Check1 = static_cast<QCheckBox*>(widgets_[std::size_t(ControlId::Check1)]);
+    Image1 = static_cast<PictureLabel*>(widgets_[std::size_t(ControlId::Image1)]);
+    Result = static_cast<QLabel*>(widgets_[std::size_t(kResultLabel)]);
+}
+
+std::optional<ControlId> Form1::idOf(const QObject* child) const
+{
+    for (const ControlSpec& item : controls())
+        if (widgets_[std::size_t(item.id)] == child) return item.id;
+    return std::nullopt;
 }
 
 void Form1::setUpResult()
@@ -192,19 +218,27 @@ void Form1::chainTabOrder()
 {
     QWidget* previous = nullptr;
     for (const ControlSpec* item : tabOrder()) {
-        QWidget* next = findChild<QWidget*>(qs(item->name));
+        QWidget* next = widgets_[std::size_t(item->id)];
         if (previous) setTabOrder(previous, next);
         previous = next;
     }
 }
 
+// Qt's signals as the controller's events; keys and keyboard menus come
+// through eventFilter.
 void Form1::connectEvents()
 {
-    connect(Command1, &QPushButton::clicked, this, [this] { controller_.calculateClicked(); });
-    connect(Image1, &PictureLabel::clicked, this, [this] { controller_.pictureClicked(); });
-    for (FieldId field : kFields)
-        connect(fields_[std::size_t(field)], &QLineEdit::textChanged, this, [this, field] { controller_.fieldEdited(field); });
-    connect(Result, &QLabel::customContextMenuRequested, this, &Form1::showResultMenu);
+    for (const ControlSpec& item : controls()) {
+        const ControlId id = item.id;
+        QWidget* widget = widgets_[std::size_t(id)];
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            connect(button, &QAbstractButton::clicked, this, [this, id] { send(id, Event::click()); });
+        else if (auto* field = qobject_cast<QLineEdit*>(widget))
+            connect(field, &QLineEdit::textChanged, this, [this, id] { send(id, Event::edit()); });
+    }
+    connect(Image1, &PictureLabel::clicked, this, [this] { send(ControlId::Image1, Event::click()); });
+    connect(Result, &QLabel::customContextMenuRequested, this,
+            [this](QPoint at) { send(kResultLabel, Event::menuRequest(ViewPoint{at.x(), at.y()})); });
 }
 
 void Form1::showCentred()
@@ -218,7 +252,9 @@ void Form1::showCentred()
 }
 
 // The picture and the icon come just after the first frame is on the
-// screen, which the fields and the drawn formula reach a few ms sooner.
+// screen: decoding them (and the PNG reader's start) before it would hold
+// the fields and the drawn formula back a few ms for images nobody reads
+// first (make bench measures the first frame against Qt's floor).
 void Form1::paintEvent(QPaintEvent*)
 {
     if (imagesRequested) return;
@@ -228,55 +264,78 @@ void Form1::paintEvent(QPaintEvent*)
 
 void Form1::loadImages()
 {
-    Image1->setPixmap(formulaPicture(pixelRect(findControl("Image1")->box).size(), devicePixelRatio()));
+    Image1->setPixmap(formulaPicture(pixelRect(control(ControlId::Image1).box).size(), devicePixelRatio()));
     setWindowIcon(windowIconImages());
 }
 
-std::u16string Form1::fieldText(FieldId field) const { return fields_[std::size_t(field)]->text().toStdU16String(); }
-
-std::int16_t Form1::checkValue() const
+FormInputs Form1::inputs() const
 {
+    FormInputs in;
+    for (FieldId field : kFields) in.texts[std::size_t(field)] = fields_[std::size_t(field)]->text().toStdU16String();
     // Qt orders the states clear, greyed, ticked; the evaluation wants
     // 0 clear, 1 ticked, 2 greyed.
     switch (Check1->checkState()) {
-    case Qt::Unchecked: return 0;
-    case Qt::Checked: return 1;
-    case Qt::PartiallyChecked: return 2;
+    case Qt::Unchecked: in.check = 0; break;
+    case Qt::Checked: in.check = 1; break;
+    case Qt::PartiallyChecked: in.check = 2; break;
     }
-    return 0;
+    return in;
 }
 
-void Form1::showResult(const ResultState& state)
+std::u16string Form1::selectedText(ControlId control) const
 {
-    Result->setFont(qtFont(fontFor(state.pointSize, deviceDotsPerInch())));
-    applyResultColour();
-    const QString text = qs(state.text);
-    const bool repeated = Result->text() == text;
+    if (const std::optional<FieldId> field = fieldOf(control)) return fields_[std::size_t(*field)]->selectedText().toStdU16String();
+    return control == kResultLabel ? Result->selectedText().toStdU16String() : std::u16string();
+}
+
+// The window's own palette for its face and text; a field's for its ground.
+Scheme Form1::scheme() const
+{
+    const QPalette& field = fields_[0]->palette();
+    return {toBgr(palette().color(QPalette::Window)), toBgr(palette().color(QPalette::WindowText)),
+            toBgr(field.color(QPalette::Base)), toBgr(field.color(QPalette::Text))};
+}
+
+void Form1::showResult(const ShownResult& result)
+{
+    resultPointSize_ = result.pointSize;
+    Result->setFont(qtFont(fontFor(result.pointSize, deviceDotsPerInch())));
+    QPalette colours = Result->palette();
+    colours.setColor(QPalette::WindowText, fromBgr(result.colour));
+    Result->setPalette(colours);
+    const QString text = qs(result.text);
+    const bool unchanged = Result->text() == text;
     // The label's accessible name is its text, so QLabel tells screen readers
-    // of a new text itself; the same text set again is announced here.
+    // of a new text itself; the same text set again it does not.
     Result->setText(text);
-    if (repeated) {
+    if (unchanged && !result.announcement.empty()) {
         QAccessibleEvent changed(Result, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
     }
-    Result->setToolTip(qs(state.toolTip));
+    Result->setToolTip(qs(result.toolTip));
 }
 
-void Form1::setFieldHint(FieldId field, std::u16string_view hint) { fields_[std::size_t(field)]->setHint(qs(hint)); }
+void Form1::showFieldHint(FieldId field, const ShownHint& hint)
+{
+    fields_[std::size_t(field)]->setHint(qs(hint.hint), fromBgr(hint.mark));
+}
+
+// The menu stays open while the event loop runs on; the chosen entry comes
+// back as an event of its own.
+void Form1::openResultMenu(const ResultMenu& entries, std::optional<ViewPoint> at)
+{
+    auto* menu = new QMenu(this);
+    connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
+    for (const MenuItem& item : entries) {
+        QAction* action = menu->addAction(qs(item.text));
+        action->setEnabled(item.enabled);
+        const MenuEntry entry = item.entry;
+        connect(action, &QAction::triggered, this, [this, entry] { send(kResultLabel, Event::menuChoice(entry)); });
+    }
+    menu->popup(Result->mapToGlobal(at ? QPoint(at->x, at->y) : QPoint(0, Result->height())));
+}
 
 void Form1::copyToClipboard(std::u16string_view text) { QApplication::clipboard()->setText(qs(text)); }
-
-// The colours the state asks for where they read on the window's face; the
-// scheme's text colour and a lightened red where the face is dark.
-void Form1::applyResultColour()
-{
-    const QPalette scheme = QApplication::palette(Result);
-    const Bgr face = toBgr(palette().color(QPalette::Window));
-    const Bgr windowText = toBgr(scheme.color(QPalette::WindowText));
-    QPalette palette = Result->palette();
-    palette.setColor(QPalette::WindowText, fromBgr(shownColour(controller_.result(), face, windowText)));
-    Result->setPalette(palette);
-}
 
 qreal Form1::deviceDotsPerInch() const { return logicalDpiY() * devicePixelRatio(); }
 
@@ -287,7 +346,8 @@ void Form1::applyFonts()
     const qreal dpi = deviceDotsPerInch();
     setFont(qtFont(fontFor(kWindow.pointSize, dpi)));
     for (const ControlSpec& item : controls())
-        findChild<QWidget*>(qs(item.name))->setFont(qtFont(controller_.fontOf(item, dpi)));
+        widgets_[std::size_t(item.id)]->setFont(
+            qtFont(item.id == kResultLabel ? fontFor(resultPointSize_, dpi) : fontOf(item.id, dpi)));
 }
 
 void Form1::showEvent(QShowEvent* event)
@@ -300,53 +360,22 @@ void Form1::changeEvent(QEvent* event)
 {
     // The desktop switched between light and dark while the window is open.
     if (Result && (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange))
-        applyResultColour();
+        send(ControlId::Form1, Event::schemeChange());
     QWidget::changeEvent(event);
 }
 
-// Enter and keypad Enter press the focused button as Space does; the fields
-// do not watch for them, so Enter there still does nothing. The result
-// never takes the focus, so the focused control hands it Ctrl+C and the
-// keyboard's menu keys (the controller decides where).
+// The keys of every control that takes the focus, and its keyboard menu
+// (where a platform sends one without a key), go to the controller; a key it
+// takes goes no further.
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    const auto* field = qobject_cast<QLineEdit*>(watched);
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
-        auto* button = qobject_cast<QPushButton*>(watched);
-        if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && mods == Qt::NoModifier) {
-            if (!key->isAutoRepeat()) button->click();
-            return true;
-        }
-        if (key->matches(QKeySequence::Copy))
-            return controller_.copyKeyPressed(field && field->hasSelectedText(),
-                                              Result->selectedText().toStdU16String());
-        const bool menuKey = key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && mods == Qt::ShiftModifier);
-        if (menuKey && FormController::menuKeyOpensResultMenu(field != nullptr)) {
-            showResultMenu(QPoint(0, 0));
-            return true;
-        }
-    }
-    const bool keyboardMenu = event->type() == QEvent::ContextMenu &&
-                              static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard;
-    if (keyboardMenu && FormController::menuKeyOpensResultMenu(field != nullptr)) {
-        showResultMenu(QPoint(0, 0));
-        return true;
-    }
+    const std::optional<ControlId> control = idOf(watched);
+    if (control && event->type() == QEvent::KeyPress)
+        return send(*control, Event::key(chordOf(*static_cast<QKeyEvent*>(event))));
+    if (control && event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard)
+        return send(*control, Event::menuRequest(std::nullopt));
     return QWidget::eventFilter(watched, event);
-}
-
-void Form1::showResultMenu(const QPoint& at)
-{
-    QMenu menu(this);
-    QAction* copyShown = menu.addAction(qs(kCopyShown));
-    QAction* copyFull = menu.addAction(qs(kCopyFullValue));
-    copyFull->setEnabled(controller_.fullValueShown());
-    const std::u16string selected = Result->selectedText().toStdU16String();
-    connect(copyShown, &QAction::triggered, this, [this, selected] { controller_.copyShownClicked(selected); });
-    connect(copyFull, &QAction::triggered, this, [this] { controller_.copyFullValueClicked(); });
-    menu.exec(Result->mapToGlobal(at));
 }
 
 } // namespace ui

@@ -8,10 +8,10 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
-class QPushButton;
 
 namespace ui {
 
@@ -26,8 +26,9 @@ class PictureLabel;
 // than that. The result can be selected with the mouse and copied from its
 // context menu or with Ctrl+C, and the keyboard's menu key opens that menu
 // outside the fields; its colours stay readable on dark schemes; a field
-// whose number was read only in part is marked after a calculation. What happens on each event is the controller's decision
-// (form_controller.h); the window shows it in Qt's widgets.
+// whose number was read only in part is marked after a calculation. Each of
+// Qt's events goes to the controller (form_controller.h) as (control,
+// event); the window shows what it decides in Qt's widgets.
 class Form1 : public QWidget, private FormView {
     Q_OBJECT
 public:
@@ -35,6 +36,9 @@ public:
 
     // Shows the window centred on the screen it opens on.
     void showCentred();
+
+    // The control of the layout a child widget is; nullopt for a line.
+    std::optional<ControlId> idOf(const QObject* child) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -48,24 +52,26 @@ private:
     void chainTabOrder();
     void connectEvents();
     void loadImages();
-    void showResultMenu(const QPoint& at);
-    void applyResultColour();
     void applyFonts();
     qreal deviceDotsPerInch() const;
+    bool send(ControlId control, const Event& event) { return controller_.handle(control, event); }
 
     // FormView, in Qt's widgets.
-    std::u16string fieldText(FieldId field) const override;
-    std::int16_t checkValue() const override;
-    void showResult(const ResultState& state) override;
-    void setFieldHint(FieldId field, std::u16string_view hint) override;
+    FormInputs inputs() const override;
+    std::u16string selectedText(ControlId control) const override;
+    Scheme scheme() const override;
+    void showResult(const ShownResult& result) override;
+    void showFieldHint(FieldId field, const ShownHint& hint) override;
+    void openResultMenu(const ResultMenu& menu, std::optional<ViewPoint> at) override;
     void copyToClipboard(std::u16string_view text) override;
 
     FormController controller_{*this};
-    std::array<Field*, std::size(kFields)> fields_{}; // Text1…Text4, by FieldId
+    std::array<QWidget*, kControlCount> widgets_{}; // by ControlId
+    std::array<Field*, std::size(kFields)> fields_{}; // by FieldId
     QCheckBox* Check1 = nullptr;
-    QPushButton* Command1 = nullptr;
     PictureLabel* Image1 = nullptr;
     QLabel* Result = nullptr; // kResultLabel
+    double resultPointSize_;  // the size the result's state asks for
     bool imagesRequested = false;
 };
 

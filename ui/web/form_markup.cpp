@@ -71,6 +71,10 @@ std::string decimal(double value)
     return buf;
 }
 
+// The control's ControlId, by which the page's script names it to the
+// controller.
+std::string controlNumber(ControlId id) { return " data-control=\"" + std::to_string(static_cast<int>(id)) + '"'; }
+
 std::string attribute(std::string_view name, std::u16string_view value)
 {
     return value.empty() ? std::string() : " " + std::string(name) + "=\"" + escaped(value) + '"';
@@ -110,31 +114,31 @@ std::string fieldMarkup(const ControlSpec& item)
     // A keyboard with digits, the period and the minus sign on phones; the
     // text stays free, since reading it takes blanks, units and &H prefixes.
     return "<span class=\"field\"" + boxStyle(item.box, item.pointSize) + "><input id=\"" + std::string(item.name) +
-           "\" data-field=\"" + std::to_string(static_cast<int>(*fieldNamed(item.name))) +
+           '"' + controlNumber(item.id) + " data-field=\"" + std::to_string(static_cast<int>(*fieldOf(item.id))) +
            "\" type=\"text\" inputmode=\"decimal\" autocomplete=\"off\" autocapitalize=\"off\" spellcheck=\"false\"" +
            accessibility(item) + "><i class=\"mark\"></i></span>";
 }
 
 std::string controlMarkup(const ControlSpec& item)
 {
-    const std::string id = " id=\"" + escaped(item.name) + '"';
+    const std::string id = " id=\"" + escaped(item.name) + '"' + controlNumber(item.id);
     const std::string style = boxStyle(item.box, item.pointSize);
     const std::string text = escaped(item.text);
     switch (item.kind) {
     case ControlKind::field: return fieldMarkup(item);
     case ControlKind::button:
-        return "<button" + id + " type=\"button\" data-action=\"calculate\"" + style + accessibility(item) + '>' + text +
+        return "<button" + id + " type=\"button\"" + style + accessibility(item) + '>' + text +
                "</button>";
     case ControlKind::checkBox:
         return "<label class=\"check\"" + style + "><input" + id + " type=\"checkbox\" data-check" +
                accessibility(item) + "><span>" + text + "</span></label>";
     case ControlKind::picture:
         // Decoded aside, so the first frame does not wait for the picture.
-        return "<img" + id + " class=\"picture\" data-action=\"picture\" src=\"{{picture}}\" srcset=\"{{picture2x}} 2x\"" +
+        return "<img" + id + " class=\"picture\" src=\"{{picture}}\" srcset=\"{{picture2x}} 2x\"" +
                " decoding=\"async\" draggable=\"false\" alt=\"" + escaped(item.accessibleName) + '"' + style + '>';
     case ControlKind::label: break;
     }
-    const bool result = item.name == kResultLabel;
+    const bool result = item.id == kResultLabel;
     // elementtiming: the page's first text, which the start-up benchmark
     // times. The result takes the focus last, after the controls, so that the
     // keyboard reaches its copy menu.
@@ -193,7 +197,7 @@ double leastStackedDistance()
 
 std::string windowStart()
 {
-    return "<main id=\"Form1\" class=\"form\" aria-label=\"" + escaped(kWindow.title) + "\" style=\"--w:" +
+    return "<main id=\"Form1\"" + controlNumber(ControlId::Form1) + " class=\"form\" aria-label=\"" + escaped(kWindow.title) + "\" style=\"--w:" +
            std::to_string(pixels(kWindow.clientWidth)) + ";--h:" + std::to_string(pixels(kWindow.clientHeight)) +
            ";--pt:" + decimal(kWindow.pointSize) + ";--mark:" + std::to_string(kHintMarkSize) +
            ";--least-gap:" + decimal(leastStackedDistance()) + "\">\n";
@@ -214,7 +218,7 @@ std::string formMarkup()
 
 std::string floorMarkup()
 {
-    return windowStart() + controlMarkup(*findControl(kResultLabel)) + "\n</main>\n";
+    return windowStart() + controlMarkup(control(kResultLabel)) + "\n</main>\n";
 }
 
 std::string windowTitle() { return utf8(kWindow.title); }

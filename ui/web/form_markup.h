@@ -18,9 +18,11 @@ namespace ui::web {
 // its text); the result label takes the focus after the controls, for its
 // menu; the elements the page's script acts on carry data attributes:
 // data-field="0…3" (Text1…Text4 in the evaluation's order), data-check,
-// data-action="calculate" / "picture", data-result, data-copy="shown" /
-// "full", data-focus-at-start (the control that has the focus at start, for
-// the script to focus); the result label is the element whose paint times the page's
+// data-result, data-copy="shown" / "full" (the menu's entries, in the
+// controller's order), data-focus-at-start (the control that has the focus at start, for
+// the script to focus); every control and the <main> element (Form1) carry
+// data-control="N", N its ControlId, by which the script names it to the
+// controller; the result label is the element whose paint times the page's
 // first text (elementtiming="result"). The picture's address is left as "{{picture}}" and
 // "{{picture2x}}" for the packaging step to fill in.
 std::string formMarkup();

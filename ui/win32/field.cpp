@@ -1,7 +1,6 @@
 // ntc-beta: an entry field of the Windows window and its hint mark.
 #include "ui/win32/field.h"
 
-#include "ui/contrast.h"
 #include "ui/field_hint.h"
 #include "ui/win32/dpi.h"
 
@@ -11,17 +10,18 @@ namespace ui::win32 {
 
 namespace {
 
-// The subclass's reference data says whether the mark shows.
+// The subclass's reference data: the mark's colour with this bit, or 0 for
+// no mark.
 constexpr UINT_PTR kFieldSubclass = 0;
+constexpr DWORD_PTR kMarked = DWORD_PTR(1) << 24;
 
-void paintHintMark(HWND field)
+void paintHintMark(HWND field, COLORREF red)
 {
     RECT client;
     GetClientRect(field, &client);
     const int size = MulDiv(kHintMarkSize, dpiOfWindow(field), 96);
     const POINT corner{client.right - 1, client.top};
     const POINT triangle[] = {{corner.x + 1, corner.y}, {corner.x + 1 - size, corner.y}, {corner.x + 1, corner.y + size}};
-    const COLORREF red = readableColour(kHintMarkColour, GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT));
     HDC dc = GetDC(field);
     HBRUSH brush = CreateSolidBrush(red);
     HGDIOBJ oldBrush = SelectObject(dc, brush);
@@ -34,10 +34,10 @@ void paintHintMark(HWND field)
 }
 
 // The field paints itself; a field with a hint gets its mark on top.
-LRESULT CALLBACK fieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR marked)
+LRESULT CALLBACK fieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR mark)
 {
     const LRESULT result = DefSubclassProc(field, message, wParam, lParam);
-    if (message == WM_PAINT && marked) paintHintMark(field);
+    if (message == WM_PAINT && (mark & kMarked)) paintHintMark(field, COLORREF(mark & ~kMarked));
     return result;
 }
 
@@ -49,10 +49,10 @@ void makeField(HWND edit)
     SetWindowSubclass(edit, &fieldProc, kFieldSubclass, FALSE);
 }
 
-void showHintMark(HWND field, bool shown)
+void showHintMark(HWND field, std::optional<COLORREF> mark)
 {
     // Setting the same subclass again only replaces its reference data.
-    SetWindowSubclass(field, &fieldProc, kFieldSubclass, shown);
+    SetWindowSubclass(field, &fieldProc, kFieldSubclass, mark ? (DWORD_PTR(*mark) | kMarked) : 0);
     InvalidateRect(field, nullptr, TRUE);
 }
 

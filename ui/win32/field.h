@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 namespace ui::win32 {
 
 // Makes a standard Edit control one of the window's fields: it takes texts
@@ -10,8 +12,8 @@ namespace ui::win32 {
 // and paints the hint mark over itself while it has one.
 void makeField(HWND edit);
 
-// Shows or removes the red corner mark of a field with a hint (field_hint.h),
-// kHintMarkSize pixels at 100 %, in a red that reads on the field's ground.
-void showHintMark(HWND field, bool shown);
+// Shows the corner mark of a field with a hint (field_hint.h), kHintMarkSize
+// pixels at 100 %, in `mark`; removes it where `mark` is none.
+void showHintMark(HWND field, std::optional<COLORREF> mark);
 
 } // namespace ui::win32

@@ -13,6 +13,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace ui::win32 {
@@ -64,43 +65,20 @@ void registerClass(HINSTANCE instance, WNDPROC proc)
 
 // The controls that take the focus are created in tab order: the dialog
 // manager moves the focus along the creation (z) order.
-std::vector<std::size_t> focusOrder()
+std::vector<ControlId> focusOrder()
 {
-    std::vector<std::size_t> order;
-    for (const ControlSpec* item : tabOrder()) order.push_back(indexOf(item->name));
+    std::vector<ControlId> order;
+    for (const ControlSpec* item : tabOrder()) order.push_back(item->id);
     return order;
 }
 
 // The labels and the picture, which never take the focus, in layout order.
-std::vector<std::size_t> restOrder()
+std::vector<ControlId> restOrder()
 {
-    const std::vector<std::size_t> focus = focusOrder();
-    std::vector<std::size_t> order;
-    for (std::size_t i = 0; i < controls().size(); ++i)
-        if (std::find(focus.begin(), focus.end(), i) == focus.end()) order.push_back(i);
+    std::vector<ControlId> order;
+    for (const ControlSpec& item : controls())
+        if (!takesFocus(item)) order.push_back(item.id);
     return order;
-}
-
-bool keyDown(int key) { return GetKeyState(key) < 0; }
-
-// Ctrl+C or Ctrl+Insert, without Shift or Alt.
-bool isCopyKey(const MSG& message)
-{
-    return message.message == WM_KEYDOWN && (message.wParam == 'C' || message.wParam == VK_INSERT) &&
-           keyDown(VK_CONTROL) && !keyDown(VK_SHIFT) && !keyDown(VK_MENU);
-}
-
-// The keyboard's context-menu keys: the Menu key (its menu comes as it is
-// released) and Shift+F10. Not every system turns the Menu key into
-// WM_CONTEXTMENU for a button (Wine does not), so the window reads the keys
-// itself.
-enum class MenuKey { none, pressed, released };
-MenuKey menuKeyOf(const MSG& message)
-{
-    if (message.wParam == VK_APPS && message.message == WM_KEYDOWN) return MenuKey::pressed;
-    if (message.wParam == VK_APPS && message.message == WM_KEYUP) return MenuKey::released;
-    if (message.wParam == VK_F10 && message.message == WM_SYSKEYDOWN && keyDown(VK_SHIFT)) return MenuKey::released;
-    return MenuKey::none;
 }
 
 void putOnClipboard(HWND owner, std::u16string_view text)
@@ -132,6 +110,7 @@ Form1::ComApartment::~ComApartment()
 
 Form1::Form1(HINSTANCE instance)
     : instance_(instance)
+    , resultPointSize_(ui::control(kResultLabel).pointSize)
 {
     // Standard controls and tooltips in their themed version 6 (the
     // manifest asks for it).
@@ -155,11 +134,12 @@ Form1::~Form1()
 }
 
 // Each at its place and in its font, below those made before it in z order.
-void Form1::createControls(const std::vector<std::size_t>& which)
+void Form1::createControls(const std::vector<ControlId>& which)
 {
-    for (std::size_t i : which) {
-        const ControlSpec& item = controls()[i];
-        const WindowClass cls = windowClassOf(item.kind, i == kResult);
+    for (ControlId id : which) {
+        const std::size_t i = indexOf(id);
+        const ControlSpec& item = ui::control(id);
+        const WindowClass cls = windowClassOf(item.kind, id == kResultLabel);
         const std::wstring text = wide(item.kind == ControlKind::picture ? item.accessibleName : item.text);
         const RECT box = pixelRect(item.box, dpi_);
         controls_[i] = CreateWindowExW(cls.exStyle, cls.name, text.c_str(), cls.style, box.left, box.top,
@@ -167,23 +147,25 @@ void Form1::createControls(const std::vector<std::size_t>& which)
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)), instance_,
                                        nullptr);
         if (item.kind == ControlKind::field) makeField(controls_[i]);
-        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(i)), FALSE);
+        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(id)), FALSE);
     }
 }
 
-HFONT Form1::fontOf(std::size_t control) { return fonts_.of(controller_.fontOf(controls()[control], dpi_)); }
+HFONT Form1::fontOf(ControlId control)
+{
+    return fonts_.of(control == kResultLabel ? fontFor(resultPointSize_, dpi_) : ui::fontOf(control, dpi_));
+}
 
 // What a label (Static, SS_LEFT | SS_NOPREFIX) paints, painted by the form
-// until the labels have windows of their own.
+// until the labels have windows of their own (afterFirstFrame says why).
 void Form1::paintLabels(HDC dc)
 {
     SetBkMode(dc, TRANSPARENT);
     const HGDIOBJ previous = GetCurrentObject(dc, OBJ_FONT);
-    for (std::size_t i = 0; i < controls().size(); ++i) {
-        const ControlSpec& item = controls()[i];
+    for (const ControlSpec& item : controls()) {
         if (item.kind != ControlKind::label) continue;
-        SelectObject(dc, fontOf(i));
-        SetTextColor(dc, labelColour(i));
+        SelectObject(dc, fontOf(item.id));
+        SetTextColor(dc, labelColour(item.id));
         RECT box = pixelRect(item.box, dpi_);
         const std::wstring text = wide(item.text);
         DrawTextW(dc, text.c_str(), int(text.size()), &box, DT_LEFT | DT_EXPANDTABS | DT_WORDBREAK | DT_NOPREFIX);
@@ -195,7 +177,7 @@ void Form1::paintLabels(HDC dc)
 void Form1::createToolTips()
 {
     std::vector<HWND> tipped{controls_[kResult]};
-    for (FieldId field : kFields) tipped.push_back(control(nameOf(field)));
+    for (FieldId field : kFields) tipped.push_back(control(controlOf(field)));
     toolTips_.create(hwnd_, instance_, tipped);
 }
 
@@ -218,8 +200,9 @@ void Form1::applyDpi(int dpi)
 void Form1::applyFonts()
 {
     fonts_.clear();
-    for (std::size_t i = 0; i < controls_.size(); ++i)
-        if (controls_[i]) SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(i)), FALSE);
+    for (const ControlSpec& item : controls())
+        if (HWND window = controls_[indexOf(item.id)])
+            SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(item.id)), FALSE);
 }
 
 void Form1::loadIcons(int dpi)
@@ -254,7 +237,7 @@ void Form1::showCentred(int showCommand)
     SetWindowPos(hwnd_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(hwnd_, showCommand);
     UpdateWindow(hwnd_);
-    SetFocus(control("Text1"));
+    SetFocus(control(tabOrder().front()->id));
 
     // What the first frame does not show waits until it is on the screen.
     // The frame is painted by now, but Wine hands its last strokes to the X
@@ -267,86 +250,79 @@ void Form1::showCentred(int showCommand)
 // The labels' and the picture's windows, the formula picture's decode, the
 // tooltips, the screen readers' annotations and the icons, which the first
 // frame does not wait for; at once when a result or a hint needs them
-// sooner. Under Wine every child window that paints costs the first frame a
-// copy of the window out to the X server, so that frame has the labels'
-// texts painted by the form itself, pixel for pixel what the labels paint.
+// sooner. Why: under Wine every child window that paints costs the first
+// frame a copy of the window out to the X server (a few ms each, seven
+// labels and the picture), so that frame has the labels' texts painted by
+// the form itself, pixel for pixel what the labels paint, and nobody can
+// tell (make bench-windows measures the first text against a bare window).
 void Form1::afterFirstFrame()
 {
     if (firstFrameShown_) return;
     firstFrameShown_ = true;
     KillTimer(hwnd_, kAfterFirstFrameTimer);
     picture_.load(instance_, dpi_);
-    const std::vector<std::size_t> rest = restOrder();
+    const std::vector<ControlId> rest = restOrder();
     createControls(rest);
     // The form's face under each label again, without the text the label now paints.
-    for (std::size_t i : rest) repaintUnder(controls_[i]);
+    for (ControlId id : rest) repaintUnder(controls_[indexOf(id)]);
     createToolTips();
     accessibility_.describe(controls_, controls_[kResult]);
     loadIcons(dpi_);
 }
 
-HWND Form1::control(std::string_view name) const
-{
-    const std::size_t i = indexOf(name);
-    return i < controls_.size() ? controls_[i] : nullptr;
-}
+HWND Form1::control(ControlId id) const { return id == ControlId::Form1 ? hwnd_ : controls_[indexOf(id)]; }
 
-const std::u16string& Form1::fieldHintOf(std::string_view field) const
+std::optional<ControlId> Form1::idOf(HWND window) const
 {
-    static const std::u16string none;
-    const std::optional<FieldId> id = fieldNamed(field);
-    return id ? controller_.hintOf(*id) : none;
-}
-
-bool Form1::isField(HWND window) const
-{
-    if (!window) return false;
+    if (!window) return std::nullopt;
+    if (window == hwnd_) return ControlId::Form1;
     const auto found = std::find(controls_.begin(), controls_.end(), window);
-    return found != controls_.end() && controls()[std::size_t(found - controls_.begin())].kind == ControlKind::field;
+    if (found == controls_.end()) return std::nullopt;
+    return ControlId(found - controls_.begin());
 }
 
-bool Form1::focusedFieldHasSelection() const
+FormInputs Form1::inputs() const
 {
-    const HWND focus = GetFocus();
-    if (!isField(focus)) return false;
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(focus, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return start != end;
-}
-
-bool Form1::translateDialogMessage(MSG& message)
-{
-    if (!hwnd_ || (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd))) return false;
-    if (isCopyKey(message) && controller_.copyKeyPressed(focusedFieldHasSelection())) return true;
-    const MenuKey menuKey = menuKeyOf(message);
-    if (menuKey != MenuKey::none && FormController::menuKeyOpensResultMenu(isField(GetFocus()))) {
-        if (menuKey == MenuKey::released) onContextMenu(hwnd_, -1);
-        return true;
-    }
-    return IsDialogMessageW(hwnd_, &message);
-}
-
-std::u16string Form1::fieldText(FieldId field) const { return windowText(control(nameOf(field))); }
-
-std::int16_t Form1::checkValue() const
-{
+    FormInputs in;
+    for (FieldId field : kFields) in.texts[std::size_t(field)] = windowText(control(controlOf(field)));
     // BST_UNCHECKED 0, BST_CHECKED 1, BST_INDETERMINATE 2: the evaluation's
     // own values.
-    return static_cast<std::int16_t>(SendMessageW(controls_[kCheck1], BM_GETCHECK, 0, 0));
+    in.check = static_cast<std::int16_t>(SendMessageW(control(ControlId::Check1), BM_GETCHECK, 0, 0));
+    return in;
 }
 
-void Form1::showResult(const ResultState& state)
+// A static label has no selection: only a field's.
+std::u16string Form1::selectedText(ControlId id) const
 {
+    if (!fieldOf(id)) return {};
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(control(id), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return end > start ? windowText(control(id)).substr(start, end - start) : std::u16string();
+}
+
+// The dialog face and its text (the labels stand on it), a field's ground
+// and its text.
+Scheme Form1::scheme() const
+{
+    return {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_WINDOW),
+            GetSysColor(COLOR_WINDOWTEXT)};
+}
+
+void Form1::showResult(const ShownResult& result)
+{
+    resultPointSize_ = result.pointSize;
+    resultColour_ = result.colour;
     afterFirstFrame();
     HWND label = controls_[kResult];
-    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.of(fontFor(state.pointSize, dpi_))), FALSE);
-    const std::wstring text = wide(state.text);
+    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(kResultLabel)), FALSE);
+    const std::wstring text = wide(result.text);
     SetWindowTextW(label, text.c_str());
     repaintUnder(label);
-    toolTips_.set(label, state.toolTip);
-    // Screen readers hear every result, the same one again included.
-    Accessibility::announce(label);
+    toolTips_.set(label, result.toolTip);
+    // A live region's new text, and the same text again, is read out only
+    // on these events.
+    if (!result.announcement.empty()) Accessibility::announce(label);
 }
 
 // A label has no background of its own: the window repaints its face under
@@ -360,13 +336,34 @@ void Form1::repaintUnder(HWND child)
 }
 
 // The mark in the field, the hint as its tooltip and accessible description.
-void Form1::setFieldHint(FieldId field, std::u16string_view hint)
+void Form1::showFieldHint(FieldId field, const ShownHint& hint)
 {
     afterFirstFrame();
-    HWND window = control(nameOf(field));
-    showHintMark(window, !hint.empty());
-    toolTips_.set(window, hint);
-    accessibility_.setDescription(window, hint);
+    HWND window = control(controlOf(field));
+    showHintMark(window, hint.hint.empty() ? std::nullopt : std::optional<COLORREF>(hint.mark));
+    toolTips_.set(window, hint.hint);
+    accessibility_.setDescription(window, hint.hint);
+}
+
+// At the pointer (screen coordinates, as WM_CONTEXTMENU gives them), or
+// below the result; the chosen entry comes back as a WM_COMMAND, like any
+// menu's.
+void Form1::openResultMenu(const ResultMenu& entries, std::optional<ViewPoint> at)
+{
+    POINT screen{at ? at->x : 0, at ? at->y : 0};
+    if (!at) {
+        RECT box;
+        GetClientRect(controls_[kResult], &box);
+        screen = {0, box.bottom};
+        ClientToScreen(controls_[kResult], &screen);
+    }
+    HMENU menu = CreatePopupMenu();
+    for (const MenuItem& item : entries) {
+        const std::wstring text = wide(item.text);
+        AppendMenuW(menu, MF_STRING | (item.enabled ? 0u : MF_GRAYED), UINT_PTR(menuCommand(item.entry)), text.c_str());
+    }
+    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, hwnd_, nullptr);
+    DestroyMenu(menu);
 }
 
 void Form1::copyToClipboard(std::u16string_view text) { putOnClipboard(hwnd_, text); }

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,8 +28,9 @@ namespace ui::win32 {
 // than the described client area. Clicking "计算" evaluates the fields into
 // the result label; clicking the formula picture shows the thanks message
 // there; Ctrl+C and the keyboard's menu key reach the result, which never
-// takes the focus. What happens on each message is the controller's
-// decision (form_controller.h); the window shows it in Windows' controls.
+// takes the focus. Each message goes to the controller (form_controller.h)
+// as (control, event); the window shows what it decides in Windows'
+// controls.
 class Form1 : private FormView {
 public:
     explicit Form1(HINSTANCE instance);
@@ -44,13 +46,9 @@ public:
     // has put the first frame on the screen (which has the labels' texts).
     void showCentred(int showCommand = SW_SHOWNORMAL);
 
-    // The child window of a control of the layout ("Text1", kResultLabel…),
-    // or nullptr for an unknown name, and for a label or the picture until
-    // the first frame is on the screen.
-    HWND control(std::string_view name) const;
-
-    // The result label's current state, as last set by an action.
-    const ResultState& result() const { return controller_.result(); }
+    // The child window of a control of the layout, or nullptr for a label or
+    // the picture until the first frame is on the screen.
+    HWND control(ControlId id) const;
 
     // The dots per inch the window is laid out for.
     int dpi() const { return dpi_; }
@@ -59,24 +57,21 @@ public:
     // once the first frame is on the screen (nullptr before).
     HWND toolTips() const { return toolTips_.hwnd(); }
 
-    // What a field's hint says after the last calculation; empty when its
-    // number was read whole (or its text has changed since).
-    const std::u16string& fieldHintOf(std::string_view field) const;
-
-    // The result label's context menu: "复制" puts what it shows on the
-    // clipboard (without the sign blank), "复制完整数值" B in all 15 digits.
-    enum MenuCommand : int { copyShown = 1001, copyFullValue = 1002 };
+    // The command a result menu's entry sends (WM_COMMAND) when chosen.
+    static constexpr int menuCommand(MenuEntry entry) { return kFirstMenuCommand + int(entry); }
 
     // Ends the message loop when the window is destroyed (the program's
     // window does; a window a test creates does not).
     void quitOnDestroy() { quitOnDestroy_ = true; }
 
-    // The window's keyboard interface: the dialog manager's Tab, Shift+Tab
-    // and Enter, and Ctrl+C (Ctrl+Insert), which copies the result unless
-    // the focused field holds a selection; true when it took the message.
+    // The window's keyboard interface: the keys the controller takes
+    // (form_event.h: the copy keys, Enter on the button, the menu keys), then
+    // the dialog manager's Tab and Shift+Tab; true when it took the message.
     bool translateDialogMessage(MSG& message);
 
 private:
+    static constexpr int kFirstMenuCommand = 1001;
+
     // Started first and ended last: COM for the picture decoder and the
     // screen readers' annotations.
     struct ComApartment {
@@ -100,26 +95,26 @@ private:
     void onDestroy();
 
     // FormView, in Windows' controls.
-    std::u16string fieldText(FieldId field) const override;
-    std::int16_t checkValue() const override;
-    void showResult(const ResultState& state) override;
-    void setFieldHint(FieldId field, std::u16string_view hint) override;
+    FormInputs inputs() const override;
+    std::u16string selectedText(ControlId control) const override;
+    Scheme scheme() const override;
+    void showResult(const ShownResult& result) override;
+    void showFieldHint(FieldId field, const ShownHint& hint) override;
+    void openResultMenu(const ResultMenu& menu, std::optional<ViewPoint> at) override;
     void copyToClipboard(std::u16string_view text) override;
 
+    bool send(ControlId control, const Event& event) { return controller_.handle(control, event); }
+    std::optional<ControlId> idOf(HWND window) const;
     SIZE frameSize() const;
-    bool isField(HWND window) const;
-    bool focusedFieldHasSelection() const;
-    void createControls(const std::vector<std::size_t>& which);
-    HFONT fontOf(std::size_t control);
-    COLORREF labelColour(std::size_t label) const;
+    void createControls(const std::vector<ControlId>& which);
+    HFONT fontOf(ControlId control);
+    COLORREF labelColour(ControlId label) const;
     void paintLabels(HDC dc);
     void createToolTips();
     void afterFirstFrame();
     void applyDpi(int dpi);
     void applyFonts();
     void loadIcons(int dpi);
-    void controlCommand(std::size_t index, int notification);
-    void resultContextMenu(POINT screen);
     void repaintUnder(HWND child);
 
     ComApartment com_;
@@ -127,7 +122,9 @@ private:
     HWND hwnd_ = nullptr;
     int dpi_ = 96;
     FormController controller_{*this};
-    std::array<HWND, 13> controls_{}; // in the layout's order
+    std::array<HWND, kControlCount> controls_{}; // by ControlId
+    double resultPointSize_;                    // what the result shows, as
+    std::optional<COLORREF> resultColour_;      // the controller last said (none: the system's text colour)
     FontCache fonts_;
     ToolTips toolTips_;
     Accessibility accessibility_;

@@ -2,8 +2,6 @@
 // handled by one small function that hands the event to the controller.
 #include "ui/win32/form1.h"
 
-#include "ui/actions.h"
-#include "ui/contrast.h"
 #include "ui/form_layout.h"
 #include "ui/win32/form1_ids.h"
 #include "ui/win32/text.h"
@@ -11,8 +9,45 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace ui::win32 {
+
+namespace {
+
+bool keyDown(int key) { return GetKeyState(key) < 0; }
+
+Key keyOf(WPARAM virtualKey)
+{
+    switch (virtualKey) {
+    case 'C': return Key::c;
+    case VK_INSERT: return Key::insert;
+    case VK_RETURN: return Key::enter; // the keypad's Enter too
+    case VK_F10: return Key::f10;
+    default: return Key::other;
+    }
+}
+
+// A key message as the controller reads it. The Menu key counts as it is
+// released, when Windows opens context menus; not every system turns it
+// into WM_CONTEXTMENU for a button (Wine does not), so the window reads it
+// itself. F10 comes as a system key.
+std::optional<KeyChord> chordOf(const MSG& message)
+{
+    const bool down = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+    Key key = keyOf(message.wParam);
+    if (message.wParam == VK_APPS) {
+        if (message.message != WM_KEYUP) return std::nullopt;
+        key = Key::menu;
+    } else if (!down) {
+        return std::nullopt;
+    }
+    const bool repeat = down && (message.lParam & (1 << 30)) != 0; // the key was down before
+    return KeyChord{key, keyDown(VK_CONTROL), keyDown(VK_SHIFT), keyDown(VK_MENU), keyDown(VK_LWIN) || keyDown(VK_RWIN),
+                    repeat};
+}
+
+} // namespace
 
 LRESULT CALLBACK Form1::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -52,7 +87,10 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_DPICHANGED: onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
     case WM_SYSCOLORCHANGE:
-    case WM_SETTINGCHANGE: InvalidateRect(hwnd_, nullptr, TRUE); break;
+    case WM_SETTINGCHANGE:
+        send(ControlId::Form1, Event::schemeChange());
+        InvalidateRect(hwnd_, nullptr, TRUE);
+        break;
     case WM_DESTROY: onDestroy(); return 0;
     default: break;
     }
@@ -75,80 +113,64 @@ void Form1::onPaint()
     EndPaint(hwnd_, &ps);
 }
 
-// COLORREF is 0x00BBGGRR as well. The result keeps its colour where it
-// reads; on a dark or high-contrast face it takes one that does.
-COLORREF Form1::labelColour(std::size_t label) const
+// COLORREF is 0x00BBGGRR as well: the result in the colour the controller
+// gave it (readable on the face), every other label in the face's text
+// colour.
+COLORREF Form1::labelColour(ControlId label) const
 {
     const COLORREF text = GetSysColor(COLOR_BTNTEXT);
-    return label == kResult ? shownColour(controller_.result(), GetSysColor(COLOR_BTNFACE), text) : text;
+    return label == kResultLabel ? resultColour_.value_or(text) : text;
 }
 
 // Labels draw on the window's face without a background of their own, so
 // the fraction bar under the box of "Ln(" stays visible, as in the formula.
 HBRUSH Form1::onCtlColorStatic(HDC dc, HWND child)
 {
-    const auto found = std::find(controls_.begin(), controls_.end(), child);
-    if (!child || found == controls_.end()) return nullptr;
-    const std::size_t i = std::size_t(found - controls_.begin());
-    if (controls()[i].kind != ControlKind::label) {
+    const std::optional<ControlId> id = idOf(child);
+    if (!id || *id == ControlId::Form1) return nullptr;
+    if (ui::control(*id).kind != ControlKind::label) {
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         return GetSysColorBrush(COLOR_BTNFACE);
     }
-    SetTextColor(dc, labelColour(i));
+    SetTextColor(dc, labelColour(*id));
     SetBkMode(dc, TRANSPARENT);
     return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
 }
 
 bool Form1::onDrawItem(WPARAM id, const DRAWITEMSTRUCT& item)
 {
-    if (id != kFirstControlId + kImage1) return false;
+    if (id != kFirstControlId + indexOf(ControlId::Image1)) return false;
     picture_.draw(item, dpi_);
     return true;
 }
 
+// The controls' notifications and the result menu's entries as the
+// controller's events.
 void Form1::onCommand(int id, int notification)
 {
-    switch (id) {
-    case copyShown: controller_.copyShownClicked(); break;
-    case copyFullValue: controller_.copyFullValueClicked(); break;
-    case IDOK:
-        // Enter while the button has the focus presses it; Enter in a field
-        // does nothing, the button is not the window's default.
-        if (GetFocus() == controls_[kCommand1] && pressedByEnter(controls()[kCommand1])) controller_.calculateClicked();
-        break;
-    default: controlCommand(std::size_t(id - kFirstControlId), notification); break;
+    if (id == menuCommand(MenuEntry::copyShown) || id == menuCommand(MenuEntry::copyFullValue)) {
+        send(kResultLabel, Event::menuChoice(MenuEntry(id - kFirstMenuCommand)));
+        return;
     }
+    if (id < kFirstControlId || id >= kFirstControlId + int(kControlCount)) return;
+    const auto control = ControlId(id - kFirstControlId);
+    // A static control's second click of a double click is a click as well.
+    const bool isStatic = ui::control(control).kind == ControlKind::label || ui::control(control).kind == ControlKind::picture;
+    if (notification == EN_CHANGE && fieldOf(control))
+        send(control, Event::edit());
+    else if (notification == BN_CLICKED || (isStatic && notification == STN_DBLCLK)) // STN_CLICKED is BN_CLICKED
+        send(control, Event::click());
 }
 
-void Form1::controlCommand(std::size_t index, int notification)
-{
-    if (index >= controls_.size()) return;
-    if (notification == EN_CHANGE) {
-        if (const std::optional<FieldId> field = fieldNamed(controls()[index].name)) controller_.fieldEdited(*field);
-    } else if (index == kCommand1 && notification == BN_CLICKED) {
-        controller_.calculateClicked();
-    } else if (index == kImage1 && (notification == STN_CLICKED || notification == STN_DBLCLK)) {
-        // The second click of a double click is a click as well.
-        controller_.pictureClicked();
-    }
-}
-
-// The result's menu, at the mouse on the result or, from the keyboard (-1,
-// the Menu key or Shift+F10 wherever the focus is but in a field, which
-// opens its own menu), at the result's corner.
+// A right click on a control (at the pointer) or the keyboard's menu key
+// (-1, no pointer); a field opens its own menu, which never comes here.
 bool Form1::onContextMenu(HWND target, LPARAM at)
 {
-    const bool keyboard = at == -1;
-    HWND result = controls_[kResult];
-    if (target != result && !(keyboard && FormController::menuKeyOpensResultMenu(isField(target)))) return false;
-    POINT screen{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
-    if (keyboard) {
-        screen = {0, 0};
-        ClientToScreen(result, &screen);
-    }
-    resultContextMenu(screen);
-    return true;
+    std::optional<ViewPoint> pointer;
+    if (at != -1) pointer = ViewPoint{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    const std::optional<ControlId> id = idOf(target);
+    return id && send(*id, Event::menuRequest(pointer));
 }
 
 // The frame can be dragged no smaller than the described client area.
@@ -156,18 +178,6 @@ void Form1::onGetMinMaxInfo(MINMAXINFO& limits) const
 {
     const SIZE frame = frameSize();
     limits.ptMinTrackSize = {frame.cx, frame.cy};
-}
-
-void Form1::resultContextMenu(POINT screen)
-{
-    HMENU menu = CreatePopupMenu();
-    const std::wstring shown = wide(kCopyShown);
-    const std::wstring full = wide(kCopyFullValue);
-    AppendMenuW(menu, MF_STRING, copyShown, shown.c_str());
-    AppendMenuW(menu, MF_STRING | (controller_.fullValueShown() ? 0u : MF_GRAYED), copyFullValue, full.c_str());
-    // The chosen entry comes back as a WM_COMMAND, like any menu's.
-    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, hwnd_, nullptr);
-    DestroyMenu(menu);
 }
 
 bool Form1::onTimer(WPARAM timer)
@@ -190,6 +200,15 @@ void Form1::onDpiChanged(int dpi, const RECT& frame)
 void Form1::onDestroy()
 {
     if (quitOnDestroy_) PostQuitMessage(0);
+}
+
+bool Form1::translateDialogMessage(MSG& message)
+{
+    if (!hwnd_ || (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd))) return false;
+    if (const std::optional<KeyChord> chord = chordOf(message);
+        chord && send(idOf(GetFocus()).value_or(ControlId::Form1), Event::key(*chord)))
+        return true;
+    return IsDialogMessageW(hwnd_, &message);
 }
 
 int runMessageLoop(Form1& form)

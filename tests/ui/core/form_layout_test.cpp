@@ -23,30 +23,6 @@ TEST(Pixels, FifteenTwipsPerPixelAtNinetySixDpi)
     }
 }
 
-TEST(Fonts, SongBitmapsAtRealisedPixelSizesFromElevenToSixteen)
-{
-    const struct {
-        double points, dpi;
-        bool bitmaps;
-    } cases[] = {
-        {9, 96, true},       // 12 px: the fields, the button, the check box
-        {12, 96, true},      // 16 px: Label1
-        {8.25, 96, true},    // 11 px
-        {9, 120, true},      // 15 px at 125 %
-        {11, 96, true},      // 14.67 px, realised as 15: the thanks text
-        {8, 96, true},       // 10.67 px, realised as 11
-        {12.5, 96, false},   // 16.67 px, realised as 17
-        {11, 120, false},    // 18.33 px at 125 %, realised as 18
-        {15.75, 96, false},  // 21 px
-        {21, 96, false},     // 28 px
-        {9, 192, false},     // 24 px at 200 %
-        {9, 144, false},     // 18 px at 150 %
-        {7.5, 96, false},    // 10 px
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(ui::songBitmapsFit(c.points, c.dpi), c.bitmaps) << c.points << " pt at " << c.dpi << " dpi";
-}
-
 TEST(Layout, EveryControlOnWholePixelsInsideTheClientArea)
 {
     std::set<std::string_view> names;
@@ -57,9 +33,13 @@ TEST(Layout, EveryControlOnWholePixelsInsideTheClientArea)
         EXPECT_LE(c.box.left + c.box.width, ui::kWindow.clientWidth);
         EXPECT_LE(c.box.top + c.box.height, ui::kWindow.clientHeight);
         EXPECT_EQ(ui::findControl(c.name), &c);
+        EXPECT_EQ(&ui::control(c.id), &c);
+        EXPECT_EQ(ui::nameOf(c.id), c.name);
     }
     EXPECT_EQ(names.size(), 13u);
     EXPECT_EQ(ui::findControl("Label2(5)"), nullptr);
+    EXPECT_EQ(ui::control(ui::kResultLabel).name, "Label2(3)");
+    EXPECT_EQ(ui::nameOf(ui::ControlId::Form1), "Form1");
 }
 
 TEST(Layout, TabOrderRunsThroughTheFieldsThenButtonAndBox)
@@ -73,13 +53,48 @@ TEST(Layout, TabOrderRunsThroughTheFieldsThenButtonAndBox)
 TEST(Layout, FieldsInTheOrderTheEvaluationTakesThem)
 {
     std::string names;
+    std::string temperatures;
     for (ui::FieldId field : ui::kFields) {
         names += std::string(ui::nameOf(field)) + " ";
-        EXPECT_EQ(ui::findControl(ui::nameOf(field))->kind, ui::ControlKind::field);
-        EXPECT_EQ(ui::fieldNamed(ui::nameOf(field)), field);
+        EXPECT_EQ(ui::control(ui::controlOf(field)).kind, ui::ControlKind::field);
+        EXPECT_EQ(ui::fieldOf(ui::controlOf(field)), field);
+        if (ui::holdsTemperature(field)) temperatures += std::string(ui::nameOf(field)) + " ";
     }
     EXPECT_EQ(names, "Text1 Text2 Text3 Text4 ");
-    EXPECT_FALSE(ui::fieldNamed(ui::kResultLabel).has_value());
+    EXPECT_EQ(temperatures, "Text3 Text4 ");
+    int fields = 0;
+    for (const ui::ControlSpec& c : ui::controls()) fields += ui::fieldOf(c.id).has_value();
+    EXPECT_EQ(fields, 4);
+    EXPECT_FALSE(ui::fieldOf(ui::ControlId::Form1).has_value());
+}
+
+// Ems in device pixels: points × dpi / 72, rounded; crisp bitmaps where
+// that lands on 11 to 16 pixels.
+TEST(Layout, FontOfEachControl)
+{
+    const struct {
+        ui::ControlId control;
+        double dpi;
+        int pixelHeight;
+        bool antialiased;
+    } cases[] = {
+        {ui::kResultLabel, 96, 28, true}, // 21 pt
+        {ui::kResultLabel, 144, 42, true},
+        {ui::ControlId::Text1, 96, 12, false}, // 9 pt, the window's
+        {ui::ControlId::Text1, 144, 18, true},
+        {ui::ControlId::Command1, 96, 12, false},
+        {ui::ControlId::Image1, 96, 12, false},
+        {ui::ControlId::Label1, 96, 16, false},   // 12 pt
+        {ui::ControlId::Label2_0, 96, 21, true},  // 15.75 pt
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(ui::nameOf(c.control)));
+        const ui::FontChoice font = ui::fontOf(c.control, c.dpi);
+        EXPECT_EQ(font.face, u"宋体");
+        EXPECT_EQ(font.weight, 400);
+        EXPECT_EQ(font.pixelHeight, c.pixelHeight);
+        EXPECT_EQ(font.antialiased, c.antialiased);
+    }
 }
 
 // The two 1s of "   1        1" (a blank as wide as a digit) must stand over

@@ -78,7 +78,7 @@ const schemes = [
 
 test('the strokes of the formula, the two 1s over their bars and the hint mark, in every scheme', async () => {
   await page.locator('[id=Text4]').fill('100k'); // a hint, marked in Text4's top right corner
-  await page.click('[data-action=calculate]');
+  await page.click('#Command1');
   for (const [name, media] of schemes) {
     await page.emulateMedia(media);
     const grey = await screenGreys();

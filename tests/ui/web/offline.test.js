@@ -16,7 +16,7 @@ after(() => browser.close());
 
 async function calculateExample(page) {
   await typeReading(page, ['10000', '1000', '25', '100']);
-  await page.click('[data-action=calculate]');
+  await page.click('#Command1');
   return (await result(page)).text;
 }
 

@@ -55,6 +55,35 @@ function contrast(a, b) {
   return (hi + 0.05) / (lo + 0.05);
 }
 
+// Counts, in the page, every call across the border between the page's
+// script and its WebAssembly (calls into the module's exports, and the
+// module's calls out to its imports, the page's view among them) and every
+// read of a computed style: window.crossings = { into, out, styleReads }.
+// Run before the page's own scripts (open's `before`).
+function countCrossings() {
+  const counts = { into: 0, out: 0, styleReads: 0 };
+  window.crossings = counts;
+  const counted = (functions, key) => Object.fromEntries(Object.entries(functions).map(([name, value]) => [name,
+    typeof value === 'function' ? (...args) => { counts[key] += 1; return value(...args); } : value]));
+  const instantiate = WebAssembly.instantiate;
+  WebAssembly.instantiate = async (source, imports) => {
+    const wrapped = Object.fromEntries(Object.entries(imports || {}).map(([name, module]) => [name, counted(module, 'out')]));
+    const result = await instantiate(source, wrapped);
+    const instance = result.instance || result;
+    const exports = counted(instance.exports, 'into');
+    return result.instance ? { module: result.module, instance: { exports } } : { exports };
+  };
+  const getComputedStyle = window.getComputedStyle;
+  window.getComputedStyle = (...args) => { counts.styleReads += 1; return getComputedStyle(...args); };
+}
+
+// What `action` costs in crossings and style reads.
+async function crossingsOf(page, action) {
+  await page.evaluate(() => { Object.assign(window.crossings, { into: 0, out: 0, styleReads: 0 }); });
+  await action();
+  return page.evaluate(() => ({ ...window.crossings }));
+}
+
 // A static host on the loopback address, for the folder, on a port the
 // system picks; `headers` go with every file (a caching header, say).
 function serve(dir, headers = {}) {
@@ -80,4 +109,6 @@ function stop(server) {
   return new Promise((resolve) => server.close(resolve));
 }
 
-module.exports = { launch, open, phone, field, typeReading, result, contrast, serve, stop, singleFile, site };
+module.exports = {
+  launch, open, phone, field, typeReading, result, contrast, serve, stop, singleFile, site, countCrossings, crossingsOf,
+};

@@ -1,9 +1,11 @@
-// ntc-beta: the page's window. Its controls' events go to the window's
-// controller in WebAssembly; `page` is the page's side of the controller's
-// view (web_form.cpp). pack.js joins the page's scripts into one function, in
-// this order: form.js (the window), menu.js (the result's copy menu),
-// start.js (starting the controller), and updates.js where the page is a
-// folder a host serves; each part uses what the parts before it define.
+// ntc-beta: the page's window: what the controller shows in it, and what it
+// reads from it (`page`, the page's side of the module's view, web_form.cpp).
+// pack.js joins the page's scripts into one function, in this order:
+// form.js (the window), menu.js (the result's copy menu), events.js (the
+// window's events to the controller), start.js (starting the controller),
+// and updates.js where the page is a folder a host serves; each part uses
+// what the parts before it define. A second view of the page would be a
+// part of its own beside form.js, with its own events.
 
 const fields = [...document.querySelectorAll('[data-field]')].sort((a, b) => a.dataset.field - b.dataset.field);
 const check = document.querySelector('[data-check]');
@@ -12,16 +14,9 @@ const notesLine = document.querySelector('[data-notes]');
 const keys = document.querySelector('.keys');
 const announcer = document.querySelector('[aria-live]');
 
-// The controller, once its WebAssembly runs. What the user does before that
-// is kept, in order, and done then; where the page cannot run, nothing is
-// kept (start.js).
-let module = null;
-let early = [];
-const call = (name, ...args) => (module ? module[name](...args) : early?.push([name, args]));
-
 // "rgb(240, 240, 240)" as 0xF0F0F0, and back as "#f0f0f0".
-const rgbOf = (element, property) => {
-  const [r, g, b] = getComputedStyle(element)[property].match(/\d+/g).map(Number);
+const rgbOf = (css) => {
+  const [r, g, b] = css.match(/\d+/g).map(Number);
   return (r << 16) | (g << 8) | b;
 };
 const css = (rgb) => '#' + rgb.toString(16).padStart(6, '0');
@@ -32,27 +27,23 @@ const announce = (text) => {
   announcer.textContent = announcer.textContent === text ? text + '\u00a0' : text;
 };
 
-// A result is spoken once the controller's call is over, with the notes of
-// the hints that call gave the fields (a calculation shows its result first,
-// then sets each field's hint).
-let spoken = null;
-function speakResult(text) {
-  if (!spoken) {
-    queueMicrotask(() => {
-      announce([spoken.text.trim(), ...spoken.notes].join('。'));
-      spoken = null;
-    });
-  }
-  spoken = { text, notes: [] };
+function showResult({ text, pointSize, colour, toolTip, announcement }) {
+  result.textContent = text;
+  result.style.setProperty('--pt', pointSize);
+  result.style.color = css(colour);
+  if (toolTip) result.title = toolTip;
+  else result.removeAttribute('title');
+  if (announcement) announce(announcement);
 }
 
-// Each field's hint: a red corner mark with the hint as its tooltip and
+// Each field's hint: a corner mark with the hint as its tooltip and
 // description, and the hint's note ("R1：读取为 10…") on the line under the
 // window, which touch screens (no tooltips) and the keyboard read.
 const notes = fields.map(() => '');
-function setFieldHint(field, hint, note) {
+function showHint(field, { hint, note, mark }) {
   const input = fields[field];
   input.parentElement.classList.toggle('hinted', hint !== '');
+  input.parentElement.style.setProperty('--mark-colour', css(mark));
   for (const attribute of ['title', 'aria-description']) {
     if (hint) input.setAttribute(attribute, hint);
     else input.removeAttribute(attribute);
@@ -60,42 +51,32 @@ function setFieldHint(field, hint, note) {
   notes[field] = note;
   notesLine.textContent = notes.filter(Boolean).join('\n');
   notesLine.hidden = !notesLine.textContent;
-  if (note && spoken) spoken.notes.push(note);
 }
 
-// What the module's view asks of the page (Module.page); copy and
-// selectedResultText are menu.js's.
+// What the module's view asks of the page (Module.page); openMenu, copy and
+// resultSelection are menu.js's.
 const page = {
-  fieldText: (field) => fields[field].value,
-  checkValue: () => (check.indeterminate ? 2 : check.checked ? 1 : 0),
-  showResult(text, pointSize, toolTip, hasFullValue) {
-    result.textContent = text;
-    result.style.setProperty('--pt', pointSize);
-    if (toolTip) result.title = toolTip;
-    else result.removeAttribute('title');
-    setFullValueShown(hasFullValue);
-    speakResult(text);
+  inputs: () => ({ texts: fields.map((input) => input.value), check: check.indeterminate ? 2 : check.checked ? 1 : 0 }),
+  selectedText(control) {
+    const input = fields.find((element) => Number(element.dataset.control) === control);
+    if (input) return input.value.slice(input.selectionStart, input.selectionEnd);
+    return control === Number(result.dataset.control) ? resultSelection() : '';
   },
-  setColours(resultColour, markColour) {
-    result.style.color = css(resultColour);
-    document.documentElement.style.setProperty('--mark-colour', css(markColour));
+  // Read when the controller first needs them and at each change of the
+  // scheme, never on a click.
+  scheme() {
+    const face = getComputedStyle(result.parentElement);
+    const ground = getComputedStyle(fields[0]);
+    return [face.backgroundColor, face.color, ground.backgroundColor, ground.color].map(rgbOf);
   },
-  setFieldHint,
-  colours: () => [rgbOf(result.parentElement, 'backgroundColor'), rgbOf(result.parentElement, 'color'),
-    rgbOf(fields[0], 'backgroundColor'), rgbOf(fields[0], 'color')],
+  // Everything one event showed, opened and copied (web_form.cpp's pageShow).
+  show({ result: shown, hints, menu: items, copy: copied }) {
+    if (shown) showResult(shown);
+    hints.forEach((hint, field) => { if (hint) showHint(field, hint); });
+    if (items) openMenu(items);
+    if (copied !== undefined) copy(copied);
+  },
 };
-
-function wireControls() {
-  const button = document.querySelector('[data-action=calculate]');
-  fields.forEach((input, field) => input.addEventListener('input', () => call('_ntc_field_edited', field)));
-  button.addEventListener('click', () => call('_ntc_calculate_clicked'));
-  // A held Enter presses the button once, as on the desktop.
-  button.addEventListener('keydown', (event) => {
-    if (event.key === 'Enter' && event.repeat) event.preventDefault();
-  });
-  document.querySelector('[data-action=picture]').addEventListener('click', () => call('_ntc_picture_clicked'));
-  matchMedia('(prefers-color-scheme: dark)').addEventListener('change', () => call('_ntc_scheme_changed'));
-}
 
 // On touch screens, keys for what a decimal keyboard may lack; pressing
 // one types into the field that has the focus, which keeps it, and tells

@@ -41,7 +41,7 @@ const faceJs = read(path.join(pageDir, 'face.js')).toString();
 // The page's script: its parts joined into one function (form.js says how).
 const pageScript = (parts) => "'use strict';\n\n(() => {\n" +
   parts.map((part) => read(path.join(pageDir, part)).toString()).join('\n') + '})();\n';
-const windowParts = ['form.js', 'menu.js', 'start.js'];
+const windowParts = ['form.js', 'menu.js', 'events.js', 'start.js'];
 const glue = read(moduleJs).toString();
 const wasm = read(moduleJs.replace(/\.js$/, '.wasm'));
 const fontBytes = read(font);
