@@ -1,16 +1,21 @@
-// ntc-beta-cli: `adc`, an ADC lookup table for a thermistor in a divider, as CSV, C or Marlin's format.
+// ntc-beta-cli: `adc`, an ADC lookup table for a thermistor in a divider, as CSV, C or Marlin's format, or the model and
+// circuit as Klipper, RepRapFirmware and ESPHome take them.
 #include "calc/b_value.h"
 #include "cli/arguments.h"
+#include "cli/circuit_options.h"
 #include "cli/command.h"
+#include "cli/firmware_format.h"
 #include "cli/model_options.h"
 #include "cli/plausibility.h"
 #include "cli/readings.h"
+#include "cli/svg_plot.h"
 #include "models/adc_table.h"
-#include "models/beta_reference.h"
+#include "models/error_budget.h"
 #include "models/firmware_text.h"
 #include "models/model_text.h"
-#include "models/quantity.h"
+#include "models/table_size.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -23,37 +28,18 @@ namespace cli {
 namespace {
 
 struct AdcOptions {
-    std::string pullUp, pullDown, bits, fullScale = "2^N", series, parallel, supply = "3.3", vref;
+    CircuitOptions circuit;
     ModelOptions model;
     bool kelvin = false;
-    std::string from, to, step = "5";
+    std::string from, to, step; // step empty: 5 K
     bool everyCount = false;
-    std::string format = "csv", name, cType = "x10";
+    std::string format = "csv", name, cType = "x10", maxError, dissipation, plot;
     bool fahrenheit = false;
 };
 
-models::Divider dividerOf(const Session& s, const AdcOptions& o)
-{
-    if (o.pullUp.empty() == o.pullDown.empty() || o.bits.empty())
-        throw UnreadableArgument(std::string(s.m.dividerNeeded));
-    models::Divider d;
-    d.side = o.pullUp.empty() ? models::ThermistorSide::high : models::ThermistorSide::low;
-    d.fixedOhms = o.pullUp.empty() ? resistanceArgument(s.m, "--pull-down", o.pullDown)
-                                   : resistanceArgument(s.m, "--pull-up", o.pullUp);
-    const double bits = numberArgument(s.m, "--bits", o.bits);
-    d.bits = bits >= 1 && bits <= 16 && bits == int(bits) ? int(bits) : 0;
-    const bool lessOne = lowerTrimmed(o.fullScale) == "2^n-1";
-    d.fullScale = lessOne ? models::FullScale::powerOfTwoLessOne : models::FullScale::powerOfTwo;
-    if (!o.series.empty()) d.seriesOhms = resistanceArgument(s.m, "--series", o.series);
-    if (!o.parallel.empty()) d.parallelOhms = resistanceArgument(s.m, "--parallel", o.parallel);
-    d.supplyVolts = numberArgument(s.m, "--supply", o.supply);
-    if (!o.vref.empty()) d.referenceVolts = numberArgument(s.m, "--vref", o.vref);
-    if (!models::isValid(d)) throw UnreadableArgument(std::string(s.m.badDivider));
-    return d;
-}
-
 struct AdcRange {
     models::TableRange range;
+    std::string text; // the comment's "Range: ..." line
 };
 
 // The range, or none when a bound is refused (on `found`).
@@ -62,9 +48,17 @@ std::optional<AdcRange> rangeOf(const Session& s, const AdcOptions& o, Findings&
     const auto from = checkedCelsius(s.m, "--from", o.from.empty() ? "-40°C" : o.from, o.kelvin, found);
     const auto to = checkedCelsius(s.m, "--to", o.to.empty() ? "125°C" : o.to, o.kelvin, found);
     if (!from || !to) return std::nullopt;
-    AdcRange r{{*from, *to, numberArgument(s.m, "--step", o.step)}};
-    if (o.everyCount && !(r.range.fromCelsius <= r.range.toCelsius)) throw UnreadableArgument(std::string(s.m.noRange));
-    if (!o.everyCount && models::tableRowCount(r.range) == 0) throw UnreadableArgument(std::string(s.m.noRange));
+    if (!o.maxError.empty() && (o.everyCount || !o.step.empty()))
+        throw UnreadableArgument(std::string(s.m.maxErrorWithEveryCount));
+    AdcRange r{{*from, *to, numberArgument(s.m, "--step", o.step.empty() ? "5" : o.step)}, ""};
+    const bool perCount = o.everyCount || !o.maxError.empty();
+    if (perCount && !(r.range.fromCelsius <= r.range.toCelsius)) throw UnreadableArgument(std::string(s.m.noRange));
+    if (!perCount && models::tableRowCount(r.range) == 0) throw UnreadableArgument(std::string(s.m.noRange));
+    r.text = models::rangeLine(r.range,
+                               o.everyCount ? models::TableRows::everyCount
+                               : perCount   ? models::TableRows::withinError
+                                            : models::TableRows::steps,
+                               o.maxError);
     return r;
 }
 
@@ -90,14 +84,7 @@ void warnAboutTable(const Messages& m, const models::AdcTable& table, const Chos
         warn(format(m.mergedRows, {std::to_string(table.mergedRows), celsiusList(m, table.mergedCelsius)}));
     if (table.railRows > 0)
         warn(format(m.railRows, {std::to_string(table.railRows), celsiusList(m, table.railCelsius)}));
-    const double from = r.fromCelsius + calc::kCelsiusOffset, to = r.toCelsius + calc::kCelsiusOffset;
-    if (chosen.fit && (from < chosen.fit->fromKelvin || to > chosen.fit->toKelvin))
-        warn(format(m.beyondFit, {models::decimalsText(chosen.fit->fromKelvin - calc::kCelsiusOffset, 2),
-                                  models::decimalsText(chosen.fit->toKelvin - calc::kCelsiusOffset, 2)}));
-    else if (chosen.beta && !chosen.fit) {
-        const double beyond = models::kelvinBeyondAnchors(*chosen.beta, from, to);
-        if (beyond > models::kBetaReachKelvin) warn(format(m.betaReach, {models::decimalsText(beyond, 2)}));
-    }
+    warnBeyondModel(m, chosen, r.fromCelsius, r.toCelsius, found);
 }
 
 models::TemperatureType temperatureTypeOf(const std::string& name)
@@ -106,6 +93,21 @@ models::TemperatureType temperatureTypeOf(const std::string& name)
     if (name == "int") return models::TemperatureType::whole;
     if (name == "float") return models::TemperatureType::floating;
     return models::TemperatureType::tenths;
+}
+
+// The step in °C a format stores its temperatures in: 0 for CSV's six
+// decimals, whole degrees for Marlin, the C type's scale.
+double storedStep(const AdcOptions& o)
+{
+    if (o.format == "csv") return 0;
+    if (o.format == "marlin") return 1;
+    switch (temperatureTypeOf(o.cType)) {
+    case models::TemperatureType::tenths: return 0.1;
+    case models::TemperatureType::hundredths: return 0.01;
+    case models::TemperatureType::whole: return 1;
+    case models::TemperatureType::floating: return 0.01;
+    }
+    return 0;
 }
 
 std::string formatted(const Session& s, const AdcOptions& o, const models::AdcTable& table,
@@ -119,28 +121,96 @@ std::string formatted(const Session& s, const AdcOptions& o, const models::AdcTa
     return models::adcTableC(table, {name, temperatureTypeOf(o.cType), o.fahrenheit, std::move(comment)});
 }
 
-// The table on standard output, its warnings added to `found`; gives the
-// exit status of the output alone.
+// The rows: every step, every code, or the fewest codes within --max-error.
+models::AdcTable tableOf(const Session& s, const AdcOptions& o, const ChosenModel& chosen,
+                         const models::Divider& divider, const AdcRange& r, Findings& found)
+{
+    if (o.maxError.empty())
+        return o.everyCount
+                   ? models::adcTablePerCount(chosen.model, divider, r.range.fromCelsius, r.range.toCelsius)
+                   : models::adcTableAt(chosen.model, divider, models::tableTemperatures(r.range));
+    const double bound = numberArgument(s.m, "--max-error", o.maxError);
+    const double step = storedStep(o);
+    if (!(bound >= step / 2) || !(bound > 0))
+        throw UnreadableArgument(format(s.m.maxErrorTooFine, {shownValue(s.m, o.maxError), models::decimalsText(step, 2),
+                                                              models::decimalsText(step / 2, 3)}));
+    models::AdcTable table = models::adcTablePerCount(chosen.model, divider, r.range.fromCelsius, r.range.toCelsius);
+    table.rows = models::fewestRows(table, bound, step);
+    if (!table.rows.empty())
+        found.push_back({Severity::note, format(s.m.maxErrorRows, {o.maxError, std::to_string(table.rows.size())})});
+    return table;
+}
+
+// Each row's self-heating, and a warning where it passes a tenth of the
+// resolution.
+void addSelfHeating(const Messages& m, const models::Divider& divider, double milliwattsPerKelvin,
+                    models::AdcTable& table, Findings& found)
+{
+    const models::AdcRow* worst = nullptr;
+    for (models::AdcRow& row : table.rows) {
+        row.riseKelvin = models::selfHeatingKelvin(divider, row.ohms, milliwattsPerKelvin);
+        if (row.riseKelvin > row.celsiusPerCount / 10 &&
+            (!worst || row.riseKelvin / row.celsiusPerCount > worst->riseKelvin / worst->celsiusPerCount))
+            worst = &row;
+    }
+    if (worst)
+        found.push_back({Severity::warning,
+                         format(m.selfHeatingRise, {models::roundedText(worst->riseKelvin, 3),
+                                                    models::decimalsText(worst->celsius, 2),
+                                                    models::roundedText(worst->celsiusPerCount, 3)})});
+}
+
+Plot resolutionPlot(const Messages& m, const models::AdcTable& table)
+{
+    Plot plot;
+    plot.title = std::string(m.adcPlotTitle);
+    plot.xLabel = std::string(m.plotTemperature);
+    plot.yLabel = std::string(m.plotResolution);
+    PlotSeries line{"", PlotSeries::Style::line, {}, {}, {}, -1};
+    std::vector<std::pair<double, double>> points;
+    for (const models::AdcRow& row : table.rows) points.emplace_back(row.celsius, row.celsiusPerCount);
+    std::sort(points.begin(), points.end());
+    for (const auto& [x, y] : points) line.x.push_back(x), line.y.push_back(y);
+    PlotSeries markers = line;
+    markers.style = PlotSeries::Style::markers;
+    markers.colour = 0;
+    markers.label = m.plotRows;
+    plot.series = {line, markers};
+    return plot;
+}
+
+// The table on standard output, its warnings and notes added to `found`;
+// gives the exit status of the output alone.
 int writeAdcTable(Session& s, const AdcOptions& o, const ChosenModel& chosen, const models::Divider& divider,
                   const AdcRange& r, Findings& found)
 {
-    const models::AdcTable table =
-        o.everyCount ? models::adcTablePerCount(chosen.model, divider, r.range.fromCelsius, r.range.toCelsius)
-                     : models::adcTableAt(chosen.model, divider, models::tableTemperatures(r.range));
+    models::AdcTable table = tableOf(s, o, chosen, divider, r, found);
     if (table.rows.empty()) {
         s.err << s.m.errorPrefix << s.m.noRows << '\n';
         return kExitComputationFailed;
     }
     warnAboutTable(s.m, table, chosen, r.range, found);
+    if (!o.dissipation.empty()) {
+        const double d = numberArgument(s.m, "--dissipation", o.dissipation);
+        if (!(d > 0)) throw UnreadableArgument(format(s.m.dissipationNotPositive, {shownValue(s.m, o.dissipation)}));
+        addSelfHeating(s.m, divider, d, table, found);
+    }
+    const auto stored = models::storedRows(table, storedStep(o));
+    const models::InterpolationError error = models::interpolationError(stored, chosen.model, divider);
+    if (stored.size() >= 2)
+        found.push_back({Severity::note, format(s.m.interpolationNote, {models::roundedText(error.kelvin, 3),
+                                                                        std::to_string(error.atCount),
+                                                                        models::decimalsText(error.atCelsius, 2)})});
+    if (!o.plot.empty() && !writeSvgFile(o.plot, svgPlot(resolutionPlot(s.m, table))))
+        found.push_back({Severity::refused, format(s.m.cannotWritePlot, {shownValue(s.m, o.plot)})});
     if (o.format == "csv") {
         const SpreadsheetStyle style = spreadsheetStyle(o.model.sheet, s.m, {"temperature_c", "resistance_ohm"});
-        s.out << models::adcTableCsv(table, {style.delimiter, style.decimalComma, o.fahrenheit});
+        s.out << models::adcTableCsv(table, {style.delimiter, style.decimalComma, o.fahrenheit, !o.dissipation.empty()});
         return kExitSuccess;
     }
-    if (o.format == "marlin" && divider.bits != 10)
-        throw UnreadableArgument(std::string(s.m.marlinBits));
-    std::vector<std::string> comment =
-        models::adcTableComment(chosen.description, divider, r.range, o.everyCount, table.rows.size());
+    if (o.format == "marlin" && divider.bits != 10) throw UnreadableArgument(std::string(s.m.marlinBits));
+    std::vector<std::string> comment = models::adcTableComment(chosen.description, divider, r.text, table.rows.size());
+    if (stored.size() >= 2) comment.push_back(models::interpolationLine(error.kelvin, error.atCount, error.atCelsius));
     try {
         s.out << formatted(s, o, table, std::move(comment), divider.bits);
     } catch (const models::TableOverflow& overflow) {
@@ -150,14 +220,27 @@ int writeAdcTable(Session& s, const AdcOptions& o, const ChosenModel& chosen, co
     return kExitSuccess;
 }
 
+int writeSettings(Session& s, const AdcOptions& o, const ChosenModel& chosen, const models::Divider& divider,
+                  const AdcRange& r, Findings& found)
+{
+    const auto [from, to] = modelRangeCelsius(chosen, r.range.fromCelsius, r.range.toCelsius);
+    FirmwareRequest request{*firmwareOf(o.format), {}, from, to, o.name, {}, &divider};
+    request.curve = firmwareCurveOver(s.m, chosen.model, from, to);
+    request.comment = models::settingsComment(chosen.description, &divider);
+    writeFirmwareSettings(s, request, found);
+    return kExitSuccess;
+}
+
 int adc(Session& s, const AdcOptions& o)
 {
     Findings found;
-    const models::Divider divider = dividerOf(s, o);
+    const models::Divider divider = dividerOf(s.m, o.circuit, FixedResistor::byValue);
     const auto chosen = chosenModel(s, o.model, o.kelvin, ModelUse::table, found);
     const auto range = rangeOf(s, o, found);
     const bool write = chosen && range && !failed(found);
-    const int status = write ? writeAdcTable(s, o, *chosen, divider, *range, found) : kExitSuccess;
+    int status = kExitSuccess;
+    if (write) status = firmwareOf(o.format) ? writeSettings(s, o, *chosen, divider, *range, found)
+                                             : writeAdcTable(s, o, *chosen, divider, *range, found);
     writeFindings(s.err, s.m, found);
     return worseStatus(chosen ? status : kExitComputationFailed, exitStatus(found));
 }
@@ -168,27 +251,22 @@ CommandSpec adcCommand(Session& session)
 {
     const auto o = std::make_shared<AdcOptions>();
     const Messages& m = session.m;
-    OptionSpec fullScale = textOption("--full-scale", m.fullScaleOption, "SCALE", o->fullScale);
-    fullScale.choices = {"2^N", "2^N-1"};
-    fullScale.ignoreCase = true;
     OptionSpec format = textOption("--format", m.adcFormatOption, "FORMAT", o->format);
-    format.choices = {"csv", "c", "marlin"};
+    format.choices = {"csv", "c", "marlin", "klipper", "reprap", "esphome"};
     OptionSpec cType = textOption("--c-type", m.cTypeOption, "TYPE", o->cType);
     cType.choices = {"x10", "x100", "int", "float"};
-    CommandSpec spec{m.adcCommand,
-                     {textOption("--pull-up", m.pullUpOption, "R", o->pullUp),
-                      textOption("--pull-down", m.pullDownOption, "R", o->pullDown),
-                      textOption("--bits", m.bitsOption, "N", o->bits), fullScale,
-                      textOption("--series", m.seriesOption, "R", o->series),
-                      textOption("--parallel", m.parallelOption, "R", o->parallel),
-                      textOption("--supply", m.supplyOption, "V", o->supply),
-                      textOption("--vref", m.vrefOption, "V", o->vref),
-                      textOption("--from", m.fromOption, "T", o->from),
-                      textOption("--to", m.toOption, "T", o->to), textOption("--step", m.stepOption, "K", o->step),
-                      flagOption("--every-count", m.everyCountOption, o->everyCount), format,
-                      textOption("--name", m.adcNameOption, "IDENT", o->name), cType,
-                      flagOption("--fahrenheit", m.fahrenheitOption, o->fahrenheit), kelvinFlag(o->kelvin, m)},
-                     [&session, o] { return adc(session, *o); }};
+    CommandSpec spec{m.adcCommand, {}, [&session, o] { return adc(session, *o); }};
+    addCircuitOptions(spec.options, o->circuit, m, FixedResistor::byValue);
+    for (OptionSpec& option : std::vector<OptionSpec>{
+             textOption("--from", m.fromOption, "T", o->from), textOption("--to", m.toOption, "T", o->to),
+             textOption("--step", m.stepOption, "K", o->step),
+             flagOption("--every-count", m.everyCountOption, o->everyCount),
+             textOption("--max-error", m.maxErrorOption, "K", o->maxError), format,
+             textOption("--name", m.adcNameOption, "IDENT", o->name), cType,
+             flagOption("--fahrenheit", m.fahrenheitOption, o->fahrenheit),
+             textOption("--dissipation", m.dissipationOption, "MW/K", o->dissipation),
+             textOption("--plot", m.plotOption, "FILE", o->plot), kelvinFlag(o->kelvin, m)})
+        spec.options.push_back(std::move(option));
     addModelOptions(spec.options, o->model, m, SteinhartValues::threeOrFour);
     return spec;
 }

@@ -11,7 +11,7 @@ namespace cli {
 
 namespace {
 
-constexpr std::array<RegisteredCommand, 7> kCommands{{
+constexpr std::array<RegisteredCommand, 9> kCommands{{
     {"beta", betaCommand},
     {"steinhart", steinhartCommand},
     {"table", tableCommand},
@@ -19,6 +19,8 @@ constexpr std::array<RegisteredCommand, 7> kCommands{{
     {"resistance", resistanceCommand},
     {"adc", adcCommand},
     {"fit", fitCommand},
+    {"pullup", pullupCommand},
+    {"budget", budgetCommand},
 }};
 
 } // namespace

@@ -89,6 +89,8 @@ CommandSpec temperatureCommand(Session& session);
 CommandSpec resistanceCommand(Session& session);
 CommandSpec adcCommand(Session& session);
 CommandSpec fitCommand(Session& session);
+CommandSpec pullupCommand(Session& session);
+CommandSpec budgetCommand(Session& session);
 
 // The -k/--kelvin flag: temperatures without a unit are kelvin.
 OptionSpec kelvinFlag(bool& kelvin, const Messages& m);

@@ -13,6 +13,7 @@ namespace {
 int statusOf(Severity severity)
 {
     switch (severity) {
+    case Severity::note: return kExitSuccess;
     case Severity::warning: return kExitWarning;
     case Severity::refused: return kExitComputationFailed;
     case Severity::unreadable: return kExitUsage;
@@ -35,7 +36,7 @@ int rank(int status)
 bool failed(const Findings& findings)
 {
     return std::any_of(findings.begin(), findings.end(),
-                       [](const Finding& f) { return f.severity != Severity::warning; });
+                       [](const Finding& f) { return f.severity > Severity::warning; });
 }
 
 int exitStatus(const Findings& findings)
@@ -50,7 +51,10 @@ int worseStatus(int a, int b) { return rank(a) >= rank(b) ? a : b; }
 void writeFindings(std::ostream& err, const Messages& m, const Findings& findings, std::string_view where)
 {
     for (const Finding& f : findings)
-        err << (f.severity == Severity::warning ? m.warningPrefix : m.errorPrefix) << where << f.text << '\n';
+        err << (f.severity == Severity::note      ? m.notePrefix
+                : f.severity == Severity::warning ? m.warningPrefix
+                                                  : m.errorPrefix)
+            << where << f.text << '\n';
 }
 
 } // namespace cli

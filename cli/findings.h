@@ -10,10 +10,10 @@
 
 namespace cli {
 
-// How bad one finding is: a warning leaves the result printed; a refused
-// value or a failed computation leaves it out; an unreadable value is a
-// usage error.
-enum class Severity { warning, refused, unreadable };
+// How bad one finding is: a note only tells (the exit status stays); a
+// warning leaves the result printed; a refused value or a failed
+// computation leaves it out; an unreadable value is a usage error.
+enum class Severity { note, warning, refused, unreadable };
 
 struct Finding {
     Severity severity;
@@ -34,7 +34,8 @@ int exitStatus(const Findings& findings);
 // refused or failed, then warnings, then success.
 int worseStatus(int a, int b);
 
-// Each finding on its own line: "ntc-beta-cli: " or "ntc-beta-cli: warning: ",
+// Each finding on its own line: "ntc-beta-cli: ", "ntc-beta-cli: warning: "
+// or "ntc-beta-cli: note: ",
 // then `where` ("line 7: " in a batch, or nothing), then its text.
 void writeFindings(std::ostream& err, const Messages& m, const Findings& findings, std::string_view where = {});
 

@@ -2,9 +2,11 @@
 #include "calc/b_value.h"
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/firmware_format.h"
 #include "cli/fitted_table.h"
 #include "cli/model_options.h"
 #include "cli/readings.h"
+#include "cli/svg_plot.h"
 #include "models/firmware_text.h"
 
 #include <algorithm>
@@ -17,7 +19,7 @@ namespace cli {
 namespace {
 
 struct FitCommandOptions {
-    std::string file, model = "steinhart", t0, r0, from, to;
+    std::string file, model = "steinhart", t0, r0, from, to, format = "text", name, plot;
     bool kelvin = false;
     SpreadsheetOptions sheet;
 };
@@ -66,12 +68,55 @@ void writeResiduals(std::ostream& out, const models::TableFit& fit, const std::v
             << cell(models::roundedText(fit.residualsKelvin[i], 3)) << '\n';
 }
 
+// Each row's error against its temperature, the rows outside --from/--to
+// left out (they were not fitted).
+Plot residualPlot(const Messages& m, const models::TableFit& fit, const std::vector<models::TablePoint>& points)
+{
+    Plot plot;
+    plot.title = std::string(m.fitPlotTitle);
+    plot.xLabel = std::string(m.plotTemperature);
+    plot.yLabel = std::string(m.plotErrorKelvin);
+    plot.zeroLine = true;
+    PlotSeries line{"", PlotSeries::Style::line, {}, {}, {}, -1};
+    std::vector<std::pair<double, double>> ordered;
+    for (std::size_t i = 0; i < points.size(); ++i)
+        ordered.emplace_back(points[i].kelvin - calc::kCelsiusOffset, fit.residualsKelvin[i]);
+    std::sort(ordered.begin(), ordered.end());
+    for (const auto& [x, y] : ordered) line.x.push_back(x), line.y.push_back(y);
+    PlotSeries markers = line;
+    markers.style = PlotSeries::Style::markers;
+    markers.colour = 0;
+    markers.label = m.plotRows;
+    plot.series = {line, markers};
+    return plot;
+}
+
+// The fit as the firmware asked for takes it, over the rows fitted.
+void writeSettings(Session& s, const FitCommandOptions& o, const FileFit& fitted, Findings& found)
+{
+    const models::TableFit& fit = fitted.fit;
+    const models::ThermistorModel model =
+        fit.kind == models::FitKind::beta ? models::ThermistorModel(fit.beta) : models::ThermistorModel(fit.curve);
+    FirmwareRequest request{*firmwareOf(o.format), models::firmwareCurve(model, fit.fromKelvin, fit.toKelvin),
+                            fit.fromKelvin - calc::kCelsiusOffset, fit.toKelvin - calc::kCelsiusOffset, o.name, {},
+                            nullptr};
+    request.comment = {"NTC thermistor, ntc-beta-cli: " + o.model + " least-squares fit of " + o.file + " (" +
+                       std::to_string(fitted.fitted.size()) + " points, max error " +
+                       models::roundedText(fit.maxErrorKelvin, 3) + " K)"};
+    writeFirmwareSettings(s, request, found);
+}
+
 int fit(Session& s, const FitCommandOptions& o)
 {
     Findings found;
     const FitSettings settings = settingsOf(s, o);
     const auto fitted = fitFile(s, settings, FitUse::values, found);
-    if (fitted) {
+    if (fitted && !o.plot.empty() &&
+        !writeSvgFile(o.plot, svgPlot(residualPlot(s.m, fitted->fit, fitted->fitted))))
+        found.push_back({Severity::refused, format(s.m.cannotWritePlot, {shownValue(s.m, o.plot)})});
+    if (fitted && firmwareOf(o.format)) {
+        writeSettings(s, o, *fitted, found);
+    } else if (fitted) {
         const models::TableFit& fit = fitted->fit;
         writeCoefficients(s.out, fit);
         s.out << "max_error_k = " << models::roundedText(fit.maxErrorKelvin, 3) << '\n'
@@ -81,7 +126,7 @@ int fit(Session& s, const FitCommandOptions& o)
         writeResiduals(s.out, fit, fitted->fitted, settings.style);
     }
     writeFindings(s.err, s.m, found);
-    return fitted ? exitStatus(found) : worseStatus(exitStatus(found), kExitComputationFailed);
+    return fitted && !failed(found) ? exitStatus(found) : worseStatus(exitStatus(found), kExitComputationFailed);
 }
 
 } // namespace
@@ -92,10 +137,14 @@ CommandSpec fitCommand(Session& session)
     const Messages& m = session.m;
     OptionSpec file = textOption("file", m.fitFile, "FILE", o->file);
     file.required = true;
+    OptionSpec format = textOption("--format", m.fitFormatOption, "FORMAT", o->format);
+    format.choices = {"text", "klipper", "reprap", "esphome"};
     CommandSpec spec{m.fitCommand,
                      {file, modelChoice(o->model, m), textOption("--t0", m.t0Option, "T", o->t0),
                       textOption("--r0", m.r0Option, "R", o->r0), textOption("--from", m.fitFromOption, "T", o->from),
-                      textOption("--to", m.fitToOption, "T", o->to), kelvinFlag(o->kelvin, m)},
+                      textOption("--to", m.fitToOption, "T", o->to), format,
+                      textOption("--name", m.firmwareNameOption, "NAME", o->name),
+                      textOption("--plot", m.plotOption, "FILE", o->plot), kelvinFlag(o->kelvin, m)},
                      [&session, o] { return fit(session, *o); }};
     addSpreadsheetOptions(spec.options, o->sheet, m, m.tableFileGroup);
     return spec;

@@ -58,6 +58,18 @@ struct Messages {
         tableOutlier, tableKelvin, fitBNotPositive, fitTurnsBack, notMonotonic, betaFitWorse, steinhartFitBetter;
     // An ADC table's warnings.
     std::string_view mergedRows, railRows, betaReach, beyondFit;
+    // Choosing the fixed resistor, the error budget, table size, firmware formats and pictures.
+    std::string_view pullupCommand, sideOption, eSeriesOption, lowestOption, highestOption;
+    std::string_view budgetCommand, r25TolOption, betaTolOption, resistorTolOption, adcErrorOption, vrefTolOption,
+        dissipationOption;
+    std::string_view maxErrorOption, plotOption, fitFormatOption, steinhartFormatOption, firmwareNameOption;
+    std::string_view bitsNeeded, vrefTolNeedsVref, percentNotNegative, dissipationNotPositive, notFirmwareName,
+        noCandidates, maxErrorTooFine, maxErrorWithEveryCount, cannotWritePlot, notePrefix;
+    std::string_view circuitToSupply, circuitSeries, circuitParallel, circuitReference;
+    std::string_view standInStrays, klipperBetaFallback, interpolationNote, maxErrorRows, selfHeatingRise,
+        budgetUnreadable, allOnRail;
+    std::string_view plotTemperature, plotErrorKelvin, plotResolution, plotResistor, plotWorstResolution,
+        fitPlotTitle, adcPlotTitle, pullupPlotTitle, budgetPlotTitle, plotWorst, plotRss, plotBest, plotRows;
     // Before a console opened for the program alone closes.
     std::string_view pressAnyKey;
     // Why a computation stopped, indexed by models::ModelFailureKind.

@@ -5,7 +5,8 @@ namespace cli::catalogue {
 
 const Messages english{
     .program = "The B constant of an NTC thermistor from two readings, the Steinhart-Hart coefficients from "
-               "three, fits through a datasheet's R/T table, and R/T and ADC tables from any model.",
+               "three, fits through a datasheet's R/T table, R/T and ADC tables from any model, the choice of the "
+               "fixed resistor, the error budget of a reading, and the settings Klipper, RepRapFirmware and ESPHome take.",
     .helpFlag = "Print this help and exit",
     .versionFlag = "Print the version and exit",
     .optionsGroup = "Options",
@@ -47,8 +48,9 @@ const Messages english{
     .fromOption = "First temperature (default -40 °C)",
     .toOption = "Last temperature (default 125 °C)",
     .stepOption = "Step in kelvin (default 5)",
-    .tableFormatOption = "Output: csv (default), markdown, or c (a C header for firmware)",
-    .tableNameOption = "C identifier of the array (default ntc_rt_table)",
+    .tableFormatOption = "Output: csv (default), markdown, c (a C header for firmware), or the model for klipper, "
+                         "reprap or esphome",
+    .tableNameOption = "C identifier of the array (default ntc_rt_table), or the name the firmware shows",
     .temperatureCommand = "The temperature at each resistance, from a model",
     .temperatureValues = "Resistances (10k, 4.7M, 680Ω)",
     .resistanceCommand = "The resistance at each temperature, from a model",
@@ -65,8 +67,10 @@ const Messages english{
     .supplyOption = "Divider supply in volts (default 3.3)",
     .vrefOption = "ADC reference in volts (default: the supply, ratiometric)",
     .everyCountOption = "One row per ADC code whose temperature lies within --from .. --to",
-    .adcFormatOption = "Output: csv (default), c (a C header for firmware) or marlin (Marlin's temptable, 10 bits)",
-    .adcNameOption = "C identifier of the array (default ntc_adc_table; temptable_998 for marlin)",
+    .adcFormatOption = "Output: csv (default), c (a C header for firmware), marlin (Marlin's temptable, 10 bits), "
+                       "or the model and circuit for klipper, reprap or esphome",
+    .adcNameOption = "C identifier of the array (default ntc_adc_table; temptable_998 for marlin), or the name the "
+                     "firmware shows",
     .cTypeOption = "Temperatures in C: x10 (int16_t, °C x 10; default), x100, int (whole °C) or float",
     .fahrenheitOption = "A °F column beside the °C one",
     .fitCommand = "Least-squares fit of a model through an R/T table (CSV: temperature_c,resistance_ohm, or a "
@@ -100,7 +104,7 @@ const Messages english{
     .expectedResistance = "expected a resistance such as 10000, 10k, 4.7M or 680Ω",
     .expectedTemperature = "expected a temperature such as 25, 25°C, 298.15K or 77°F",
     .expectedNumber = "expected a plain number such as 3435 or 1.5e-7",
-    .expectedFormat = "expected csv, markdown or c",
+    .expectedFormat = "expected csv, markdown, c, klipper, reprap or esphome",
     .beyondRange = "the number lies beyond the range of a double",
     .kiloOnTemperature = "a lower-case k after a temperature is kilo, not kelvin; write kelvin as K (298.15K)",
     .writeMarking = "write {} (resistor markings such as 4k7 are not read)",
@@ -212,6 +216,79 @@ const Messages english{
                  "pair); datasheet beta models are 0.5-0.9 K off 20 K beyond them and 3-4 K at -40 °C. Fit the "
                  "datasheet's table (fit, --fit) instead",
     .beyondFit = "the range goes beyond the fitted table ({} °C to {} °C); rows outside it are extrapolated",
+    .pullupCommand = "Choose the fixed resistor of a thermistor divider: each resistor of an E series, best first "
+                     "(the smallest worst-case °C per count over --from .. --to; one that puts any temperature of "
+                     "the range on an ADC rail is marked on_rail and never first)",
+    .sideOption = "Where the fixed resistor sits: up (from the supply, thermistor to ground; default) or down (to "
+                  "ground, thermistor to the supply)",
+    .eSeriesOption = "E12, E24 (default), E48 or E96",
+    .lowestOption = "Smallest resistor tried (default 100 Ω)",
+    .highestOption = "Largest resistor tried (default 1 MΩ)",
+    .budgetCommand = "Error budget: per temperature, how far the reading can be off. worst_k is the largest error "
+                     "over every corner of the tolerances, each case computed through the divider (not a sum of "
+                     "linearised terms), plus half a count of quantisation; rss_k the root sum of squares of each "
+                     "contribution alone; then each contribution, and corners_k, the corners without quantisation",
+    .r25TolOption = "Tolerance of the thermistor's R25, in % (default 0)",
+    .betaTolOption = "Tolerance of its B, in % (default 0)",
+    .resistorTolOption = "Tolerance of the fixed resistor, in % (default 0)",
+    .adcErrorOption = "The ADC's own error in counts, either way (default 0)",
+    .vrefTolOption = "Tolerance of a separate ADC reference (--vref), in % (default 0)",
+    .dissipationOption = "Dissipation constant in mW/K (the datasheet's δ): the thermistor's self-heating from the "
+                         "divider's supply",
+    .maxErrorOption = "The fewest rows (ADC codes chosen as breakpoints) that keep linear interpolation between rows "
+                      "within K kelvin",
+    .plotOption = "Also draw the result as an SVG picture in FILE",
+    .fitFormatOption = "Output: text (default: the coefficients and each row's error), klipper, reprap or esphome",
+    .steinhartFormatOption = "Output: text (default), klipper, reprap or esphome",
+    .firmwareNameOption = "The name the firmware shows (klipper: the [thermistor NAME] section; reprap: A\"NAME\"; esphome: "
+                          "name)",
+    .bitsNeeded = "give --bits N",
+    .vrefTolNeedsVref = "--vref-tol needs --vref: a ratiometric reading (the ADC's reference is the divider's supply) "
+                        "does not depend on it",
+    .percentNotNegative = "{}: a tolerance is 0 or more",
+    .dissipationNotPositive = "--dissipation '{}': the dissipation constant is above 0 mW/K",
+    .notFirmwareName = "a name without quotes, square or curly brackets, # ; : or backslashes, control characters or "
+                       "blanks at its ends, at most 64 bytes",
+    .noCandidates = "--lowest and --highest hold no value of the series: the lowest must be above 0, not above the "
+                    "highest, at most 9 decades apart",
+    .maxErrorTooFine = "--max-error {} K is finer than the table stores its temperatures (steps of {} °C): give at "
+                       "least {} K, or a finer --c-type",
+    .maxErrorWithEveryCount = "--max-error chooses the table's rows itself: leave out --every-count and --step",
+    .cannotWritePlot = "cannot write the picture to {}",
+    .notePrefix = "ntc-beta-cli: note: ",
+    .circuitToSupply = "--format {}: {} reads a thermistor to ground with its resistor to the supply only: use "
+                       "--pull-up",
+    .circuitSeries = "--format {}: {} takes no resistor in series with the thermistor",
+    .circuitParallel = "--format {}: {} takes no resistor across the thermistor",
+    .circuitReference = "--format {}: {} reads the divider ratiometrically (its ADC's reference is the supply): leave "
+                        "out --vref",
+    .standInStrays = "{} takes three Steinhart-Hart terms: the four-term curve is written as the three-term curve "
+                     "closest to it over {} °C to {} °C, which strays up to {} K from it",
+    .klipperBetaFallback = "the three points give a Steinhart-Hart C of 0 or less, which Klipper replaces with a beta "
+                           "model between the first and the third point",
+    .interpolationNote = "linear interpolation between the table's rows, as stored, errs up to {} K (at ADC code {}, {} "
+                         "°C)",
+    .maxErrorRows = "--max-error {} K: {} rows, each ADC code between two rows within the bound",
+    .selfHeatingRise = "self-heating warms the thermistor by up to {} K (at {} °C), more than a tenth of the "
+                       "resolution there ({} °C per count): a larger resistor, a lower supply or a divider powered "
+                       "only while it is read lowers it",
+    .budgetUnreadable = "at {} °C a corner of the tolerances puts the reading on an ADC rail or where the model gives "
+                        "no temperature: those rows' errors are left empty",
+    .allOnRail = "every resistor tried puts a temperature of the range on an ADC rail: widen --lowest .. "
+                 "--highest or narrow the range",
+    .plotTemperature = "Temperature (°C)",
+    .plotErrorKelvin = "Error (K)",
+    .plotResolution = "Resolution (°C per count)",
+    .plotResistor = "Fixed resistor (Ω)",
+    .plotWorstResolution = "Worst resolution over the range (°C per count)",
+    .fitPlotTitle = "Fit error at each table row",
+    .adcPlotTitle = "ADC resolution over the table",
+    .pullupPlotTitle = "Fixed resistor against worst resolution",
+    .budgetPlotTitle = "Error budget",
+    .plotWorst = "worst case (± worst_k)",
+    .plotRss = "root sum of squares (± rss_k)",
+    .plotBest = "best: {} Ω",
+    .plotRows = "table rows",
     .pressAnyKey = "Press any key to close this window.",
     .failures = {
         "the two temperatures are equal",

@@ -140,6 +140,27 @@ std::optional<ChosenModel> chosenModel(Session& s, const ModelOptions& o, bool k
     return chosen;
 }
 
+void warnBeyondModel(const Messages& m, const ChosenModel& chosen, double fromCelsius, double toCelsius,
+                     Findings& found)
+{
+    const double from = fromCelsius + calc::kCelsiusOffset, to = toCelsius + calc::kCelsiusOffset;
+    if (chosen.fit && (from < chosen.fit->fromKelvin || to > chosen.fit->toKelvin)) {
+        found.push_back({Severity::warning,
+                         format(m.beyondFit, {models::decimalsText(chosen.fit->fromKelvin - calc::kCelsiusOffset, 2),
+                                              models::decimalsText(chosen.fit->toKelvin - calc::kCelsiusOffset, 2)})});
+    } else if (chosen.beta && !chosen.fit) {
+        const double beyond = models::kelvinBeyondAnchors(*chosen.beta, from, to);
+        if (beyond > models::kBetaReachKelvin)
+            found.push_back({Severity::warning, format(m.betaReach, {models::decimalsText(beyond, 2)})});
+    }
+}
+
+std::pair<double, double> modelRangeCelsius(const ChosenModel& chosen, double fromCelsius, double toCelsius)
+{
+    if (!chosen.fit) return {fromCelsius, toCelsius};
+    return {chosen.fit->fromKelvin - calc::kCelsiusOffset, chosen.fit->toKelvin - calc::kCelsiusOffset};
+}
+
 void refuseFourthCoefficient(const Messages& m, const ModelOptions& options, const std::vector<std::string>& readings)
 {
     if (options.steinhart.empty()) return;

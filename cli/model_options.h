@@ -59,6 +59,16 @@ enum class ModelUse { values, table };
 std::optional<ChosenModel> chosenModel(Session& s, const ModelOptions& options, bool kelvin, ModelUse use,
                                        Findings& found);
 
+// Warns when the model is used beyond what it was made from: a range (°C)
+// beyond the fitted table, or a typed beta model used more than
+// models::kBetaReachKelvin beyond its anchors.
+void warnBeyondModel(const Messages& m, const ChosenModel& chosen, double fromCelsius, double toCelsius,
+                     Findings& found);
+
+// The range a firmware's settings are written for: the fitted table's, or
+// `fromCelsius` .. `toCelsius` for a model typed.
+std::pair<double, double> modelRangeCelsius(const ChosenModel& chosen, double fromCelsius, double toCelsius);
+
 // For commands whose readings follow the options: throws UnreadableArgument
 // when --steinhart was given and a reading is a plain number in exponent
 // form below 0.01 in size, no resistance or temperature but the fourth

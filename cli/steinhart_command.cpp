@@ -2,9 +2,11 @@
 #include "calc/b_value.h"
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/firmware_format.h"
 #include "cli/model_options.h"
 #include "cli/plausibility.h"
 #include "cli/readings.h"
+#include "models/firmware_curve.h"
 #include "models/steinhart_hart.h"
 
 #include <algorithm>
@@ -22,6 +24,7 @@ namespace {
 struct SteinhartOptions {
     std::vector<std::string> readings;
     bool kelvin = false;
+    std::string format = "text", name;
 };
 
 struct Point {
@@ -69,7 +72,17 @@ int steinhart(Session& s, const SteinhartOptions& o)
     Findings found;
     auto points = readPoints(s, o, found);
     const auto fit = points ? fitOf(s, *points, found) : std::nullopt;
-    if (fit) {
+    if (fit && firmwareOf(o.format)) {
+        checkCoefficients(s.m, *fit, found);
+        const std::array<Point, 3>& p = *points;
+        const models::FirmwareCurve curve = models::firmwareCurve(
+            {models::Reading{p[0].ohms, p[0].kelvin}, {p[1].ohms, p[1].kelvin}, {p[2].ohms, p[2].kelvin}});
+        writeFirmwareSettings(s,
+                              {*firmwareOf(o.format), curve, p[0].kelvin - calc::kCelsiusOffset,
+                               p[2].kelvin - calc::kCelsiusOffset, o.name,
+                               {"NTC thermistor, ntc-beta-cli: Steinhart-Hart through three readings"}, nullptr},
+                              found);
+    } else if (fit) {
         checkCoefficients(s.m, *fit, found);
         std::string text = "A = " + coefficientText(fit->a) + "\nB = " + coefficientText(fit->b) + "\nC = " +
                            coefficientText(fit->c) + "\n";
@@ -91,9 +104,11 @@ CommandSpec steinhartCommand(Session& session)
 {
     const auto o = std::make_shared<SteinhartOptions>();
     const Messages& m = session.m;
+    OptionSpec format = textOption("--format", m.steinhartFormatOption, "FORMAT", o->format);
+    format.choices = {"text", "klipper", "reprap", "esphome"};
     return {m.steinhartCommand,
-            {listOption("readings", m.steinhartValues, "R1 T1 R2 T2 R3 T3", o->readings, 0, -1),
-             kelvinFlag(o->kelvin, m)},
+            {listOption("readings", m.steinhartValues, "R1 T1 R2 T2 R3 T3", o->readings, 0, -1), format,
+             textOption("--name", m.firmwareNameOption, "NAME", o->name), kelvinFlag(o->kelvin, m)},
             [&session, o] { return steinhart(session, *o); }};
 }
 

@@ -2,6 +2,7 @@
 #include "calc/b_value.h"
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/firmware_format.h"
 #include "cli/model_options.h"
 #include "cli/readings.h"
 #include "models/firmware_text.h"
@@ -24,7 +25,7 @@ struct TableOptions {
     ModelOptions model;
     bool kelvin = false;
     std::string from, to, step = "5", format = "csv";
-    std::string name = "ntc_rt_table", cType = "x10";
+    std::string name, cType = "x10";
 };
 
 std::string cell(double value) { return calc::fullValueText(value); }
@@ -81,9 +82,9 @@ std::string markdownTable(const std::vector<models::TableRow>& rows)
 std::string cTable(const Session& s, const std::vector<models::TableRow>& rows, double step,
                    const ChosenModel& chosen, const TableOptions& o)
 {
-    if (!models::isCIdentifier(o.name))
+    if (!o.name.empty() && !models::isCIdentifier(o.name))
         throw UnreadableArgument(namedProblem(s.m, "--name", o.name, s.m.notIdentifier));
-    models::CTableStyle style{o.name, models::TemperatureType::tenths, false, {}};
+    models::CTableStyle style{o.name.empty() ? "ntc_rt_table" : o.name, models::TemperatureType::tenths, false, {}};
     if (o.cType == "x100") style.temperature = models::TemperatureType::hundredths;
     if (o.cType == "int") style.temperature = models::TemperatureType::whole;
     if (o.cType == "float") style.temperature = models::TemperatureType::floating;
@@ -114,15 +115,34 @@ int writeTable(Session& s, const TableOptions& o, const ChosenModel& chosen, con
     return kExitSuccess;
 }
 
+// The model as the firmware asked for takes it, over the fitted table's
+// range or --from .. --to.
+int writeSettings(Session& s, const TableOptions& o, const ChosenModel& chosen, double from, double to,
+                  Findings& found)
+{
+    const auto [low, high] = modelRangeCelsius(chosen, from, to);
+    FirmwareRequest request{*firmwareOf(o.format), firmwareCurveOver(s.m, chosen.model, low, high), low, high, o.name,
+                            {}, nullptr};
+    request.comment = {"NTC thermistor, ntc-beta-cli " NTC_BETA_VERSION ": " +
+                       (chosen.fit ? chosen.description : modelDescription(chosen.model))};
+    writeFirmwareSettings(s, request, found);
+    return kExitSuccess;
+}
+
 int table(Session& s, const TableOptions& o)
 {
-    if (o.format != "csv" && o.format != "markdown" && o.format != "c")
+    if (o.format != "csv" && o.format != "markdown" && o.format != "c" && !firmwareOf(o.format))
         throw UnreadableArgument(namedProblem(s.m, "--format", o.format, s.m.expectedFormat));
     Findings found;
     const auto from = checkedCelsius(s.m, "--from", o.from.empty() ? "-40°C" : o.from, o.kelvin, found);
     const auto to = checkedCelsius(s.m, "--to", o.to.empty() ? "125°C" : o.to, o.kelvin, found);
     const double step = numberArgument(s.m, "--step", o.step);
     const auto chosen = chosenModel(s, o.model, o.kelvin, ModelUse::table, found);
+    if (from && to && chosen && firmwareOf(o.format)) {
+        const int status = writeSettings(s, o, *chosen, *from, *to, found);
+        writeFindings(s.err, s.m, found);
+        return worseStatus(status, exitStatus(found));
+    }
     writeFindings(s.err, s.m, found);
     if (!from || !to || !chosen) return worseStatus(exitStatus(found), kExitComputationFailed);
     const std::vector<double> temperatures = models::tableTemperatures({*from, *to, step});

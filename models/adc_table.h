@@ -26,6 +26,7 @@ struct AdcRow {
     double ohms = 0.0;
     double volts = 0.0;
     double celsiusPerCount = 0.0;
+    double riseKelvin = 0.0; // the thermistor's self-heating, where the caller computed it (error_budget.h)
 };
 
 // Rows in ascending order of count, each count once, so a firmware can

@@ -132,13 +132,9 @@ const std::array<Pair, kExpTerms + 1>& reciprocals()
     return table;
 }
 
-} // namespace
-
-double logOf(double x)
+// ln x as a pair, for x > 0 finite.
+Pair logPair(double x)
 {
-    if (std::isnan(x) || x < 0) return std::numeric_limits<double>::quiet_NaN();
-    if (x == 0) return -std::numeric_limits<double>::infinity();
-    if (std::isinf(x)) return x;
     // x = m · 2^k with √½ <= m < √2, both exact.
     int k = 0;
     double m = std::frexp(x, &k);
@@ -152,7 +148,29 @@ double logOf(double x)
     const int j = static_cast<int>(std::floor((m - 1) * kSteps + 0.5));
     const double c = 1 + double(j) / kSteps;
     const Pair s = Pair{m - c, 0} / twoSum(m, c);
-    const Pair result = kLn2 * static_cast<double>(k) + (logOfStep(j) + twiceAtanh(s, 7));
+    return kLn2 * static_cast<double>(k) + (logOfStep(j) + twiceAtanh(s, 7));
+}
+
+} // namespace
+
+double logOf(double x)
+{
+    if (std::isnan(x) || x < 0) return std::numeric_limits<double>::quiet_NaN();
+    if (x == 0) return -std::numeric_limits<double>::infinity();
+    if (std::isinf(x)) return x;
+    const Pair result = logPair(x);
+    return result.hi + result.lo;
+}
+
+double log1pOf(double x)
+{
+    if (std::isnan(x) || x < -1) return std::numeric_limits<double>::quiet_NaN();
+    if (x == -1) return -std::numeric_limits<double>::infinity();
+    if (std::isinf(x)) return x;
+    // 1 + x = hi + lo exactly; ln(hi + lo) = ln hi + lo/hi − (lo/hi)²/2 …,
+    // where |lo/hi| <= 2^-53 leaves the first term alone to matter.
+    const Pair sum = twoSum(1, x);
+    const Pair result = logPair(sum.hi) + Pair{sum.lo / sum.hi, 0};
     return result.hi + result.lo;
 }
 

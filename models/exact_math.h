@@ -13,9 +13,12 @@ namespace models {
 // rounded once (no contraction into fused multiply-adds: -ffp-contract=off).
 //
 // logOf: NaN for x < 0 or NaN, −∞ for 0, +∞ for +∞.
+// log1pOf: ln(1 + x), exact in its digits for x near 0 too; NaN below −1,
+// −∞ at −1.
 // expOf: +∞ above 709.782712893384, 0 below −745.1332191019412, NaN for NaN.
 // cubeRootOf: the real cube root, of either sign.
 double logOf(double x);
+double log1pOf(double x);
 double expOf(double x);
 double cubeRootOf(double x);
 

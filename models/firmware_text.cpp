@@ -203,13 +203,15 @@ std::string adcTableCsv(const AdcTable& table, const CsvStyle& style)
 {
     const std::string d(1, style.delimiter);
     std::string text = "adc" + d + "temperature_c" + d + (style.fahrenheit ? "temperature_f" + d : "") +
-                       "resistance_ohm" + d + "voltage_v" + d + "resolution_c_per_count\n";
+                       "resistance_ohm" + d + "voltage_v" + d + "resolution_c_per_count" +
+                       (style.selfHeating ? d + "self_heating_k" : "") + "\n";
     const auto cell = [&](std::string value) { return withDecimalMark(std::move(value), style.decimalComma); };
     for (const AdcRow& row : table.rows) {
         text += std::to_string(row.count) + d + cell(decimalsText(row.celsius, 6)) + d;
         if (style.fahrenheit) text += cell(decimalsText(fahrenheitOf(row.celsius), 6)) + d;
         text += cell(roundedText(row.ohms, 6)) + d + cell(decimalsText(row.volts, 6)) + d +
-                cell(roundedText(row.celsiusPerCount, 4)) + "\n";
+                cell(roundedText(row.celsiusPerCount, 4)) +
+                (style.selfHeating ? d + cell(roundedText(row.riseKelvin, 4)) : "") + "\n";
     }
     return text;
 }

@@ -66,10 +66,12 @@ struct CsvStyle {
     char delimiter = ',';
     bool decimalComma = false;
     bool fahrenheit = false; // a temperature_f column after temperature_c
+    bool selfHeating = false; // a self_heating_k column at the end (AdcRow::riseKelvin)
 };
 
 // The ADC table as CSV: adc, temperature_c[, temperature_f], resistance_ohm,
-// voltage_v, resolution_c_per_count; a header line, then one line per row.
+// voltage_v, resolution_c_per_count[, self_heating_k]; a header line, then
+// one line per row.
 std::string adcTableCsv(const AdcTable& table, const CsvStyle& style);
 
 // A number rounded to `significant` digits, without trailing zeros or an

@@ -73,17 +73,33 @@ std::string circuitLine(const Divider& d)
     return text + "Vref = the supply (ratiometric)";
 }
 
-std::string rangeLine(const TableRange& r, bool everyCount)
+std::string rangeLine(const TableRange& r, TableRows rows, std::string_view boundText)
 {
-    return "Range: " + decimalsText(r.fromCelsius, 6) + " to " + decimalsText(r.toCelsius, 6) + " degC, " +
-           (everyCount ? "one row per ADC code" : "in steps of " + decimalsText(r.step, 6) + " K");
+    const std::string placed = rows == TableRows::everyCount ? "one row per ADC code"
+                               : rows == TableRows::withinError
+                                   ? "rows at the ADC codes that keep interpolation within " + std::string(boundText) + " K"
+                                   : "in steps of " + decimalsText(r.step, 6) + " K";
+    return "Range: " + decimalsText(r.fromCelsius, 6) + " to " + decimalsText(r.toCelsius, 6) + " degC, " + placed;
 }
 
-std::vector<std::string> adcTableComment(std::string modelLine, const Divider& divider, const TableRange& range,
-                                         bool everyCount, std::size_t rows)
+std::string interpolationLine(double kelvin, std::uint32_t atCount, double atCelsius)
+{
+    return "Linear interpolation between rows, as stored, errs up to " + roundedText(kelvin, 3) + " K (at ADC code " +
+           std::to_string(atCount) + ", " + decimalsText(atCelsius, 2) + " degC).";
+}
+
+std::vector<std::string> adcTableComment(std::string modelLine, const Divider& divider, std::string rangeText,
+                                         std::size_t rows)
 {
     return {"NTC thermistor ADC table, ntc-beta-cli " + std::string(programVersion()), std::move(modelLine),
-            circuitLine(divider), rangeLine(range, everyCount) + ", " + std::to_string(rows) + " rows"};
+            circuitLine(divider), std::move(rangeText) + ", " + std::to_string(rows) + " rows"};
+}
+
+std::vector<std::string> settingsComment(std::string modelLine, const Divider* divider)
+{
+    std::vector<std::string> lines{"NTC thermistor, ntc-beta-cli " + std::string(programVersion()), std::move(modelLine)};
+    if (divider) lines.push_back(circuitLine(*divider));
+    return lines;
 }
 
 } // namespace models

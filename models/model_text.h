@@ -8,6 +8,7 @@
 #include "models/table_fit.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,12 +42,26 @@ std::string fitModelLine(std::string_view model, std::string_view source, std::s
 // ADC, code = V / Vref * 2^12 rounded, Vref = the supply (ratiometric)".
 std::string circuitLine(const Divider& divider);
 
-// "Range: -40 to 125 degC, in steps of 5 K" or "..., one row per ADC code".
-std::string rangeLine(const TableRange& range, bool everyCount);
+// How an ADC table's rows are placed: a row every step, one per ADC code,
+// or the fewest codes that keep interpolation within a bound.
+enum class TableRows { steps, everyCount, withinError };
 
-// The four comment lines of an ADC table: the program and its version, the
-// model line, the circuit, and the range with the number of rows.
-std::vector<std::string> adcTableComment(std::string modelLine, const Divider& divider, const TableRange& range,
-                                         bool everyCount, std::size_t rows);
+// "Range: -40 to 125 degC, in steps of 5 K", "..., one row per ADC code" or
+// "..., rows at the ADC codes that keep interpolation within 0.5 K", the
+// bound as typed (`boundText`).
+std::string rangeLine(const TableRange& range, TableRows rows, std::string_view boundText = {});
+
+// "Linear interpolation between rows, as stored, errs up to 0.123 K (at ADC
+// code 2048, 25.5 degC)."
+std::string interpolationLine(double kelvin, std::uint32_t atCount, double atCelsius);
+
+// The comment lines of an ADC table: the program and its version, the
+// model line, the circuit, the range with the number of rows.
+std::vector<std::string> adcTableComment(std::string modelLine, const Divider& divider, std::string rangeText,
+                                         std::size_t rows);
+
+// The comment lines of a firmware's settings: the program and its version,
+// the model line, the circuit where one is known.
+std::vector<std::string> settingsComment(std::string modelLine, const Divider* divider);
 
 } // namespace models

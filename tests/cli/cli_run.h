@@ -30,6 +30,22 @@ inline Outcome runCli(const std::vector<std::string>& args, const std::string& i
     return {status, out.str(), err.str()};
 }
 
+// Standard error without the notes (lines "ntc-beta-cli: note: ..."), which
+// tell and leave the exit status alone: what is left is what alarms.
+inline std::string withoutNotes(const std::string& err)
+{
+    std::string kept;
+    std::size_t start = 0;
+    while (start < err.size()) {
+        std::size_t end = err.find('\n', start);
+        end = end == std::string::npos ? err.size() : end + 1;
+        const std::string line = err.substr(start, end - start);
+        if (line.rfind("ntc-beta-cli: note: ", 0) != 0) kept += line;
+        start = end;
+    }
+    return kept;
+}
+
 inline Outcome runCli(std::initializer_list<std::string> args, const std::string& input = "",
                       cli::Language language = cli::Language::english)
 {

@@ -147,9 +147,9 @@ TEST(Commands, TheReadmeNamesEveryRegisteredCommand)
         EXPECT_NE(text.find(code), std::string::npos) << command.name;
     }
     EXPECT_EQ(cli::commandNames(cli::messages(Language::english)),
-              "beta, steinhart, table, temperature, resistance, adc, fit");
+              "beta, steinhart, table, temperature, resistance, adc, fit, pullup, budget");
     EXPECT_EQ(cli::commandNames(cli::messages(Language::chinese)),
-              "beta、steinhart、table、temperature、resistance、adc、fit");
+              "beta、steinhart、table、temperature、resistance、adc、fit、pullup、budget");
 }
 
 } // namespace

@@ -400,7 +400,7 @@ TEST(Program, ParseErrorsSpeakChinese)
         {{"beta", "--csv"}, "--csv：选项缺少取值"},
         {{"temperature", "--r25", "10k", "--beta", "3435"}, "temperature：请至少给出一个电阻值"},
         {{"temperature", "--steinhart", "1", "2"}, "--steinhart：选项缺少取值"},
-        {{"table", "--r25", "10k", "--beta", "3435", "--format", "C"}, "--format\u201cC\u201d：应为 csv、markdown 或 c"},
+        {{"table", "--r25", "10k", "--beta", "3435", "--format", "C"}, "--format\u201cC\u201d：应为 csv、markdown、c、klipper、reprap 或 esphome"},
         {{"beta", "--kelvin=x", "1", "2", "3", "4"}, "--kelvin：选项的取值无法读取"},
     };
     for (const auto& c : cases) {

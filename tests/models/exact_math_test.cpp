@@ -61,6 +61,17 @@ TEST(ExactMath, CorrectlyRoundedWhereWorkedOut)
     EXPECT_EQ(models::cubeRootOf(-0x1.aa432d2d1cp+53), -0x1.e1a881c1fcd05p+17);
 }
 
+TEST(ExactMath, LogarithmOfOnePlusASmallNumber)
+{
+    // ln(1 + 0.01), ln(1 − 0.05) and ln(1 + 2^-60), from Python's decimal
+    // module at 100 digits; the last where 1 + x is 1 as a double.
+    EXPECT_EQ(models::log1pOf(0.01), 0x1.460d6ccca3677p-7);
+    EXPECT_EQ(models::log1pOf(-0.05), -0x1.a431d5bcc1938p-5);
+    EXPECT_EQ(models::log1pOf(0x1p-60), 0x1p-60);
+    EXPECT_EQ(models::log1pOf(0), 0);
+    EXPECT_EQ(models::log1pOf(-1), -std::numeric_limits<double>::infinity());
+}
+
 TEST(ExactMath, TheEndsOfTheRange)
 {
     const double inf = std::numeric_limits<double>::infinity();

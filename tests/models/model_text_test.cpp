@@ -45,16 +45,22 @@ TEST(ModelText, TheCircuitInOneLine)
               "across; 10-bit ADC, code = V / Vref * (2^10 - 1) rounded, Vref 2.5 V, supply 5 V");
 }
 
-TEST(ModelText, TheCommentsFourLines)
+TEST(ModelText, TheCommentsLines)
 {
     models::Divider d;
     d.fixedOhms = 4700;
-    const auto lines = models::adcTableComment("Model: x", d, {-40, 125, 5}, false, 34);
+    const auto lines = models::adcTableComment("Model: x", d, models::rangeLine({-40, 125, 5}, models::TableRows::steps), 34);
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0], "NTC thermistor ADC table, ntc-beta-cli " + std::string(models::programVersion()));
     EXPECT_EQ(lines[1], "Model: x");
     EXPECT_EQ(lines[3], "Range: -40 to 125 degC, in steps of 5 K, 34 rows");
-    EXPECT_EQ(models::rangeLine({0, 300, 0.5}, true), "Range: 0 to 300 degC, one row per ADC code");
+    EXPECT_EQ(models::rangeLine({0, 300, 0.5}, models::TableRows::everyCount), "Range: 0 to 300 degC, one row per ADC code");
+    EXPECT_EQ(models::rangeLine({0, 300, 5}, models::TableRows::withinError, "0.5"),
+              "Range: 0 to 300 degC, rows at the ADC codes that keep interpolation within 0.5 K");
+    EXPECT_EQ(models::interpolationLine(0.1234, 2048, 25.456),
+              "Linear interpolation between rows, as stored, errs up to 0.123 K (at ADC code 2048, 25.46 degC).");
+    EXPECT_EQ(models::settingsComment("Model: x", nullptr).size(), 2u);
+    EXPECT_EQ(models::settingsComment("Model: x", &d)[2].substr(0, 24), "Circuit: thermistor to g");
 }
 
 } // namespace

@@ -1,0 +1,148 @@
+// ntc-beta: a model written as Klipper, RepRapFirmware and ESPHome read thermistor settings.
+#include "models/firmware_config.h"
+
+#include "calc/b_value.h"
+#include "models/firmware_text.h"
+
+#include <fmt/format.h>
+
+#include <cmath>
+
+namespace models {
+
+namespace {
+
+std::string celsiusText(double kelvin) { return decimalsText(kelvin - calc::kCelsiusOffset, 6); }
+std::string ohmsText(double ohms) { return roundedText(ohms, 9); }
+
+std::string commentLines(const std::vector<std::string>& lines, std::string_view lead)
+{
+    std::string text;
+    for (const std::string& line : lines) text.append(lead).append(line).append("\n");
+    return text;
+}
+
+// 7.054776e-8: seven significant digits (a float's, which RepRapFirmware
+// computes in), trailing zeros and the exponent's padding dropped.
+std::string floatExponentText(double value)
+{
+    std::string text = fmt::format("{:.6e}", value);
+    const std::size_t e = text.find('e');
+    std::size_t cut = e;
+    while (text[cut - 1] == '0') --cut;
+    if (text[cut - 1] == '.') --cut;
+    std::string exponent = text.substr(e + 1);
+    const bool negative = exponent[0] == '-';
+    exponent.erase(0, 1);
+    while (exponent.size() > 1 && exponent[0] == '0') exponent.erase(0, 1);
+    return text.substr(0, cut) + "e" + (negative ? "-" : "") + exponent;
+}
+
+// 126.8kOhm, 80.65Ohm, 4.7MOhm: ESPHome's resistance with a metric prefix.
+std::string esphomeOhms(double ohms)
+{
+    if (ohms >= 1e6) return roundedText(ohms / 1e6, 9) + "MOhm";
+    if (ohms >= 1e3) return roundedText(ohms / 1e3, 9) + "kOhm";
+    return roundedText(ohms, 9) + "Ohm";
+}
+
+const std::array<Reading, 3>* pointsOf(const FirmwareCurve& curve)
+{
+    return std::get_if<std::array<Reading, 3>>(&curve.form);
+}
+
+} // namespace
+
+bool isFirmwareName(std::string_view name)
+{
+    if (name.empty() || name.size() > 64 || name.front() == ' ' || name.back() == ' ') return false;
+    for (const char c : name)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f || std::string_view("\"[]#;:\\{}").find(c) != std::string_view::npos)
+            return false;
+    return true;
+}
+
+std::string klipperConfig(const FirmwareCurve& curve, const FirmwareText& text)
+{
+    std::string out = commentLines(text.comment, "# ") + "[thermistor " + text.name + "]\n";
+    if (const auto* p = pointsOf(curve)) {
+        for (std::size_t i = 0; i < 3; ++i) {
+            const std::string n = std::to_string(i + 1);
+            out += "temperature" + n + ": " + celsiusText((*p)[i].kelvin) + "\n";
+            out += "resistance" + n + ": " + ohmsText((*p)[i].ohms) + "\n";
+        }
+    } else {
+        const BetaModel& beta = std::get<BetaModel>(curve.form);
+        out += "temperature1: " + celsiusText(beta.t0Kelvin) + "\nresistance1: " + ohmsText(beta.r0) +
+               "\nbeta: " + roundedText(beta.beta, 9) + "\n";
+    }
+    if (!text.circuit) return out;
+    out += "# In the heater or temperature_sensor section that reads it:\n#   sensor_type: " + text.name +
+           "\n#   pullup_resistor: " + ohmsText(text.circuit->fixedOhms) + "\n";
+    if (text.circuit->seriesOhms > 0) out += "#   inline_resistor: " + ohmsText(text.circuit->seriesOhms) + "\n";
+    return out;
+}
+
+std::string reprapConfig(const FirmwareCurve& curve, const FirmwareText& text)
+{
+    const SteinhartHart sh = firmwareSteinhart(curve);
+    const auto* beta = std::get_if<BetaModel>(&curve.form);
+    const double r25 = beta ? resistanceAt(*beta, 298.15) : resistanceAt(sh, 298.15);
+    std::string out = commentLines(text.comment, "; ");
+    out += "; S0 and P\"temp0\" stand for your sensor's number and port\n";
+    out += "M308 S0 P\"temp0\" Y\"thermistor\" T" + roundedText(r25, 7) + " B" + roundedText(1 / sh.b, 7);
+    if (sh.c != 0) out += " C" + floatExponentText(sh.c);
+    if (text.circuit) out += " R" + roundedText(text.circuit->fixedOhms, 7);
+    if (!text.name.empty()) out += " A\"" + text.name + "\"";
+    return out + "\n";
+}
+
+std::string esphomeConfig(const FirmwareCurve& curve, const FirmwareText& text)
+{
+    std::string out = commentLines(text.comment, "# ") + "sensor:\n  - platform: ntc\n    sensor: resistance_sensor\n"
+                                                         "    calibration:\n";
+    if (const auto* p = pointsOf(curve)) {
+        for (const Reading& r : *p) out += "      - " + esphomeOhms(r.ohms) + " -> " + celsiusText(r.kelvin) + "°C\n";
+    } else {
+        const BetaModel& beta = std::get<BetaModel>(curve.form);
+        out += "      b_constant: " + roundedText(beta.beta, 9) + "\n      reference_temperature: " +
+               celsiusText(beta.t0Kelvin) + "°C\n      reference_resistance: " + esphomeOhms(beta.r0) + "\n";
+    }
+    out += "    name: " + text.name + "\n";
+    if (!text.circuit) return out;
+    const Divider& d = *text.circuit;
+    out += "  - platform: resistance\n    id: resistance_sensor\n    sensor: source_sensor\n    configuration: ";
+    out += d.side == ThermistorSide::low ? "DOWNSTREAM" : "UPSTREAM";
+    out += "\n    resistor: " + esphomeOhms(d.fixedOhms) + "\n    reference_voltage: " + roundedText(d.supplyVolts, 9) +
+           "V\n    name: Resistance Sensor\n";
+    out += "  - platform: adc\n    id: source_sensor\n    pin: A0 # your ADC pin\n";
+    return out;
+}
+
+std::string firmwareConfig(Firmware firmware, const FirmwareCurve& curve, const FirmwareText& text)
+{
+    switch (firmware) {
+    case Firmware::klipper: return klipperConfig(curve, text);
+    case Firmware::reprap: return reprapConfig(curve, text);
+    case Firmware::esphome: return esphomeConfig(curve, text);
+    }
+    return {};
+}
+
+std::string usualFirmwareName(Firmware firmware)
+{
+    switch (firmware) {
+    case Firmware::klipper: return "my_thermistor";
+    case Firmware::reprap: return "";
+    case Firmware::esphome: return "NTC Temperature";
+    }
+    return {};
+}
+
+std::string standInLine(double straysKelvin, double fromCelsius, double toCelsius)
+{
+    return "A three-term curve for the four-term model: it strays up to " + roundedText(straysKelvin, 2) +
+           " K from it over " + decimalsText(fromCelsius, 2) + " to " + decimalsText(toCelsius, 2) + " degC.";
+}
+
+} // namespace models
