@@ -95,19 +95,13 @@ models::TemperatureType temperatureTypeOf(const std::string& name)
     return models::TemperatureType::tenths;
 }
 
-// The step in °C a format stores its temperatures in: 0 for CSV's six
-// decimals, whole degrees for Marlin, the C type's scale.
+// The step in °C the format chosen stores its temperatures in.
 double storedStep(const AdcOptions& o)
 {
-    if (o.format == "csv") return 0;
-    if (o.format == "marlin") return 1;
-    switch (temperatureTypeOf(o.cType)) {
-    case models::TemperatureType::tenths: return 0.1;
-    case models::TemperatureType::hundredths: return 0.01;
-    case models::TemperatureType::whole: return 1;
-    case models::TemperatureType::floating: return 0.01;
-    }
-    return 0;
+    const auto format = o.format == "csv"      ? models::TableFormat::csv
+                        : o.format == "marlin" ? models::TableFormat::marlin
+                                               : models::TableFormat::c;
+    return models::storedStep(format, temperatureTypeOf(o.cType));
 }
 
 std::string formatted(const Session& s, const AdcOptions& o, const models::AdcTable& table,

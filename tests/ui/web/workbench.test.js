@@ -193,7 +193,7 @@ test('a corrupted table: the page names the lines fit names', async () => {
 
 // The ADC table's output is what `adc` writes, byte for byte: from the fit
 // of an opened file (whose name the comment gives), and from a beta model.
-test('the ADC table view writes adc\'s CSV, C and Marlin files byte for byte', async () => {
+test('the ADC table view writes adc\'s CSV, C, Marlin, Klipper, RepRapFirmware and ESPHome files byte for byte', async () => {
   const page = await openBench();
   await page.setInputFiles('[data-file]', path.join(MODELS_DATA, TABLES[0]));
   await page.click('[data-tab=adc]');
@@ -208,18 +208,28 @@ test('the ADC table view writes adc\'s CSV, C and Marlin files byte for byte', a
       '--from', '0', '--to', '300', '--step', '10', '--format', 'c']],
     [{ format: 'csv', model: 'fit', every: true, bits: '12', from: '0', to: '100' }, ['--fit', TABLES[0], '--pull-up', '4.7k',
       '--bits', '12', '--from', '0', '--to', '100', '--every-count']],
+    // The fewest rows within an interpolation error, and the settings the
+    // firmware that take a model read.
+    [{ format: 'c', maxerror: '0.5' }, ['--fit', TABLES[0], '--pull-up', '4.7k', '--bits', '12', '--max-error', '0.5',
+      '--format', 'c']],
+    [{ format: 'klipper' }, ['--fit', TABLES[0], '--pull-up', '4.7k', '--bits', '12', '--format', 'klipper']],
+    [{ format: 'reprap', model: 'beta', r0: '100k', beta: '4267' }, ['--r25', '100k', '--beta', '4267', '--pull-up', '4.7k',
+      '--bits', '12', '--format', 'reprap']],
+    [{ format: 'esphome', name: 'Bed' }, ['--fit', TABLES[0], '--pull-up', '4.7k', '--bits', '12', '--format', 'esphome',
+      '--name', 'Bed']],
   ];
   for (const [settings, args] of cases) {
-    for (const name of ['model', 'format', 'r0', 'beta', 'side', 'fixed', 'series', 'bits', 'scale', 'from', 'to', 'step', 'ctype']) {
+    for (const name of ['model', 'format', 'maxerror', 'r0', 'beta', 'side', 'fixed', 'series', 'bits', 'scale', 'from', 'to',
+      'step', 'ctype', 'name']) {
       const field = page.locator(`[name=adc-${name}]`);
-      if (!await field.isVisible()) continue;
+      if (!await field.isVisible() || !await field.isEnabled()) continue;
       const value = settings[name] ?? { model: 'fit', r0: '10k', beta: '3950', side: 'up', fixed: '4.7k', series: '', bits: '12',
-        scale: '2^N', from: '-40', to: '125', step: '5', format: 'csv', ctype: 'x10' }[name];
+        scale: '2^N', from: '-40', to: '125', step: '5', format: 'csv', ctype: 'x10', maxerror: '', name: '' }[name];
       if (await field.evaluate((f) => f.tagName) === 'SELECT') await field.selectOption(value);
       else await field.fill(value);
     }
-    if (settings.format !== 'marlin') await page.locator('[name=adc-fahrenheit]').setChecked(Boolean(settings.fahrenheit));
-    await page.locator('[name=adc-every]').setChecked(Boolean(settings.every));
+    if (['csv', 'c'].includes(settings.format)) await page.locator('[name=adc-fahrenheit]').setChecked(Boolean(settings.fahrenheit));
+    if (!settings.maxerror) await page.locator('[name=adc-every]').setChecked(Boolean(settings.every));
     const run = cli(['adc', ...args]);
     assert.ok(run.status === 0 || run.status === 3, run.err);
     assert.equal((await downloaded(page)).text, run.out, args.join(' '));

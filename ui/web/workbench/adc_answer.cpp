@@ -5,7 +5,7 @@
 #include "calc/b_value.h"
 #include "models/adc_table.h"
 #include "models/beta_reference.h"
-#include "models/firmware_text.h"
+#include "models/firmware_config.h"
 #include "models/model_text.h"
 
 #include <cmath>
@@ -77,11 +77,89 @@ void writeRangeWarnings(JsonWriter& json, const AdcSettings& s, const Chosen& c)
         json.field("betaReach", models::decimalsText(models::kelvinBeyondAnchors(*c.beta, from, to), 2));
 }
 
-std::string outputOf(const AdcSettings& s, const models::AdcTable& table, std::vector<std::string> comment)
+bool isTable(AdcFormat format) { return format == AdcFormat::csv || format == AdcFormat::c || format == AdcFormat::marlin; }
+
+// The step the output stores temperatures in; a firmware's settings hold
+// no table, whose rows are then judged as a CSV's.
+double storedStepOf(const AdcSettings& s)
 {
-    if (s.format == AdcFormat::csv) return models::adcTableCsv(table, {',', false, s.fahrenheit});
-    if (s.format == AdcFormat::marlin) return models::adcTableMarlin(table, s.divider.bits, s.name, comment);
-    return models::adcTableC(table, {s.name, s.cType, s.fahrenheit, std::move(comment)});
+    const auto format = s.format == AdcFormat::marlin ? models::TableFormat::marlin
+                        : s.format == AdcFormat::c    ? models::TableFormat::c
+                                                      : models::TableFormat::csv;
+    return models::storedStep(format, s.cType);
+}
+
+// The rows: every step, every code, or the fewest codes within the bound;
+// std::nullopt for a bound finer than the format stores.
+std::optional<models::AdcTable> tableOf(const AdcSettings& s, const Chosen& chosen)
+{
+    const double from = s.range.fromCelsius, to = s.range.toCelsius;
+    if (s.maxErrorText.empty())
+        return s.everyCount ? models::adcTablePerCount(chosen.model, s.divider, from, to)
+                            : models::adcTableAt(chosen.model, s.divider, models::tableTemperatures(s.range));
+    const double step = storedStepOf(s);
+    if (!(s.maxErrorKelvin >= step / 2) || !(s.maxErrorKelvin > 0)) return std::nullopt;
+    models::AdcTable table = models::adcTablePerCount(chosen.model, s.divider, from, to);
+    table.rows = models::fewestRows(table, s.maxErrorKelvin, step);
+    return table;
+}
+
+void writeInterpolation(JsonWriter& json, const models::InterpolationError& e)
+{
+    json.key("interpolation").beginObject().field("kelvin", models::roundedText(e.kelvin, 3));
+    json.field("atCount", static_cast<double>(e.atCount)).field("atCelsius", models::decimalsText(e.atCelsius, 2));
+    json.endObject();
+}
+
+std::string tableOutput(const AdcOutput& kept)
+{
+    const AdcSettings& s = kept.settings;
+    if (s.format == AdcFormat::csv) return models::adcTableCsv(kept.table, {',', false, s.fahrenheit});
+    auto comment = models::adcTableComment(kept.modelLine, s.divider, kept.rangeLine, kept.table.rows.size());
+    if (kept.interpolation)
+        comment.push_back(models::interpolationLine(kept.interpolation->kelvin, kept.interpolation->atCount,
+                                                    kept.interpolation->atCelsius));
+    const std::string name = s.name.empty() ? (s.format == AdcFormat::marlin ? "temptable_998" : "ntc_adc_table") : s.name;
+    if (s.format == AdcFormat::marlin) return models::adcTableMarlin(kept.table, s.divider.bits, name, comment);
+    return models::adcTableC(kept.table, {name, s.cType, s.fahrenheit, std::move(comment)});
+}
+
+constexpr const char* kFeatureNames[] = {"thermistorToSupply", "seriesResistor", "parallelResistor",
+                                         "separateReference"};
+
+// A firmware's settings, as `adc --format klipper|reprap|esphome` writes
+// them; false, with why on `json`, where there are none.
+void settingsOutput(JsonWriter& json, const AdcOutput& kept)
+{
+    const AdcSettings& s = kept.settings;
+    const auto firmware = s.format == AdcFormat::klipper  ? models::Firmware::klipper
+                          : s.format == AdcFormat::reprap ? models::Firmware::reprap
+                                                          : models::Firmware::esphome;
+    const auto [from, to] = kept.fitRangeCelsius.value_or(std::pair{s.range.fromCelsius, s.range.toCelsius});
+    if (!std::holds_alternative<models::BetaModel>(kept.model) && !(from < to)) return void(json.field("error", "noRange"));
+    const std::string name = s.name.empty() ? models::usualFirmwareName(firmware) : s.name;
+    if (!name.empty() && !models::isFirmwareName(name)) return void(json.field("error", "notFirmwareName"));
+    if (const auto feature = models::unsupportedFeature(firmware, s.divider))
+        return void(json.field("error", "circuit").field("feature", kFeatureNames[static_cast<int>(*feature)]));
+    models::FirmwareCurve curve;
+    try {
+        curve = models::firmwareCurve(kept.model, from + calc::kCelsiusOffset, to + calc::kCelsiusOffset);
+    } catch (const models::ModelFailure&) {
+        return void(json.field("error", "outsideModel"));
+    }
+    models::FirmwareText text{name, models::settingsComment(kept.modelLine, &s.divider), &s.divider};
+    if (curve.standInErrorKelvin > 0) {
+        text.comment.push_back(models::standInLine(curve.standInErrorKelvin, from, to));
+        json.field("standIn", models::roundedText(curve.standInErrorKelvin, 2));
+    }
+    if (firmware == models::Firmware::klipper && !std::holds_alternative<models::BetaModel>(curve.form)) {
+        try {
+            if (!(models::firmwareSteinhart(curve).c > 0)) json.field("klipperBeta", true);
+        } catch (const models::ModelFailure&) {
+            json.field("klipperBeta", true);
+        }
+    }
+    json.field("output", models::firmwareConfig(firmware, curve, text));
 }
 
 } // namespace
@@ -94,28 +172,41 @@ void adcAnswer(JsonWriter& json, const AdcSettings& s, const std::optional<FitSo
         return;
     }
     const Chosen chosen = chosenModel(s, fit);
-    models::AdcTable table;
+    std::optional<models::AdcTable> table;
     try {
-        table = s.everyCount ? models::adcTablePerCount(chosen.model, s.divider, s.range.fromCelsius, s.range.toCelsius)
-                             : models::adcTableAt(chosen.model, s.divider, models::tableTemperatures(s.range));
+        table = tableOf(s, chosen);
     } catch (const models::ModelFailure&) {
         json.field("error", "outsideModel");
         return;
     }
-    writeRows(json, table);
+    if (!table) return void(json.field("error", "maxErrorTooFine").field("step", models::decimalsText(storedStepOf(s), 2)));
+    writeRows(json, *table);
     writeRangeWarnings(json, s, chosen);
-    if (table.rows.empty()) return void(json.field("error", "noRows"));
-    kept = AdcOutput{s, std::move(table), chosen.line};
+    if (table->rows.empty()) return void(json.field("error", "noRows"));
+    AdcOutput out{s, std::move(*table), chosen.model, chosen.line, "", std::nullopt, std::nullopt};
+    const auto rows = s.everyCount ? models::TableRows::everyCount
+                      : !s.maxErrorText.empty() ? models::TableRows::withinError
+                                                : models::TableRows::steps;
+    out.rangeLine = models::rangeLine(s.range, rows, s.maxErrorText);
+    if (chosen.fit)
+        out.fitRangeCelsius = {chosen.fit->fromKelvin - calc::kCelsiusOffset, chosen.fit->toKelvin - calc::kCelsiusOffset};
+    const auto stored = models::storedRows(out.table, storedStepOf(s));
+    if (stored.size() >= 2) {
+        out.interpolation = models::interpolationError(stored, chosen.model, s.divider);
+        writeInterpolation(json, *out.interpolation);
+    }
+    kept = std::move(out);
 }
 
 void outputAnswer(JsonWriter& json, const AdcOutput& kept)
 {
     const AdcSettings& s = kept.settings;
+    if (!isTable(s.format)) return settingsOutput(json, kept);
     if (s.format == AdcFormat::marlin && s.divider.bits != 10) return void(json.field("error", "marlinBits"));
-    if (s.format != AdcFormat::csv && !models::isCIdentifier(s.name)) return void(json.field("error", "notIdentifier"));
+    if (s.format != AdcFormat::csv && !s.name.empty() && !models::isCIdentifier(s.name))
+        return void(json.field("error", "notIdentifier"));
     try {
-        json.field("output", outputOf(s, kept.table, models::adcTableComment(kept.modelLine, s.divider, s.range,
-                                                                              s.everyCount, kept.table.rows.size())));
+        json.field("output", tableOutput(kept));
     } catch (const models::TableOverflow& overflow) {
         json.field("error", "overflow").field("overflow", overflow.what());
     }

@@ -154,11 +154,21 @@ AdcSettings adcSettingsOf(const Settings& s)
     a.divider = dividerOf(s);
     a.everyCount = text(s, "every") == "1";
     a.range = {celsius(s, "from", "-40"), celsius(s, "to", "125"), number(s, "step", "5")};
-    const bool isRange = a.everyCount ? a.range.fromCelsius <= a.range.toCelsius : models::tableRowCount(a.range) > 0;
+    const bool perCount = a.everyCount || !text(s, "maxerror").empty();
+    const bool isRange = perCount ? a.range.fromCelsius <= a.range.toCelsius : models::tableRowCount(a.range) > 0;
     if (!isRange) throw Unreadable("range");
     const std::string format = text(s, "format", "csv");
-    a.format = format == "marlin" ? AdcFormat::marlin : format == "c" ? AdcFormat::c : AdcFormat::csv;
-    a.name = text(s, "name", a.format == AdcFormat::marlin ? "temptable_998" : "ntc_adc_table");
+    a.format = format == "marlin"    ? AdcFormat::marlin
+               : format == "c"       ? AdcFormat::c
+               : format == "klipper" ? AdcFormat::klipper
+               : format == "reprap"  ? AdcFormat::reprap
+               : format == "esphome" ? AdcFormat::esphome
+                                     : AdcFormat::csv;
+    a.name = text(s, "name");
+    a.maxErrorText = text(s, "maxerror");
+    if (!a.maxErrorText.empty()) a.maxErrorKelvin = number(s, "maxerror");
+    // A bound places the rows itself, as `adc --max-error` takes no step.
+    if (!a.maxErrorText.empty()) a.everyCount = false;
     const std::string type = text(s, "ctype", "x10");
     a.cType = type == "x100" ? models::TemperatureType::hundredths
               : type == "int" ? models::TemperatureType::whole

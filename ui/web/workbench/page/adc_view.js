@@ -9,6 +9,12 @@ const kRowsPerTask = 128;
 // The output shows its first lines; copy and download give it whole.
 const kOutputLinesShown = 200;
 
+// The name each format's own examples use where none is typed.
+const kUsualNames = { csv: '', c: 'ntc_adc_table', marlin: 'temptable_998', klipper: 'my_thermistor', reprap: '',
+  esphome: 'NTC Temperature' };
+// What a downloaded file is called, by format.
+const kExtensions = { c: '.h', marlin: '.h', klipper: '.cfg', reprap: '.g', esphome: '.yaml' };
+
 const numberText = (value, digits) => (Number.isFinite(value) ? String(Number(value.toPrecision(digits))) : '');
 
 class AdcView {
@@ -32,8 +38,13 @@ class AdcView {
     for (const label of this.root.querySelectorAll('[data-source]')) label.hidden = label.dataset.source !== source;
     const format = this.field('format').value;
     this.field('ctype').closest('label').hidden = format !== 'c';
-    this.field('fahrenheit').closest('label').hidden = format === 'marlin';
-    this.field('name').placeholder = format === 'marlin' ? 'temptable_998' : 'ntc_adc_table';
+    this.field('fahrenheit').closest('label').hidden = !['csv', 'c'].includes(format);
+    this.field('name').closest('label').hidden = format === 'csv';
+    this.field('name').placeholder = kUsualNames[format];
+    // A bound places the rows itself.
+    const bounded = Boolean(this.field('maxerror').value.trim());
+    this.field('step').disabled = bounded;
+    this.field('every').disabled = bounded;
     const circuit = Object.fromEntries(['side', 'fixed', 'series', 'parallel', 'bits', 'supply', 'vref']
       .map((name) => [name, this.field(name).value.trim()]));
     this.root.querySelector('[data-schematic]').innerHTML = schematicSvg(circuit);
@@ -51,6 +62,7 @@ class AdcView {
     const generation = ++this.generation;
     const count = rows?.count.length ?? 0;
     this.root.querySelector('[data-rows-count]').textContent = count ? t('rowsShown', { rows: count }) : '';
+    this.root.querySelector('[data-interpolation]').textContent = answer.interpolation ? t('interpolation', answer.interpolation) : '';
     setTimeout(() => {
       if (generation !== this.generation) return;
       this.writeOutput();
@@ -69,10 +81,8 @@ class AdcView {
     const written = this.bench.adcOutput();
     if (written.output !== undefined) answer.output = written.output;
     answer.outputError = written.error ?? null;
-    if (written.error) {
-      answer.error = written.error;
-      answer.overflow = written.overflow;
-    }
+    const { output, ...said } = written;
+    Object.assign(answer, said);
     this.showMessages(answer);
     this.showOutput(answer.output ?? '');
   }
@@ -91,7 +101,10 @@ class AdcView {
   showMessages(answer) {
     const items = [];
     if (answer.unreadable) items.push(['refused', t('unreadable', { name: answer.unreadable })]);
-    if (answer.error) items.push(['refused', t(answer.error === 'noRows' ? 'noRowsAdc' : answer.error, answer)]);
+    if (answer.error === 'circuit') items.push(['refused', t('circuit', { feature: t(answer.feature) })]);
+    else if (answer.error) items.push(['refused', t(answer.error === 'noRows' ? 'noRowsAdc' : answer.error, answer)]);
+    if (answer.standIn) items.push(['warning', t('standIn', answer)]);
+    if (answer.klipperBeta) items.push(['warning', t('klipperBeta')]);
     // A table from the fit carries what the fit's checks said of it.
     if (this.field('model').value === 'fit') {
       for (const warning of this.bench.fitView.answer?.warnings ?? []) items.push(['warning', findingText(warning)]);
@@ -140,7 +153,8 @@ class AdcView {
   fileName() {
     const format = this.field('format').value;
     if (format === 'csv') return 'ntc_adc_table.csv';
-    return `${this.field('name').value.trim() || (format === 'marlin' ? 'temptable_998' : 'ntc_adc_table')}.h`;
+    const name = (this.field('name').value.trim() || kUsualNames[format] || 'thermistor').replace(/[^\w.-]+/g, '_');
+    return name + kExtensions[format];
   }
 
   copyClicked() {
