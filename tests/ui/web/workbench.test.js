@@ -301,3 +301,48 @@ test('on a phone the whole job fits the screen, and axe finds no serious fault i
     await page.context().close();
   }
 });
+
+// The design view against `pullup` and `budget`, and against the figures
+// worked out by hand for the issue that brought those commands: a 100 kΩ,
+// B 3950 bead read from 0 to 300 °C by a 10-bit ADC is best served by
+// 3.6 kΩ of E24, at 1.85 °C per count; a 10 kΩ, B 3435 part with 1 % R25,
+// 1 % B and a 1 % 10 kΩ pull-up reads up to 0.52 K wrong at 25 °C and 1.76 K
+// at 100 °C, before the ADC's own error.
+test('the design view chooses the pull-up and draws the error budget as pullup and budget compute them', async () => {
+  const page = await openBench({}, '#adc');
+  const set = async (values) => {
+    for (const [name, value] of Object.entries(values)) {
+      const field = page.locator(`[name=${name}]`);
+      if (await field.evaluate((f) => f.tagName) === 'SELECT') await field.selectOption(value);
+      else await field.fill(value);
+    }
+  };
+  await set({ 'adc-model': 'beta', 'adc-r0': '100k', 'adc-beta': '3950', 'adc-bits': '10', 'adc-from': '0', 'adc-to': '300' });
+  await page.click('[data-tab=design]');
+  await page.waitForSelector('[data-view=design]:not([hidden])');
+  assert.equal(await page.locator('[data-best]').textContent(), '最佳：3600 Ω，范围内最差 1.851 °C/计数');
+  const pullup = cli(['pullup', '--r25', '100k', '--beta', '3950', '--bits', '10', '--from', '0', '--to', '300']);
+  const [best] = pullup.out.split('\n')[1].split(',');
+  assert.equal(best, '3600');
+  assert.match(pullup.out.split('\n')[1], /^3600,1\.851,/);
+
+  await page.click('[data-tab=adc]');
+  await set({ 'adc-r0': '10k', 'adc-beta': '3435', 'adc-fixed': '10k', 'adc-from': '0', 'adc-to': '100', 'adc-step': '25' });
+  await page.click('[data-tab=design]');
+  await set({ 'design-r25tol': '1', 'design-betatol': '1', 'design-resistortol': '1' });
+  const rows = await page.evaluate(() => window.ntcWorkbench.bench.design(
+    `${window.ntcWorkbench.bench.settings('adc')}\n${window.ntcWorkbench.bench.settings('design')}`).budget.rows);
+  assert.deepEqual(rows.celsius, [0, 25, 50, 75, 100]);
+  assert.equal(rows.corners[1].toFixed(2), '0.52');
+  assert.equal(rows.corners[4].toFixed(2), '1.76');
+  const budget = cli(['budget', '--r25', '10k', '--beta', '3435', '--pull-up', '10k', '--bits', '10', '--r25-tol', '1',
+    '--beta-tol', '1', '--resistor-tol', '1', '--from', '0', '--to', '100', '--step', '25']).out.trim().split('\n').slice(1);
+  const fourDigits = (v) => String(Number(v.toPrecision(4)));
+  assert.deepEqual(rows.celsius.map((c, i) => [c, rows.worst[i], rows.rss[i]].map((v, j) => (j ? fourDigits(v) : String(v))).join(',')),
+    budget.map((line) => line.split(',').slice(0, 3).join(',')));
+  // Each contribution shown or hidden from its check box.
+  const shown = () => page.evaluate(() => window.ntcWorkbench.bench.designView.budgetPlot.plot.series.map((s) => s.show));
+  assert.deepEqual((await shown()).slice(5), [true, true, true, true, true, true, true]);
+  await page.locator('[data-switch=beta]').uncheck();
+  assert.deepEqual((await shown()).slice(5), [true, false, true, true, true, true, true]);
+});

@@ -64,7 +64,7 @@ const fontNotice = 'ntc-song.woff2 is a subset of AR PL UMing CN (Debian\'s font
 
 // The workbench's one script: the plotting library, the module's glue, the
 // style and markup as strings, then its own parts (bench.js says how).
-const benchParts = ['texts.js', 'plots.js', 'schematic.js', 'fit_view.js', 'adc_view.js', 'bench.js'];
+const benchParts = ['texts.js', 'plots.js', 'schematic.js', 'fit_view.js', 'adc_view.js', 'design_view.js', 'bench.js'];
 const uplotLicence = read(path.join(uplotDir, 'LICENSE')).toString();
 const benchNotice = 'The workbench\'s plots are drawn by uPlot (npm package uplot), whose licence, the MIT License, follows.\n\n';
 const benchScript = () => "'use strict';\n\n(() => {\n" +

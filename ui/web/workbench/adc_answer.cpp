@@ -164,6 +164,18 @@ void settingsOutput(JsonWriter& json, const AdcOutput& kept)
 
 } // namespace
 
+std::optional<ChosenModel> modelOf(JsonWriter& json, const AdcSettings& s, const std::optional<FitSource>& fit)
+{
+    if (s.model == AdcModel::fit && (!fit || !fit->kept.fit.monotonic)) {
+        json.field("error", fit ? "fitTurnsBack" : "noFit");
+        return std::nullopt;
+    }
+    const Chosen c = chosenModel(s, fit);
+    ChosenModel chosen{c.model, c.line, std::nullopt};
+    if (c.fit) chosen.fitRangeCelsius = {c.fit->fromKelvin - calc::kCelsiusOffset, c.fit->toKelvin - calc::kCelsiusOffset};
+    return chosen;
+}
+
 void adcAnswer(JsonWriter& json, const AdcSettings& s, const std::optional<FitSource>& fit, std::optional<AdcOutput>& kept)
 {
     kept.reset();

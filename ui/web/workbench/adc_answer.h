@@ -52,6 +52,17 @@ struct AdcOutput {
     std::optional<models::InterpolationError> interpolation;
 };
 
+// The model the settings give: the fit (which must have gone through and
+// not turn back within its table: std::nullopt, why on `json` as "error"),
+// a beta model or coefficients; with its comment line and, for a fit, its
+// table's range in °C.
+struct ChosenModel {
+    models::ThermistorModel model;
+    std::string line;
+    std::optional<std::pair<double, double>> fitRangeCelsius;
+};
+std::optional<ChosenModel> modelOf(JsonWriter& json, const AdcSettings& settings, const std::optional<FitSource>& fit);
+
 // Writes the members "rows" (columns count, celsius, ohms, volts, perCount),
 // "merged" and "rails" (their temperatures), "beyondFit" or "betaReach"
 // (the command line's warnings on the range), "interpolation" (kelvin,

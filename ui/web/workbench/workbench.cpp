@@ -8,6 +8,7 @@
 #include "models/firmware_text.h"
 #include "models/model_text.h"
 #include "ui/web/workbench/adc_answer.h"
+#include "ui/web/workbench/design_answer.h"
 #include "ui/web/workbench/fit_answer.h"
 
 #include <cmath>
@@ -178,6 +179,42 @@ AdcSettings adcSettingsOf(const Settings& s)
     return a;
 }
 
+// A tolerance in % ("1" or "1%") as a fraction, 0 or more.
+double fraction(const Settings& s, std::string_view name)
+{
+    std::string typed = text(s, name, "0");
+    if (typed.back() == '%') typed.pop_back();
+    const auto value = models::parseNumber(typed);
+    if (!value || !(*value >= 0)) throw Unreadable(std::string(name));
+    return *value / 100;
+}
+
+models::ESeries seriesOf(const Settings& s)
+{
+    const std::string series = text(s, "eseries", "E24");
+    return series == "E12" ? models::ESeries::e12 : series == "E48" ? models::ESeries::e48
+                         : series == "E96" ? models::ESeries::e96 : models::ESeries::e24;
+}
+
+double dissipationOf(const Settings& s)
+{
+    if (text(s, "dissipation").empty()) return 0;
+    const double value = number(s, "dissipation");
+    if (!(value > 0)) throw Unreadable("dissipation");
+    return value;
+}
+
+models::Tolerances tolerancesOf(const Settings& s)
+{
+    models::Tolerances t;
+    t.r25 = fraction(s, "r25tol");
+    t.beta = fraction(s, "betatol");
+    t.resistor = fraction(s, "resistortol");
+    t.reference = fraction(s, "vreftol");
+    t.adcCounts = std::fabs(number(s, "adcerror", "0"));
+    return t;
+}
+
 } // namespace
 
 Settings settingsOf(std::string_view lines)
@@ -228,6 +265,26 @@ std::string adcOutputJson()
     JsonWriter json;
     json.beginObject();
     if (lastTable()) outputAnswer(json, *lastTable());
+    return json.endObject().text();
+}
+
+std::string designJson(const Settings& settings)
+{
+    JsonWriter json;
+    json.beginObject();
+    try {
+        const AdcSettings adc = adcSettingsOf(settings);
+        const double dissipation = dissipationOf(settings);
+        json.key("pullup").beginObject();
+        pullupAnswer(json, adc, lastFit(), seriesOf(settings), ohms(settings, "lowest", "100"),
+                     ohms(settings, "highest", "1M"), dissipation);
+        json.endObject().key("budget").beginObject();
+        budgetAnswer(json, adc, lastFit(), tolerancesOf(settings), dissipation);
+        json.endObject();
+    } catch (const Unreadable& unreadable) {
+        json = JsonWriter();
+        json.beginObject().field("unreadable", unreadable.what());
+    }
     return json.endObject().text();
 }
 

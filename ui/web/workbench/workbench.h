@@ -40,4 +40,12 @@ std::string adcJson(const Settings& settings);
 // there is none ("error"); {} when there is no table.
 std::string adcOutputJson();
 
+// The design view: the ADC view's model and circuit (as adcJson reads
+// them), with eseries (E12, E24, E48, E96), lowest and highest (the
+// candidates' decades, 100 Ω to 1 MΩ unless given), dissipation (mW/K) and
+// the tolerances r25tol, betatol, resistortol, vreftol (in %) and adcerror
+// (counts): "pullup" (design_answer.h: the candidates, best first) and
+// "budget" (the error at each temperature of the range), or "unreadable".
+std::string designJson(const Settings& settings);
+
 } // namespace workbench

@@ -4,7 +4,7 @@
 // shown by the address's fragment, and every input kept in that fragment,
 // so that a link holds the work and a reload keeps it. pack.js joins the
 // workbench's parts into one script, in this order: texts.js, plots.js,
-// schematic.js, fit_view.js, adc_view.js, bench.js, after the plotting
+// schematic.js, fit_view.js, adc_view.js, design_view.js, bench.js, after the plotting
 // library (uPlot) and the module's glue (createNtcWorkbench); each part uses
 // what the parts before it define.
 
@@ -28,6 +28,7 @@ class Bench {
     this.view = null;
     this.fitView = new FitView(this.root.querySelector('[data-view=fit]'), this);
     this.adcView = new AdcView(this.root.querySelector('[data-view=adc]'), this);
+    this.designView = new DesignView(this.root.querySelector('[data-view=design]'), this);
     this.root.addEventListener('input', (event) => this.edited(event.target.closest('[data-view]')?.dataset.view));
     this.root.querySelector('[data-back]').addEventListener('click', (event) => this.backClicked(event));
     // A page closed or reloaded within the pause keeps the last edit too.
@@ -61,6 +62,7 @@ class Bench {
   fit(table, settings, source) { return this.call('_ntc_workbench_fit', table, settings, source); }
   adc(settings) { return this.call('_ntc_workbench_adc', settings); }
   adcOutput() { return this.call('_ntc_workbench_adc_output'); }
+  design(settings) { return this.call('_ntc_workbench_design', settings); }
 
   fields(view) {
     return [...this.root.querySelectorAll(view ? `[data-view=${view}] [name]` : '[name]')];
@@ -116,6 +118,7 @@ class Bench {
   edited(view) {
     if (view === 'fit') this.fitView.update();
     if (view === 'adc' || (view === 'fit' && this.view === 'adc')) this.adcView.update();
+    if (view === 'design' || (this.view === 'design' && view)) this.designView.update();
     clearTimeout(this.fragmentTimer);
     this.fragmentTimer = setTimeout(() => this.writeFragment(), kFragmentDelay);
   }
@@ -133,6 +136,7 @@ class Bench {
     document.title = `${t(`${view}Tab`)} · ${t('title')}`;
     this.fitView.update();
     if (view === 'adc') this.adcView.update();
+    if (view === 'design') this.designView.update();
     this.writeFragment();
   }
 

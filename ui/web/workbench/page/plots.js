@@ -8,7 +8,7 @@ function plotColours() {
   const style = getComputedStyle(document.querySelector('[data-bench]'));
   const colour = (name) => style.getPropertyValue(name).trim();
   return { text: colour('--bench-text'), grid: colour('--bench-grid'), line: colour('--bench-line'),
-    point: colour('--bench-point'), flag: colour('--bench-flag') };
+    point: colour('--bench-point'), flag: colour('--bench-flag'), band: colour('--bench-band') };
 }
 
 // A plot in `box`: `spec` names the axes (xLabel, yLabel, logY) and the
@@ -35,18 +35,34 @@ class Plot {
     const c = plotColours();
     const axis = (label) => ({ label, stroke: c.text, grid: { stroke: c.grid, width: 1 }, ticks: { stroke: c.grid, width: 1 },
       labelFont: '13px sans-serif', font: '12px sans-serif' });
-    const series = this.spec.series.map(({ label, kind, flag }) => (kind === 'points'
-      ? { label, stroke: flag ? c.flag : c.point, fill: flag ? c.flag : c.point, paths: () => null,
-        points: { show: true, size: flag ? 9 : 6, stroke: flag ? c.flag : c.point, fill: flag ? c.flag : c.point } }
-      : { label, stroke: c.line, width: 2, spanGaps: true, points: { show: false } }));
+    const series = this.spec.series.map(({ label, kind, flag, colour, show = true }) => {
+      if (kind === 'points') {
+        const ink = flag ? c.flag : colour ?? c.point;
+        return { label, show, stroke: ink, fill: ink, paths: () => null,
+          points: { show: true, size: flag ? 9 : 6, stroke: ink, fill: ink } };
+      }
+      // A band's edges and a dashed line beside them in the text's colour,
+      // other lines in their own.
+      const stroke = colour ?? (kind === 'edge' || kind === 'dashed' ? c.point : c.line);
+      return { label, show, stroke, width: kind === 'line' ? 2 : 1.5, spanGaps: true,
+        dash: kind === 'dashed' ? [6, 4] : undefined, points: { show: false } };
+    });
     return {
       ...this.size(),
-      scales: { x: { time: false }, y: this.spec.logY ? { distr: 3 } : {} },
+      scales: { x: this.spec.logX ? { time: false, distr: 3 } : { time: false }, y: this.spec.logY ? { distr: 3 } : {} },
       axes: [axis(this.spec.xLabel), { ...axis(this.spec.yLabel), size: 64 }],
       series: [{ label: this.spec.xLabel }, ...series],
+      bands: (this.spec.bands ?? []).map(([upper, lower]) => ({ series: [upper, lower], fill: c.band })),
       legend: { live: true },
       cursor: { points: { size: 8 } },
     };
+  }
+
+  // Shows or hides the series at `index` (1 is the first after x), and
+  // keeps that for a plot drawn anew.
+  showSeries(index, show) {
+    this.spec.series[index - 1].show = show;
+    this.plot?.setSeries(index, { show });
   }
 
   set(data) {
