@@ -157,10 +157,10 @@ bench-web: web
 	NODE_PATH=$(WEB_BUILD)/npm/node_modules node bench/web/startup.js $(WEB_BUILD) 21
 	NODE_PATH=$(WEB_BUILD)/npm/node_modules node bench/web/workbench.js $(WEB_BUILD) 21
 
-# The page in Chromium, and its workbench's two views, for the README.
+# The page in Chromium, and its workbench's three views, for the README.
 web-screenshot: web
 	NODE_PATH=$(WEB_BUILD)/npm/node_modules node tools/web-screenshot.js $(WEB_BUILD)/ntc-beta.html docs/screenshot-web.png
-	for view in fit adc; do \
+	for view in fit adc design; do \
 	  NODE_PATH=$(WEB_BUILD)/npm/node_modules node tools/workbench-screenshot.js $(WEB_BUILD)/ntc-beta.html docs/workbench-$$view.png $$view; \
 	done
 
