@@ -74,7 +74,7 @@ TEST(Workbench, TheAdcTablesRefusals)
     auto marlin = beta;
     marlin["format"] = "marlin";
     EXPECT_EQ(workbench::adcJson(marlin).find("error"), std::string::npos);
-    EXPECT_EQ(workbench::adcOutputJson(), R"({"error":"marlinBits"})");
+    EXPECT_NE(workbench::adcOutputJson().find(R"("error":"marlinBits")"), std::string::npos);
     auto bad = beta;
     bad["fixed"] = "4k7";
     EXPECT_EQ(workbench::adcJson(bad), R"({"unreadable":"fixed"})");
@@ -86,12 +86,12 @@ TEST(Workbench, AFirmwareIsNotToldOfACircuitItCannotHold)
     workbench::Settings settings{{"model", "beta"}, {"r0", "100k"}, {"beta", "3950"}, {"fixed", "4.7k"},
                                  {"parallel", "1M"}, {"format", "klipper"}};
     workbench::adcJson(settings);
-    EXPECT_EQ(workbench::adcOutputJson(), R"({"error":"circuit","feature":"parallelResistor"})");
+    EXPECT_NE(workbench::adcOutputJson().find(R"("error":"circuit","feature":"parallelResistor")"), std::string::npos);
     settings.erase("parallel");
     settings["side"] = "down";
     settings["format"] = "reprap";
     workbench::adcJson(settings);
-    EXPECT_EQ(workbench::adcOutputJson(), R"({"error":"circuit","feature":"thermistorToSupply"})");
+    EXPECT_NE(workbench::adcOutputJson().find(R"("error":"circuit","feature":"thermistorToSupply")"), std::string::npos);
 }
 
 TEST(Workbench, TheDesignViewNeedsAReferenceForItsTolerance)

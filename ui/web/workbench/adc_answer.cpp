@@ -202,17 +202,25 @@ void adcAnswer(JsonWriter& json, const AdcSettings& s, const std::optional<FitSo
     out.rangeLine = models::rangeLine(s.range, rows, s.maxErrorText);
     if (chosen.fit)
         out.fitRangeCelsius = {chosen.fit->fromKelvin - calc::kCelsiusOffset, chosen.fit->toKelvin - calc::kCelsiusOffset};
-    const auto stored = models::storedRows(out.table, storedStepOf(s));
-    if (stored.size() >= 2) {
-        out.interpolation = models::interpolationError(stored, chosen.model, s.divider);
-        writeInterpolation(json, *out.interpolation);
-    }
     kept = std::move(out);
 }
 
-void outputAnswer(JsonWriter& json, const AdcOutput& kept)
+void interpolationAnswer(JsonWriter& json, AdcOutput& kept)
+{
+    const auto stored = models::storedRows(kept.table, storedStepOf(kept.settings));
+    if (stored.size() >= 2 && !kept.interpolation)
+        kept.interpolation = models::interpolationError(stored, kept.model, kept.settings.divider);
+    if (kept.interpolation) writeInterpolation(json, *kept.interpolation);
+}
+
+void outputAnswer(JsonWriter& json, AdcOutput& kept)
 {
     const AdcSettings& s = kept.settings;
+    // A C or Marlin table's comment states the interpolation error.
+    if (s.format == AdcFormat::c || s.format == AdcFormat::marlin) {
+        JsonWriter unused;
+        interpolationAnswer(unused.beginObject(), kept);
+    }
     if (!isTable(s.format)) return settingsOutput(json, kept);
     if (s.format == AdcFormat::marlin && s.divider.bits != 10) return void(json.field("error", "marlinBits"));
     if (s.format != AdcFormat::csv && !s.name.empty() && !models::isCIdentifier(s.name))

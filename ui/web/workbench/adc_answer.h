@@ -65,14 +65,19 @@ std::optional<ChosenModel> modelOf(JsonWriter& json, const AdcSettings& settings
 
 // Writes the members "rows" (columns count, celsius, ohms, volts, perCount),
 // "merged" and "rails" (their temperatures), "beyondFit" or "betaReach"
-// (the command line's warnings on the range), "interpolation" (kelvin,
-// atCount, atCelsius as the command line words them), or "error" (noFit,
+// (the command line's warnings on the range), or "error" (noFit,
 // fitTurnsBack, outsideModel, noRows, maxErrorTooFine) into the open
 // object; the table goes to `kept` (reset where there is none) for
 // outputAnswer. With a bound on the interpolation error the rows are the
 // fewest codes within it (models::fewestRows), as `adc --max-error` gives.
 void adcAnswer(JsonWriter& json, const AdcSettings& settings, const std::optional<FitSource>& fit,
                std::optional<AdcOutput>& kept);
+
+// Writes "interpolation" (the largest error of interpolating between the
+// kept table's rows as stored: kelvin, atCount, atCelsius as the command
+// line words them) where the table has two rows or more; it goes through
+// every code, so the page asks for it in a task of its own.
+void interpolationAnswer(JsonWriter& json, AdcOutput& kept);
 
 // Writes "output" (the text `adc --format` writes for the kept table: the
 // table as CSV, C or Marlin's, or the model as Klipper's, RepRapFirmware's
@@ -81,6 +86,6 @@ void adcAnswer(JsonWriter& json, const AdcSettings& settings, const std::optiona
 // "overflow"), and the settings' warnings ("standIn", "klipperBeta") into
 // the open object. Apart from the table, so that the page can show the rows
 // first and write a 4096-row file in a task of its own.
-void outputAnswer(JsonWriter& json, const AdcOutput& kept);
+void outputAnswer(JsonWriter& json, AdcOutput& kept);
 
 } // namespace workbench

@@ -268,6 +268,14 @@ std::string adcOutputJson()
     return json.endObject().text();
 }
 
+std::string adcInterpolationJson()
+{
+    JsonWriter json;
+    json.beginObject();
+    if (lastTable()) interpolationAnswer(json, *lastTable());
+    return json.endObject().text();
+}
+
 std::string designJson(const Settings& settings)
 {
     JsonWriter json;

@@ -40,6 +40,10 @@ std::string adcJson(const Settings& settings);
 // there is none ("error"); {} when there is no table.
 std::string adcOutputJson();
 
+// The last table's largest interpolation error ("interpolation"); {} when
+// there is no table or it has one row.
+std::string adcInterpolationJson();
+
 // The design view: the ADC view's model and circuit (as adcJson reads
 // them), with eseries (E12, E24, E48, E96), lowest and highest (the
 // candidates' decades, 100 Ω to 1 MΩ unless given), dissipation (mW/K) and

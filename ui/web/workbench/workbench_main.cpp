@@ -33,6 +33,11 @@ EMSCRIPTEN_KEEPALIVE const char* ntc_workbench_adc(const char* settings)
 
 EMSCRIPTEN_KEEPALIVE const char* ntc_workbench_adc_output() { return answered(workbench::adcOutputJson()); }
 
+EMSCRIPTEN_KEEPALIVE const char* ntc_workbench_adc_interpolation()
+{
+    return answered(workbench::adcInterpolationJson());
+}
+
 EMSCRIPTEN_KEEPALIVE const char* ntc_workbench_design(const char* settings)
 {
     return answered(workbench::designJson(workbench::settingsOf(settings)));

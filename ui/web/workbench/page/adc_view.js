@@ -51,7 +51,8 @@ class AdcView {
   }
 
   // The table, then in tasks of their own its output (a 4096-row file
-  // takes as long to write as the table to make), its plot and its rows.
+  // takes as long to write as the table to make), its interpolation error
+  // (through every code), its plot and its rows.
   update() {
     this.showFields();
     const answer = this.bench.adc(this.bench.settings('adc'));
@@ -62,16 +63,22 @@ class AdcView {
     const generation = ++this.generation;
     const count = rows?.count.length ?? 0;
     this.root.querySelector('[data-rows-count]').textContent = count ? t('rowsShown', { rows: count }) : '';
-    this.root.querySelector('[data-interpolation]').textContent = answer.interpolation ? t('interpolation', answer.interpolation) : '';
-    setTimeout(() => {
-      if (generation !== this.generation) return;
-      this.writeOutput();
-      setTimeout(() => {
-        if (generation !== this.generation) return;
-        this.showPlot(rows);
-        this.showRows(rows, generation);
-      });
-    });
+    this.root.querySelector('[data-interpolation]').textContent = '';
+    // A task each, in order, while this table is the one shown.
+    const tasks = [() => this.writeOutput(), () => this.showInterpolation(), () => this.showPlot(rows),
+      () => this.showRows(rows, generation)];
+    const next = () => {
+      if (generation !== this.generation || !tasks.length) return;
+      tasks.shift()();
+      setTimeout(next);
+    };
+    setTimeout(next);
+  }
+
+  showInterpolation() {
+    if (!this.answer?.rows) return;
+    const { interpolation } = this.bench.adcInterpolation();
+    this.root.querySelector('[data-interpolation]').textContent = interpolation ? t('interpolation', interpolation) : '';
   }
 
   // The output of the table shown, once: its text or why there is none.

@@ -62,6 +62,7 @@ class Bench {
   fit(table, settings, source) { return this.call('_ntc_workbench_fit', table, settings, source); }
   adc(settings) { return this.call('_ntc_workbench_adc', settings); }
   adcOutput() { return this.call('_ntc_workbench_adc_output'); }
+  adcInterpolation() { return this.call('_ntc_workbench_adc_interpolation'); }
   design(settings) { return this.call('_ntc_workbench_design', settings); }
 
   fields(view) {
@@ -166,6 +167,7 @@ function warmUp(bench) {
     runs.push(() => bench.fit(table.join('\n'), `model=${['steinhart', 'steinhart4', 'beta'][i % 3]}`, ''));
     runs.push(() => bench.adc(`model=beta\nr0=10k\nbeta=3950\nfixed=10k\nbits=10\nevery=1\nformat=${['csv', 'c'][i % 2]}`));
     runs.push(() => bench.adcOutput());
+    runs.push(() => bench.adcInterpolation());
   }
   return new Promise((resolve) => {
     const next = () => {
