@@ -7,17 +7,14 @@
 #include "cli/fitted_table.h"
 #include "cli/plausibility.h"
 #include "models/firmware_text.h"
+#include "models/model_text.h"
 #include "models/quantity.h"
-
-#include <fmt/format.h>
 
 #include <cmath>
 
 namespace cli {
 
 namespace {
-
-std::string ohmsText(double ohms) { return models::roundedText(ohms, 6) + " ohm"; }
 
 double t0Of(const Messages& m, const ModelOptions& o, bool kelvin, Findings& found)
 {
@@ -48,20 +45,6 @@ models::BetaReference betaReferenceOf(const Messages& m, const ModelOptions& o, 
     return ref;
 }
 
-std::string betaDescription(const models::BetaReference& ref)
-{
-    const std::string b = ref.pairLowKelvin > 0 ? calc::betaName(ref.pairLowKelvin, ref.pairHighKelvin) : "B";
-    return "Model: beta, R0 = " + ohmsText(ref.model.r0) + " at " +
-           models::decimalsText(ref.model.t0Kelvin - calc::kCelsiusOffset, 2) + " degC, " + b + " = " +
-           models::roundedText(ref.model.beta, 9) + " K";
-}
-
-std::string curveDescription(const models::SteinhartHart4& c, bool withD)
-{
-    return "A = " + coefficientText(c.a) + ", B = " + coefficientText(c.b) + ", C = " + coefficientText(c.c) +
-           (withD ? ", D = " + coefficientText(c.d) + " (ln R)^2" : "");
-}
-
 std::optional<ChosenModel> fittedModel(Session& s, const ModelOptions& o, bool kelvin, ModelUse use, Findings& found)
 {
     FitSettings settings;
@@ -79,10 +62,7 @@ std::optional<ChosenModel> fittedModel(Session& s, const ModelOptions& o, bool k
         chosen.model = fit.beta;
         chosen.beta = models::BetaReference{fit.beta};
     }
-    chosen.description = "Model: " + o.model + " least-squares fit of " + o.fit + " (" +
-                         std::to_string(fitted->fitted.size()) + " points, max error " +
-                         models::roundedText(fit.maxErrorKelvin, 3) + " K): " +
-                         curveDescription(fit.curve, fit.kind == models::FitKind::steinhart4);
+    chosen.description = models::fitModelLine(o.model, o.fit, fitted->fitted.size(), fit);
     return chosen;
 }
 
@@ -97,11 +77,11 @@ ChosenModel typedCurve(const Messages& m, const ModelOptions& o, Findings& found
     if (four) c.d = numberArgument(m, "D", v[3]);
     if (four) {
         if (!(c.b > 0)) found.push_back({Severity::warning, std::string(m.shBNotPositive)});
-        return {c, "Model: Steinhart-Hart, " + curveDescription(c, true), std::nullopt, std::nullopt};
+        return {c, models::curveModelLine(c, true), std::nullopt, std::nullopt};
     }
     const models::SteinhartHart three{c.a, c.b, c.c};
     checkCoefficients(m, three, found);
-    return {three, "Model: Steinhart-Hart, " + curveDescription(c, false), std::nullopt, std::nullopt};
+    return {three, models::curveModelLine(c, false), std::nullopt, std::nullopt};
 }
 
 } // namespace
@@ -150,7 +130,7 @@ std::optional<ChosenModel> chosenModel(Session& s, const ModelOptions& o, bool k
     ChosenModel chosen;
     if (beta) {
         const models::BetaReference ref = betaReferenceOf(m, o, kelvin, mine);
-        chosen = {ref.model, betaDescription(ref), ref, std::nullopt};
+        chosen = {ref.model, models::betaModelLine(ref), ref, std::nullopt};
     } else {
         chosen = typedCurve(m, o, mine);
     }
@@ -201,18 +181,8 @@ std::string modelDescription(const models::ThermistorModel& model)
                models::decimalsText(beta->t0Kelvin - calc::kCelsiusOffset, 2) + " degC" + b;
     }
     if (const auto* sh = std::get_if<models::SteinhartHart>(&model))
-        return "Steinhart-Hart: " + curveDescription({sh->a, sh->b, sh->c, 0.0}, false);
-    return "Steinhart-Hart: " + curveDescription(std::get<models::SteinhartHart4>(model), true);
-}
-
-std::string coefficientText(double value)
-{
-    std::string text = fmt::format("{:.14e}", value);
-    const auto e = text.find('e');
-    std::size_t cut = e;
-    while (cut > 0 && text[cut - 1] == '0') --cut;
-    if (cut > 0 && text[cut - 1] == '.') --cut;
-    return text.erase(cut, e - cut);
+        return "Steinhart-Hart: " + models::curveText({sh->a, sh->b, sh->c, 0.0}, false);
+    return "Steinhart-Hart: " + models::curveText(std::get<models::SteinhartHart4>(model), true);
 }
 
 } // namespace cli

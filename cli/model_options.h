@@ -6,6 +6,7 @@
 #include "cli/findings.h"
 #include "cli/spreadsheet.h"
 #include "models/beta_reference.h"
+#include "models/model_text.h"
 #include "models/rt_table.h"
 #include "models/table_fit.h"
 
@@ -80,8 +81,7 @@ void refuseFourthCoefficient(const Messages& m, const ModelOptions& options, con
 // 8.2649517014797e-04, B = ..., C = ..." (and D for four terms).
 std::string modelDescription(const models::ThermistorModel& model);
 
-// A coefficient with 15 significant digits in exponent form, trailing zeros
-// of the mantissa dropped: "8.2649517014797e-04".
-std::string coefficientText(double value);
+// A coefficient as the tables and fits write it (models/model_text.h).
+using models::coefficientText;
 
 } // namespace cli

@@ -5,17 +5,6 @@
 
 namespace cli {
 
-std::string lowerTrimmed(std::string_view text)
-{
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-    return lower;
-}
-
 void addSpreadsheetOptions(std::vector<OptionSpec>& specs, SpreadsheetOptions& options, const Messages& m,
                            std::string_view group)
 {

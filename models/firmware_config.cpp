@@ -129,4 +129,20 @@ std::string firmwareConfig(Firmware firmware, const FirmwareCurve& curve, const 
     return {};
 }
 
+std::string usualFirmwareName(Firmware firmware)
+{
+    switch (firmware) {
+    case Firmware::klipper: return "my_thermistor";
+    case Firmware::reprap: return "";
+    case Firmware::esphome: return "NTC Temperature";
+    }
+    return {};
+}
+
+std::string standInLine(double straysKelvin, double fromCelsius, double toCelsius)
+{
+    return "A three-term curve for the four-term model: it strays up to " + roundedText(straysKelvin, 2) +
+           " K from it over " + decimalsText(fromCelsius, 2) + " to " + decimalsText(toCelsius, 2) + " degC.";
+}
+
 } // namespace models

@@ -3,6 +3,9 @@
 
 #include "calc/b_value.h"
 
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -217,21 +220,23 @@ std::string roundedText(double value, int significant)
 {
     if (!std::isfinite(value)) return calc::fullValueText(value);
     if (value == 0) return "0";
-    std::array<char, 64> buf{};
-    auto end = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::scientific,
-                             significant - 1).ptr;
-    const std::string scientific(buf.data(), end);
-    const int exponent = std::stoi(scientific.substr(scientific.find('e') + 1));
+    // Through {fmt} and fast_float, as every standard library (WebAssembly's
+    // has no floating-point to_chars) gives the same digits.
+    const std::string scientific = fmt::format("{:.{}e}", value, significant - 1);
+    const std::size_t e = scientific.find('e');
+    int exponent = 0;
+    std::from_chars(scientific.data() + e + (scientific[e + 1] == '+' ? 2 : 1), scientific.data() + scientific.size(),
+                    exponent);
     if (exponent < -6 || exponent > 15) return scientific;
-    return decimalsText(std::stod(scientific), std::max(0, significant - 1 - exponent));
+    double rounded = 0;
+    fast_float::from_chars(scientific.data(), scientific.data() + scientific.size(), rounded);
+    return decimalsText(rounded, std::max(0, significant - 1 - exponent));
 }
 
 std::string decimalsText(double value, int decimals)
 {
     if (!std::isfinite(value)) return calc::fullValueText(value);
-    std::array<char, 400> buf{};
-    auto end = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::fixed, decimals).ptr;
-    return trimmedZeros(std::string(buf.data(), end));
+    return trimmedZeros(fmt::format("{:.{}f}", value, decimals));
 }
 
 } // namespace models
