@@ -241,6 +241,33 @@ test('the ADC table view writes adc\'s CSV, C, Marlin, Klipper, RepRapFirmware a
   }
 });
 
+// The warm-up runs fits and tables on made-up data in the module while the
+// visitor may already be at work: what the visitor sees, copies or
+// downloads is still made from the visitor's own table.
+test('a fit and a table made while the warm-up runs are the visitor\'s, not the warm-up\'s', async () => {
+  const page = await openBench();
+  await page.setInputFiles('[data-file]', path.join(MODELS_DATA, TABLES[0]));
+  await page.waitForSelector('[data-view=fit] [data-name=A]');
+  await page.click('[data-tab=adc]');
+  await page.waitForSelector('[data-view=adc]:not([hidden])');
+  // A change of circuit whose table's later tasks (its interpolation error)
+  // run between the warm-up's.
+  await page.evaluate(() => {
+    const fixed = document.querySelector('[name=adc-fixed]');
+    fixed.value = '2.2k';
+    fixed.dispatchEvent(new Event('input', { bubbles: true }));
+    return window.ntcWorkbench.warmUp();
+  });
+  const note = cli(['adc', '--fit', TABLES[0], '--pull-up', '2.2k', '--bits', '12']).err;
+  const kelvin = note.match(/errs up to ([\d.]+) K/)[1];
+  await page.waitForFunction(() => document.querySelector('[data-interpolation]').textContent !== '');
+  assert.match(await page.locator('[data-interpolation]').textContent(), new RegExp(`最大误差 ${kelvin.replace('.', '\\.')} K`));
+  // A table made after it, from "the fit".
+  await page.fill('[name=adc-to]', '100');
+  const run = cli(['adc', '--fit', TABLES[0], '--pull-up', '2.2k', '--bits', '12', '--to', '100']);
+  assert.equal((await downloaded(page)).text, run.out);
+});
+
 test('in the workbench Ctrl+C copies what is selected there, not the window\'s result', async () => {
   const page = await openBench({ permissions: ['clipboard-read', 'clipboard-write'] });
   await page.fill('textarea', 'T\tR\n25\t10000\n');

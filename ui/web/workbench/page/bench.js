@@ -59,11 +59,52 @@ class Bench {
     }
   }
 
-  fit(table, settings, source) { return this.call('_ntc_workbench_fit', table, settings, source); }
-  adc(settings) { return this.call('_ntc_workbench_adc', settings); }
-  adcOutput() { return this.call('_ntc_workbench_adc_output'); }
-  adcInterpolation() { return this.call('_ntc_workbench_adc_interpolation'); }
-  design(settings) { return this.call('_ntc_workbench_design', settings); }
+  // The module keeps the last fit (the ADC and design views' model "fit")
+  // and the last ADC table (for its output and interpolation error). The
+  // warm-up's runs on made-up tables replace both, so after them the
+  // visitor's own fit and table are made again before anything reads them:
+  // a table downloaded must never be the warm-up's.
+  fit(table, settings, source) {
+    this.fitMade = [table, settings, source];
+    this.fitReplaced = false;
+    return this.call('_ntc_workbench_fit', table, settings, source);
+  }
+  adc(settings) {
+    this.restoreFit();
+    this.tableMade = settings;
+    this.tableReplaced = false;
+    return this.call('_ntc_workbench_adc', settings);
+  }
+  adcOutput() {
+    this.restoreTable();
+    return this.call('_ntc_workbench_adc_output');
+  }
+  adcInterpolation() {
+    this.restoreTable();
+    return this.call('_ntc_workbench_adc_interpolation');
+  }
+  design(settings) {
+    this.restoreFit();
+    return this.call('_ntc_workbench_design', settings);
+  }
+
+  // A run on made-up data (the warm-up): what it leaves in the module is
+  // not the visitor's.
+  scratch(run) {
+    run();
+    this.fitReplaced = this.tableReplaced = true;
+  }
+
+  restoreFit() {
+    if (!this.fitReplaced) return;
+    // No fit of the visitor's yet: an empty table leaves the module none.
+    this.fit(...(this.fitMade ?? ['', '', '']));
+  }
+
+  restoreTable() {
+    this.restoreFit();
+    if (this.tableReplaced && this.tableMade !== undefined) this.adc(this.tableMade);
+  }
 
   fields(view) {
     return [...this.root.querySelectorAll(view ? `[data-view=${view}] [name]` : '[name]')];
@@ -164,15 +205,16 @@ function warmUp(bench) {
   const table = Array.from({ length: 41 }, (_, i) => `${i * 5 - 40}\t${10000 * Math.exp(3950 * (1 / (i * 5 + 233.15) - 1 / 298.15))}`);
   const runs = [];
   for (let i = 0; i < 6; ++i) {
-    runs.push(() => bench.fit(table.join('\n'), `model=${['steinhart', 'steinhart4', 'beta'][i % 3]}`, ''));
-    runs.push(() => bench.adc(`model=beta\nr0=10k\nbeta=3950\nfixed=10k\nbits=10\nevery=1\nformat=${['csv', 'c'][i % 2]}`));
-    runs.push(() => bench.adcOutput());
-    runs.push(() => bench.adcInterpolation());
+    runs.push(() => bench.call('_ntc_workbench_fit', table.join('\n'), `model=${['steinhart', 'steinhart4', 'beta'][i % 3]}`, ''));
+    runs.push(() => bench.call('_ntc_workbench_adc',
+      `model=beta\nr0=10k\nbeta=3950\nfixed=10k\nbits=10\nevery=1\nformat=${['csv', 'c'][i % 2]}`));
+    runs.push(() => bench.call('_ntc_workbench_adc_output'));
+    runs.push(() => bench.call('_ntc_workbench_adc_interpolation'));
   }
   return new Promise((resolve) => {
     const next = () => {
       if (!runs.length) return resolve();
-      runs.shift()();
+      bench.scratch(runs.shift());
       setTimeout(next);
     };
     setTimeout(next);
@@ -192,6 +234,9 @@ window.ntcWorkbench = {
     this.bench.windowTitle = title;
     return this;
   },
+  // The warm-up again, whenever it is called (the tests run it between a
+  // visitor's steps).
+  warmUp() { return warmUp(this.bench); },
   show(view, hash) { this.bench.show(view, hash); },
   hide() { this.bench?.hide(); },
 };
