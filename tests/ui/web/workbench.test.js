@@ -75,6 +75,9 @@ test('the link under the window opens the workbench once the window is up; back 
   assert.equal(await page.locator('textarea').first().getAttribute('name'), 'table');
   await page.click('[data-tab=adc]');
   await page.waitForSelector('[data-view=adc]:not([hidden])');
+  // Every text in its own words, each "{name}" filled in.
+  assert.deepEqual(await page.locator('[data-view=adc] h3').allTextContents(), ['电路', '表的范围', '输出']);
+  assert.doesNotMatch(await page.locator('[data-bench]').innerText(), /\{\w+\}/);
   await page.goBack();
   await page.waitForSelector('[data-view=fit]:not([hidden])');
   await page.goBack();

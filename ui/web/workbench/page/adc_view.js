@@ -108,7 +108,7 @@ class AdcView {
   showMessages(answer) {
     const items = [];
     if (answer.unreadable) items.push(['refused', t('unreadable', { name: answer.unreadable })]);
-    if (answer.error === 'circuit') items.push(['refused', t('circuit', { feature: t(answer.feature) })]);
+    if (answer.error === 'circuit') items.push(['refused', t('circuitRefused', { feature: t(answer.feature) })]);
     else if (answer.error) items.push(['refused', t(answer.error === 'noRows' ? 'noRowsAdc' : answer.error, answer)]);
     if (answer.standIn) items.push(['warning', t('standIn', answer)]);
     if (answer.klipperBeta) items.push(['warning', t('klipperBeta')]);

@@ -18,7 +18,7 @@ function findingText(finding) {
     return t(kind, { line: finding.row.line, celsius: finding.row.celsiusText, ohms: finding.row.ohmsText,
       otherLine: finding.other.line, otherCelsius: finding.other.celsiusText, otherOhms: finding.other.ohmsText });
   }
-  if (kind === 'failure') return t(kind, { failure: t(finding.failure) });
+  if (kind === 'failure') return t(kind, { failure: failureText(finding.failure) });
   return t(kind, finding);
 }
 

@@ -138,7 +138,7 @@ const texts = {
     'the largest error is finer than half the step this format stores temperatures in ({step} °C): allow more, or choose another type'],
   notFirmwareName: ['名称不能为空白开头或结尾，也不能含 " [ ] # ; : \\ { } 或控制字符', 'the name may not start or end with a blank, nor hold " [ ] # ; : \\ { } or control characters'],
   noRange: ['范围的起点应低于终点', 'the range must run from a lower temperature to a higher one'],
-  circuit: ['此固件无法设置这种电路：{feature}', 'this firmware cannot be told of this circuit: {feature}'],
+  circuitRefused: ['此固件无法设置这种电路：{feature}', 'this firmware cannot be told of this circuit: {feature}'],
   thermistorToSupply: ['热敏电阻接电源（只能接地）', 'the thermistor to the supply (it reads one to ground only)'],
   seriesResistor: ['串联电阻', 'a resistor in series'],
   parallelResistor: ['并联电阻', 'a resistor across the thermistor'],
@@ -225,6 +225,11 @@ const failureTexts = {
 
 // The text for `key`, its "{name}"s filled from `values`.
 function t(key, values = {}) {
-  const pair = texts[key] ?? failureTexts[key];
-  return pair[english ? 1 : 0].replace(/\{(\w+)\}/g, (all, name) => (name in values ? String(values[name]) : all));
+  return texts[key][english ? 1 : 0].replace(/\{(\w+)\}/g, (all, name) => (name in values ? String(values[name]) : all));
+}
+
+// Why a model or a fit failed, by the failure's name. A table of its own:
+// some names are also those of a table row's fault, in other words.
+function failureText(kind) {
+  return failureTexts[kind][english ? 1 : 0];
 }
