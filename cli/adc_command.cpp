@@ -1,6 +1,6 @@
 // ntc-beta-cli: `adc`, an ADC lookup table for a thermistor in a divider, as CSV, C or Marlin's format, or the model and
 // circuit as Klipper, RepRapFirmware and ESPHome take them.
-#include "calc/b_value.h"
+#include "calc/number_writing.h"
 #include "cli/arguments.h"
 #include "cli/circuit_options.h"
 #include "cli/command.h"
@@ -57,11 +57,11 @@ std::optional<AdcRange> rangeOf(const Session& s, const AdcOptions& o, Findings&
     const bool perCount = o.everyCount || !o.maxError.empty();
     if (perCount && !(r.range.fromCelsius <= r.range.toCelsius)) throw UnreadableArgument(std::string(s.m.noRange));
     if (!perCount && models::tableRowCount(r.range) == 0) throw UnreadableArgument(std::string(s.m.noRange));
-    r.text = "Range: " + models::decimalsText(r.range.fromCelsius, 6) + " to " +
-             models::decimalsText(r.range.toCelsius, 6) + " degC, " +
+    r.text = "Range: " + calc::decimalsText(r.range.fromCelsius, 6) + " to " +
+             calc::decimalsText(r.range.toCelsius, 6) + " degC, " +
              (o.everyCount ? "one row per ADC code"
               : perCount   ? "rows at the ADC codes that keep interpolation within " + o.maxError + " K"
-                           : "in steps of " + models::decimalsText(r.range.step, 6) + " K");
+                           : "in steps of " + calc::decimalsText(r.range.step, 6) + " K");
     return r;
 }
 
@@ -72,7 +72,7 @@ std::string celsiusList(const Messages& m, const std::vector<double>& celsius)
     constexpr std::size_t kShownTemperatures = 10;
     std::vector<std::string> texts;
     for (std::size_t i = 0; i < celsius.size() && i < kShownTemperatures; ++i)
-        texts.push_back(models::decimalsText(celsius[i], 2));
+        texts.push_back(calc::decimalsText(celsius[i], 2));
     if (celsius.size() > kShownTemperatures) texts.push_back("…");
     return joined(m, texts);
 }
@@ -135,8 +135,8 @@ models::AdcTable tableOf(const Session& s, const AdcOptions& o, const ChosenMode
     const double bound = numberArgument(s.m, "--max-error", o.maxError);
     const double step = storedStep(o);
     if (!(bound >= step / 2) || !(bound > 0))
-        throw UnreadableArgument(format(s.m.maxErrorTooFine, {shownValue(s.m, o.maxError), models::decimalsText(step, 2),
-                                                              models::decimalsText(step / 2, 3)}));
+        throw UnreadableArgument(format(s.m.maxErrorTooFine, {shownValue(s.m, o.maxError), calc::decimalsText(step, 2),
+                                                              calc::decimalsText(step / 2, 3)}));
     models::AdcTable table = models::adcTablePerCount(chosen.model, divider, r.range.fromCelsius, r.range.toCelsius);
     table.rows = models::fewestRows(table, bound, step);
     if (!table.rows.empty())
@@ -158,9 +158,9 @@ void addSelfHeating(const Messages& m, const models::Divider& divider, double mi
     }
     if (worst)
         found.push_back({Severity::warning,
-                         format(m.selfHeatingRise, {models::roundedText(worst->riseKelvin, 3),
-                                                    models::decimalsText(worst->celsius, 2),
-                                                    models::roundedText(worst->celsiusPerCount, 3)})});
+                         format(m.selfHeatingRise, {calc::roundedText(worst->riseKelvin, 3),
+                                                    calc::decimalsText(worst->celsius, 2),
+                                                    calc::roundedText(worst->celsiusPerCount, 3)})});
 }
 
 Plot resolutionPlot(const Messages& m, const models::AdcTable& table)
@@ -201,9 +201,9 @@ int writeAdcTable(Session& s, const AdcOptions& o, const ChosenModel& chosen, co
     const auto stored = models::storedRows(table, storedStep(o));
     const models::InterpolationError error = models::interpolationError(stored, chosen.model, divider);
     if (stored.size() >= 2)
-        found.push_back({Severity::note, format(s.m.interpolationNote, {models::roundedText(error.kelvin, 3),
+        found.push_back({Severity::note, format(s.m.interpolationNote, {calc::roundedText(error.kelvin, 3),
                                                                         std::to_string(error.atCount),
-                                                                        models::decimalsText(error.atCelsius, 2)})});
+                                                                        calc::decimalsText(error.atCelsius, 2)})});
     if (!o.plot.empty() && !writeSvgFile(o.plot, svgPlot(resolutionPlot(s.m, table))))
         found.push_back({Severity::refused, format(s.m.cannotWritePlot, {shownValue(s.m, o.plot)})});
     if (o.format == "csv") {
@@ -216,8 +216,8 @@ int writeAdcTable(Session& s, const AdcOptions& o, const ChosenModel& chosen, co
                                      circuitText(divider), r.text + ", " + std::to_string(table.rows.size()) + " rows"};
     if (stored.size() >= 2)
         comment.push_back("Linear interpolation between rows, as stored, errs up to " +
-                          models::roundedText(error.kelvin, 3) + " K (at ADC code " + std::to_string(error.atCount) +
-                          ", " + models::decimalsText(error.atCelsius, 2) + " degC).");
+                          calc::roundedText(error.kelvin, 3) + " K (at ADC code " + std::to_string(error.atCount) +
+                          ", " + calc::decimalsText(error.atCelsius, 2) + " degC).");
     try {
         s.out << formatted(s, o, table, std::move(comment), divider.bits);
     } catch (const models::TableOverflow& overflow) {

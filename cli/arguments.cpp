@@ -1,6 +1,7 @@
 // ntc-beta-cli: reading the values typed on the command line, or refusing them as a usage error.
 #include "cli/arguments.h"
 
+#include "calc/number_reading.h"
 #include "cli/command.h"
 #include "models/quantity.h"
 
@@ -21,7 +22,7 @@ Temperature temperatureArgument(const Messages& m, std::string_view name, const 
 
 double numberArgument(const Messages& m, std::string_view name, const std::string& text)
 {
-    if (const auto value = models::parseNumber(text)) return *value;
+    if (const auto value = calc::parseNumber(text)) return *value;
     const bool beyond = models::beyondDoubleRange(text);
     throw UnreadableArgument(namedProblem(m, name, text, beyond ? m.beyondRange : m.expectedNumber));
 }

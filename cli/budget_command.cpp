@@ -1,4 +1,5 @@
 // ntc-beta-cli: `budget`, how far a reading can be off at each temperature: tolerances, the ADC and self-heating.
+#include "calc/number_writing.h"
 #include "cli/arguments.h"
 #include "cli/circuit_options.h"
 #include "cli/command.h"
@@ -62,11 +63,11 @@ double dissipationOf(const Messages& m, const BudgetOptions& o)
 std::string budgetCsv(const std::vector<models::BudgetRow>& rows, const SpreadsheetStyle& style)
 {
     const std::string d(1, style.delimiter);
-    const auto cell = [&](double v) { return std::isfinite(v) ? withDecimalMark(models::roundedText(v, 4), style) : ""; };
+    const auto cell = [&](double v) { return std::isfinite(v) ? withDecimalMark(calc::roundedText(v, 4), style) : ""; };
     std::string text = "temperature_c" + d + "worst_k" + d + "rss_k" + d + "r25_k" + d + "beta_k" + d + "resistor_k" +
                        d + "vref_k" + d + "adc_k" + d + "quantisation_k" + d + "self_heating_k" + d + "corners_k\n";
     for (const models::BudgetRow& r : rows) {
-        text += withDecimalMark(models::decimalsText(r.celsius, 6), style);
+        text += withDecimalMark(calc::decimalsText(r.celsius, 6), style);
         for (double v : {r.worstKelvin, r.rssKelvin, r.r25Kelvin, r.betaKelvin, r.resistorKelvin, r.referenceKelvin,
                          r.adcKelvin, r.quantisationKelvin, r.selfHeatingKelvin, r.cornersKelvin})
             text += d + cell(v);
@@ -100,7 +101,7 @@ void warnAboutRows(const Messages& m, const std::vector<models::BudgetRow>& rows
 {
     std::vector<std::string> unreadable;
     for (const models::BudgetRow& r : rows)
-        if (!r.readable) unreadable.push_back(models::decimalsText(r.celsius, 2));
+        if (!r.readable) unreadable.push_back(calc::decimalsText(r.celsius, 2));
     if (!unreadable.empty()) found.push_back({Severity::warning, format(m.budgetUnreadable, {joined(m, unreadable)})});
 }
 

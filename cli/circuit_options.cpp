@@ -1,6 +1,7 @@
 // ntc-beta-cli: the divider options adc, pullup and budget share, and the circuit in words for a header comment.
 #include "cli/circuit_options.h"
 
+#include "calc/number_writing.h"
 #include "cli/arguments.h"
 #include "cli/spreadsheet.h"
 #include "models/firmware_text.h"
@@ -11,7 +12,7 @@ namespace cli {
 
 namespace {
 
-std::string ohmsText(double ohms) { return models::roundedText(ohms, 6) + " ohm"; }
+std::string ohmsText(double ohms) { return calc::roundedText(ohms, 6) + " ohm"; }
 
 } // namespace
 
@@ -73,8 +74,8 @@ std::string circuitText(const models::Divider& d)
     const std::string scale = d.fullScale == models::FullScale::powerOfTwo ? power : "(" + power + " - 1)";
     text += "; " + std::to_string(d.bits) + "-bit ADC, code = V / Vref * " + scale + " rounded, ";
     if (d.referenceVolts > 0)
-        return text + "Vref " + models::roundedText(d.referenceVolts, 6) + " V, supply " +
-               models::roundedText(d.supplyVolts, 6) + " V";
+        return text + "Vref " + calc::roundedText(d.referenceVolts, 6) + " V, supply " +
+               calc::roundedText(d.supplyVolts, 6) + " V";
     return text + "Vref = the supply (ratiometric)";
 }
 

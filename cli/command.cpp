@@ -2,6 +2,7 @@
 #include "cli/command.h"
 
 #include "calc/b_value.h"
+#include "calc/number_writing.h"
 #include "models/thermistor.h"
 
 #include <array>

@@ -2,6 +2,8 @@
 #include "cli/csv_batch.h"
 
 #include "calc/b_value.h"
+#include "calc/number_reading.h"
+#include "calc/number_writing.h"
 #include "cli/csv_reader.h"
 #include "cli/findings.h"
 #include "cli/plain_row.h"
@@ -272,7 +274,7 @@ std::optional<models::MeasuredB> plainRowB(Batch& batch, std::string_view text)
     for (std::size_t c = 0; c < kColumns.size(); ++c) {
         texts[c] = batch.cells[batch.plan.index[c]];
         names[c] = batch.plan.names[c];
-        const auto number = plainNumber(texts[c], mark);
+        const auto number = calc::plainNumber(texts[c], mark);
         plain = plain && number;
         numbers[c] = number.value_or(0.0);
     }

@@ -3,6 +3,7 @@
 #include "cli/firmware_format.h"
 
 #include "calc/b_value.h"
+#include "calc/number_writing.h"
 #include "models/firmware_config.h"
 #include "models/firmware_text.h"
 
@@ -58,7 +59,7 @@ void refuseCircuit(const Messages& m, const FirmwareRequest& r)
     throw UnreadableArgument(format(pattern, {formatName(r.firmware), projectName(r.firmware)}));
 }
 
-std::string kelvinText(double kelvin) { return models::roundedText(kelvin, 2); }
+std::string kelvinText(double kelvin) { return calc::roundedText(kelvin, 2); }
 
 } // namespace
 
@@ -89,12 +90,12 @@ void writeFirmwareSettings(Session& s, const FirmwareRequest& r, Findings& found
     const double strays = r.curve.standInErrorKelvin;
     if (strays > 0) {
         text.comment.push_back("A three-term curve for the four-term model: it strays up to " + kelvinText(strays) +
-                               " K from it over " + models::decimalsText(r.fromCelsius, 2) + " to " +
-                               models::decimalsText(r.toCelsius, 2) + " degC.");
+                               " K from it over " + calc::decimalsText(r.fromCelsius, 2) + " to " +
+                               calc::decimalsText(r.toCelsius, 2) + " degC.");
         if (strays > kStandInWarningKelvin)
             found.push_back({Severity::warning,
-                             format(m.standInStrays, {projectName(r.firmware), models::decimalsText(r.fromCelsius, 2),
-                                                      models::decimalsText(r.toCelsius, 2), kelvinText(strays)})});
+                             format(m.standInStrays, {projectName(r.firmware), calc::decimalsText(r.fromCelsius, 2),
+                                                      calc::decimalsText(r.toCelsius, 2), kelvinText(strays)})});
     }
     if (r.firmware == models::Firmware::klipper && !std::holds_alternative<models::BetaModel>(r.curve.form)) {
         try {

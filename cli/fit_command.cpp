@@ -1,5 +1,6 @@
 // ntc-beta-cli: `fit`, a least-squares fit of a thermistor model through a whole R/T table.
 #include "calc/b_value.h"
+#include "calc/number_writing.h"
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/firmware_format.h"
@@ -24,7 +25,7 @@ struct FitCommandOptions {
     SpreadsheetOptions sheet;
 };
 
-std::string celsiusText(double kelvin) { return models::decimalsText(kelvin - calc::kCelsiusOffset, 6); }
+std::string celsiusText(double kelvin) { return calc::decimalsText(kelvin - calc::kCelsiusOffset, 6); }
 
 void writeCoefficients(std::ostream& out, const models::TableFit& fit)
 {
@@ -34,10 +35,10 @@ void writeCoefficients(std::ostream& out, const models::TableFit& fit)
             << "B = " << calc::fullValueText(fit.beta.beta) << " K\n";
         return;
     }
-    out << "A = " << coefficientText(fit.curve.a) << '\n'
-        << "B = " << coefficientText(fit.curve.b) << '\n'
-        << "C = " << coefficientText(fit.curve.c) << '\n';
-    if (fit.kind == models::FitKind::steinhart4) out << "D = " << coefficientText(fit.curve.d) << '\n';
+    out << "A = " << calc::coefficientText(fit.curve.a) << '\n'
+        << "B = " << calc::coefficientText(fit.curve.b) << '\n'
+        << "C = " << calc::coefficientText(fit.curve.c) << '\n';
+    if (fit.kind == models::FitKind::steinhart4) out << "D = " << calc::coefficientText(fit.curve.d) << '\n';
 }
 
 // The options read: what to fit through which rows of the table.
@@ -64,8 +65,8 @@ void writeResiduals(std::ostream& out, const models::TableFit& fit, const std::v
     const auto cell = [&](std::string text) { return withDecimalMark(std::move(text), style); };
     out << "\ntemperature_c" << d << "resistance_ohm" << d << "error_k\n";
     for (std::size_t i = 0; i < points.size(); ++i)
-        out << cell(celsiusText(points[i].kelvin)) << d << cell(models::roundedText(points[i].ohms, 9)) << d
-            << cell(models::roundedText(fit.residualsKelvin[i], 3)) << '\n';
+        out << cell(celsiusText(points[i].kelvin)) << d << cell(calc::roundedText(points[i].ohms, 9)) << d
+            << cell(calc::roundedText(fit.residualsKelvin[i], 3)) << '\n';
 }
 
 // Each row's error against its temperature, the rows outside --from/--to
@@ -102,7 +103,7 @@ void writeSettings(Session& s, const FitCommandOptions& o, const FileFit& fitted
                             nullptr};
     request.comment = {"NTC thermistor, ntc-beta-cli: " + o.model + " least-squares fit of " + o.file + " (" +
                        std::to_string(fitted.fitted.size()) + " points, max error " +
-                       models::roundedText(fit.maxErrorKelvin, 3) + " K)"};
+                       calc::roundedText(fit.maxErrorKelvin, 3) + " K)"};
     writeFirmwareSettings(s, request, found);
 }
 
@@ -119,8 +120,8 @@ int fit(Session& s, const FitCommandOptions& o)
     } else if (fitted) {
         const models::TableFit& fit = fitted->fit;
         writeCoefficients(s.out, fit);
-        s.out << "max_error_k = " << models::roundedText(fit.maxErrorKelvin, 3) << '\n'
-              << "rms_error_k = " << models::roundedText(fit.rmsErrorKelvin, 3) << '\n'
+        s.out << "max_error_k = " << calc::roundedText(fit.maxErrorKelvin, 3) << '\n'
+              << "rms_error_k = " << calc::roundedText(fit.rmsErrorKelvin, 3) << '\n'
               << "from_c = " << celsiusText(fit.fromKelvin) << '\n'
               << "to_c = " << celsiusText(fit.toKelvin) << '\n';
         writeResiduals(s.out, fit, fitted->fitted, settings.style);

@@ -2,6 +2,7 @@
 #include "cli/fitted_table.h"
 
 #include "calc/b_value.h"
+#include "calc/number_writing.h"
 #include "cli/plausibility.h"
 #include "cli/rt_file.h"
 #include "models/firmware_text.h"
@@ -16,8 +17,8 @@ namespace cli {
 
 namespace {
 
-std::string celsiusText(double kelvin) { return models::decimalsText(kelvin - calc::kCelsiusOffset, 6); }
-std::string ohmsText(double ohms) { return models::roundedText(ohms, 9); }
+std::string celsiusText(double kelvin) { return calc::decimalsText(kelvin - calc::kCelsiusOffset, 6); }
+std::string ohmsText(double ohms) { return calc::roundedText(ohms, 9); }
 std::string lineText(std::size_t line) { return std::to_string(line); }
 
 void refuse(Findings& found, std::string text) { found.push_back({Severity::refused, std::move(text)}); }
@@ -55,8 +56,8 @@ bool refuseKelvinAsCelsius(const Messages& m, const RtFile& file, Findings& foun
     if (values.size() < 2 || values.size() != file.points.size()) return false;
     if (!std::all_of(values.begin(), values.end(), [](double v) { return models::looksLikeKelvin(v); })) return false;
     const auto [low, high] = std::minmax_element(values.begin(), values.end());
-    refuse(found, format(m.tableKelvin, {quoted(m, file.temperatureColumn), models::decimalsText(*low, 6),
-                                         models::decimalsText(*high, 6)}));
+    refuse(found, format(m.tableKelvin, {quoted(m, file.temperatureColumn), calc::decimalsText(*low, 6),
+                                         calc::decimalsText(*high, 6)}));
     return true;
 }
 
@@ -83,8 +84,8 @@ void warnAboutOutliers(const Messages& m, const std::vector<models::TablePoint>&
         const models::TablePoint& p = points[o.row];
         const double size = std::fabs(o.errorKelvin);
         warn(found, format(m.tableOutlier, {lineText(p.line), ohmsText(p.ohms), celsiusText(p.kelvin),
-                                            size < 1000 ? models::roundedText(size, 3) : ">1000",
-                                            models::roundedText(o.typicalKelvin, 2)}));
+                                            size < 1000 ? calc::roundedText(size, 3) : ">1000",
+                                            calc::roundedText(o.typicalKelvin, 2)}));
     }
 }
 
@@ -107,8 +108,8 @@ void warnAboutFit(const Messages& m, const FileFit& f, Findings& found)
         // Worth a word where the beta model's error matters and another
         // model does far better on the same table.
         if (fit.maxErrorKelvin > 0.1 && fit.maxErrorKelvin > 2 * steinhart.maxErrorKelvin) {
-            warn(found, format(m.betaFitWorse, {models::roundedText(fit.maxErrorKelvin, 3)}));
-            warn(found, format(m.steinhartFitBetter, {models::roundedText(steinhart.maxErrorKelvin, 3)}));
+            warn(found, format(m.betaFitWorse, {calc::roundedText(fit.maxErrorKelvin, 3)}));
+            warn(found, format(m.steinhartFitBetter, {calc::roundedText(steinhart.maxErrorKelvin, 3)}));
         }
     } catch (const models::ModelFailure&) {
         // No three-term curve through these points: nothing to compare.

@@ -3,6 +3,8 @@
 #include "cli/model_options.h"
 
 #include "calc/b_value.h"
+#include "calc/number_reading.h"
+#include "calc/number_writing.h"
 #include "cli/arguments.h"
 #include "cli/fitted_table.h"
 #include "cli/plausibility.h"
@@ -17,7 +19,7 @@ namespace cli {
 
 namespace {
 
-std::string ohmsText(double ohms) { return models::roundedText(ohms, 6) + " ohm"; }
+std::string ohmsText(double ohms) { return calc::roundedText(ohms, 6) + " ohm"; }
 
 double t0Of(const Messages& m, const ModelOptions& o, bool kelvin, Findings& found)
 {
@@ -38,9 +40,9 @@ models::BetaReference betaReferenceOf(const Messages& m, const ModelOptions& o, 
     checkBetaModel(m, ref.model, r0Name, r0Text, o.beta, found);
     if (o.betaPair.empty()) return ref;
     const auto slash = o.betaPair.find('/');
-    const auto low = models::parseNumber(o.betaPair.substr(0, slash));
+    const auto low = calc::parseNumber(o.betaPair.substr(0, slash));
     std::optional<double> high;
-    if (slash != std::string::npos) high = models::parseNumber(o.betaPair.substr(slash + 1));
+    if (slash != std::string::npos) high = calc::parseNumber(o.betaPair.substr(slash + 1));
     if (!low || !high || *low == *high)
         throw UnreadableArgument(namedProblem(m, "--beta-pair", o.betaPair, m.expectedPair));
     ref.pairLowKelvin = *low + calc::kCelsiusOffset;
@@ -52,14 +54,14 @@ std::string betaDescription(const models::BetaReference& ref)
 {
     const std::string b = ref.pairLowKelvin > 0 ? calc::betaName(ref.pairLowKelvin, ref.pairHighKelvin) : "B";
     return "Model: beta, R0 = " + ohmsText(ref.model.r0) + " at " +
-           models::decimalsText(ref.model.t0Kelvin - calc::kCelsiusOffset, 2) + " degC, " + b + " = " +
-           models::roundedText(ref.model.beta, 9) + " K";
+           calc::decimalsText(ref.model.t0Kelvin - calc::kCelsiusOffset, 2) + " degC, " + b + " = " +
+           calc::roundedText(ref.model.beta, 9) + " K";
 }
 
 std::string curveDescription(const models::SteinhartHart4& c, bool withD)
 {
-    return "A = " + coefficientText(c.a) + ", B = " + coefficientText(c.b) + ", C = " + coefficientText(c.c) +
-           (withD ? ", D = " + coefficientText(c.d) + " (ln R)^2" : "");
+    return "A = " + calc::coefficientText(c.a) + ", B = " + calc::coefficientText(c.b) + ", C = " + calc::coefficientText(c.c) +
+           (withD ? ", D = " + calc::coefficientText(c.d) + " (ln R)^2" : "");
 }
 
 std::optional<ChosenModel> fittedModel(Session& s, const ModelOptions& o, bool kelvin, ModelUse use, Findings& found)
@@ -81,7 +83,7 @@ std::optional<ChosenModel> fittedModel(Session& s, const ModelOptions& o, bool k
     }
     chosen.description = "Model: " + o.model + " least-squares fit of " + o.fit + " (" +
                          std::to_string(fitted->fitted.size()) + " points, max error " +
-                         models::roundedText(fit.maxErrorKelvin, 3) + " K): " +
+                         calc::roundedText(fit.maxErrorKelvin, 3) + " K): " +
                          curveDescription(fit.curve, fit.kind == models::FitKind::steinhart4);
     return chosen;
 }
@@ -166,12 +168,12 @@ void warnBeyondModel(const Messages& m, const ChosenModel& chosen, double fromCe
     const double from = fromCelsius + calc::kCelsiusOffset, to = toCelsius + calc::kCelsiusOffset;
     if (chosen.fit && (from < chosen.fit->fromKelvin || to > chosen.fit->toKelvin)) {
         found.push_back({Severity::warning,
-                         format(m.beyondFit, {models::decimalsText(chosen.fit->fromKelvin - calc::kCelsiusOffset, 2),
-                                              models::decimalsText(chosen.fit->toKelvin - calc::kCelsiusOffset, 2)})});
+                         format(m.beyondFit, {calc::decimalsText(chosen.fit->fromKelvin - calc::kCelsiusOffset, 2),
+                                              calc::decimalsText(chosen.fit->toKelvin - calc::kCelsiusOffset, 2)})});
     } else if (chosen.beta && !chosen.fit) {
         const double beyond = models::kelvinBeyondAnchors(*chosen.beta, from, to);
         if (beyond > models::kBetaReachKelvin)
-            found.push_back({Severity::warning, format(m.betaReach, {models::decimalsText(beyond, 2)})});
+            found.push_back({Severity::warning, format(m.betaReach, {calc::decimalsText(beyond, 2)})});
     }
 }
 
@@ -185,7 +187,7 @@ void refuseFourthCoefficient(const Messages& m, const ModelOptions& options, con
 {
     if (options.steinhart.empty()) return;
     for (const std::string& reading : readings) {
-        const auto value = models::parseNumber(reading);
+        const auto value = calc::parseNumber(reading);
         const bool exponent = reading.find_first_of("eE") != std::string::npos;
         if (value && exponent && *value != 0 && std::fabs(*value) < 0.01)
             throw UnreadableArgument(format(m.fourthCoefficient, {shownValue(m, reading)}));
@@ -198,21 +200,11 @@ std::string modelDescription(const models::ThermistorModel& model)
         const std::string b = ", B = " + calc::fullValueText(beta->beta) + " K";
         if (beta->t0Kelvin == 298.15) return "beta model: R25 = " + calc::fullValueText(beta->r0) + " ohm" + b;
         return "beta model: R0 = " + calc::fullValueText(beta->r0) + " ohm at " +
-               models::decimalsText(beta->t0Kelvin - calc::kCelsiusOffset, 2) + " degC" + b;
+               calc::decimalsText(beta->t0Kelvin - calc::kCelsiusOffset, 2) + " degC" + b;
     }
     if (const auto* sh = std::get_if<models::SteinhartHart>(&model))
         return "Steinhart-Hart: " + curveDescription({sh->a, sh->b, sh->c, 0.0}, false);
     return "Steinhart-Hart: " + curveDescription(std::get<models::SteinhartHart4>(model), true);
-}
-
-std::string coefficientText(double value)
-{
-    std::string text = fmt::format("{:.14e}", value);
-    const auto e = text.find('e');
-    std::size_t cut = e;
-    while (cut > 0 && text[cut - 1] == '0') --cut;
-    if (cut > 0 && text[cut - 1] == '.') --cut;
-    return text.erase(cut, e - cut);
 }
 
 } // namespace cli

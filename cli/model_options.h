@@ -80,8 +80,4 @@ void refuseFourthCoefficient(const Messages& m, const ModelOptions& options, con
 // 8.2649517014797e-04, B = ..., C = ..." (and D for four terms).
 std::string modelDescription(const models::ThermistorModel& model);
 
-// A coefficient with 15 significant digits in exponent form, trailing zeros
-// of the mantissa dropped: "8.2649517014797e-04".
-std::string coefficientText(double value);
-
 } // namespace cli

@@ -1,7 +1,6 @@
 // ntc-beta-cli: the batch's quick reading of a row of plain numbers.
 #pragma once
 
-#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -12,11 +11,6 @@ namespace cli {
 // A line without a delimiter is one cell, an empty line one empty cell.
 void splitCells(std::string_view text, char delimiter, std::vector<std::string_view>& cells);
 
-// The value of a cell that is a plain decimal number: digits with at most
-// one decimal `mark` ('.' or ','), perhaps a '-' before them, no blank,
-// exponent or unit, read to the nearest double as models::parseNumber reads it. std::nullopt for any
-// other text, and for a number beyond a double's range: the caller then
-// reads the cell the full way, which says what is wrong with it.
-std::optional<double> plainNumber(std::string_view cell, char mark);
+// A cell that is a plain number is read by calc::plainNumber.
 
 } // namespace cli

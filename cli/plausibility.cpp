@@ -2,6 +2,7 @@
 #include "cli/plausibility.h"
 
 #include "calc/b_value.h"
+#include "calc/number_writing.h"
 #include "cli/readings.h"
 #include "models/quantity.h"
 #include "models/thermistor.h"

@@ -1,4 +1,5 @@
 // ntc-beta-cli: `pullup`, the fixed resistor of a thermistor divider chosen from an E series by its worst resolution.
+#include "calc/number_writing.h"
 #include "cli/arguments.h"
 #include "cli/circuit_options.h"
 #include "cli/command.h"
@@ -44,11 +45,11 @@ std::string choicesCsv(const std::vector<models::FixedResistorChoice>& choices, 
     std::string text = "resistor_ohm" + d + "worst_c_per_count" + d + "worst_at_c" + d + "mean_c_per_count" + d +
                        "min_count" + d + "max_count" + d + "on_rail" + (selfHeating ? d + "self_heating_k" : "") + "\n";
     for (const models::FixedResistorChoice& c : choices)
-        text += number(models::roundedText(c.ohms, 6)) + d + number(models::roundedText(c.summary.worstCelsiusPerCount, 4)) +
-                d + number(models::decimalsText(c.summary.worstAtCelsius, 2)) + d +
-                number(models::roundedText(c.summary.meanCelsiusPerCount, 4)) + d + std::to_string(c.summary.minCount) +
+        text += number(calc::roundedText(c.ohms, 6)) + d + number(calc::roundedText(c.summary.worstCelsiusPerCount, 4)) +
+                d + number(calc::decimalsText(c.summary.worstAtCelsius, 2)) + d +
+                number(calc::roundedText(c.summary.meanCelsiusPerCount, 4)) + d + std::to_string(c.summary.minCount) +
                 d + std::to_string(c.summary.maxCount) + d + (c.summary.onRail ? "1" : "0") +
-                (selfHeating ? d + number(models::roundedText(c.summary.largestRiseKelvin, 4)) : "") + "\n";
+                (selfHeating ? d + number(calc::roundedText(c.summary.largestRiseKelvin, 4)) : "") + "\n";
     return text;
 }
 
@@ -75,8 +76,8 @@ Plot choicesPlot(const Messages& m, const std::vector<models::FixedResistorChoic
     for (const auto& [x, y] : ordered) curve.x.push_back(x), curve.y.push_back(y);
     plot.series = {curve, series};
     if (!choices.empty() && !choices.front().summary.onRail) {
-        plot.note = format(m.plotBest, {models::roundedText(choices.front().ohms, 6)}) + ", " +
-                    models::roundedText(choices.front().summary.worstCelsiusPerCount, 3);
+        plot.note = format(m.plotBest, {calc::roundedText(choices.front().ohms, 6)}) + ", " +
+                    calc::roundedText(choices.front().summary.worstCelsiusPerCount, 3);
         plot.noteX = choices.front().ohms;
         plot.noteY = choices.front().summary.worstCelsiusPerCount;
     }

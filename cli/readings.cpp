@@ -2,7 +2,7 @@
 #include "cli/readings.h"
 
 #include "calc/b_value.h"
-#include "calc/number_text.h"
+#include "calc/arithmetic.h"
 #include "cli/plausibility.h"
 #include "models/quantity.h"
 

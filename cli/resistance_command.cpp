@@ -1,5 +1,5 @@
 // ntc-beta-cli: `resistance`, the resistance of any model at each temperature given.
-#include "calc/b_value.h"
+#include "calc/number_writing.h"
 #include "cli/command.h"
 #include "cli/model_options.h"
 #include "cli/plausibility.h"

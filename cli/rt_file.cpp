@@ -1,6 +1,7 @@
 // ntc-beta-cli: an R/T table read from a spreadsheet's CSV, under its own column names and units or datasheet-style ones.
 #include "cli/rt_file.h"
 
+#include "calc/number_reading.h"
 #include "cli/csv_batch.h"
 #include "cli/plausibility.h"
 #include "cli/readings.h"
@@ -138,7 +139,7 @@ Columns columnsOf(const Messages& m, const CsvRecord& header, const InputName& n
 // A resistance cell in a column whose unit scales its plain numbers.
 std::optional<double> scaledOhms(const Messages& m, const Columns& c, std::string_view text, Findings& row)
 {
-    if (const auto number = models::parseNumber(text)) {
+    if (const auto number = calc::parseNumber(text)) {
         if (!checkResistance(m, c.resistanceName, text, *number * c.factor, row)) return std::nullopt;
         return *number * c.factor;
     }

@@ -1,8 +1,8 @@
 // ntc-beta-cli: the command-line twin of the window, as one callable function; the only file that knows CLI11.
 #include "cli/run.h"
 
+#include "calc/number_writing.h"
 #include "cli/command.h"
-#include "calc/b_value.h"
 #include "cli/help_text.h"
 #include "cli/plausibility.h"
 #include "models/thermistor.h"

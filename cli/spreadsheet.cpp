@@ -1,6 +1,8 @@
 // ntc-beta-cli: how a spreadsheet's CSV is written (separator, decimal comma, column names, GB18030).
 #include "cli/spreadsheet.h"
 
+#include "calc/number_writing.h"
+
 #include <algorithm>
 
 namespace cli {
@@ -57,7 +59,7 @@ std::string withDecimalMark(std::string text, const SpreadsheetStyle& style)
 
 void useDecimalMark(std::string& text, std::size_t from, const SpreadsheetStyle& style)
 {
-    if (style.decimalComma) std::replace(text.begin() + std::ptrdiff_t(from), text.end(), '.', ',');
+    if (style.decimalComma) calc::useDecimalMark(text, ',', from);
 }
 
 SpreadsheetStyle spreadsheetStyle(const SpreadsheetOptions& options, const Messages& m,

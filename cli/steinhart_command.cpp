@@ -1,5 +1,6 @@
 // ntc-beta-cli: `steinhart`, the Steinhart-Hart coefficients through three readings and the B between each two.
 #include "calc/b_value.h"
+#include "calc/number_writing.h"
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/firmware_format.h"
@@ -84,8 +85,8 @@ int steinhart(Session& s, const SteinhartOptions& o)
                               found);
     } else if (fit) {
         checkCoefficients(s.m, *fit, found);
-        std::string text = "A = " + coefficientText(fit->a) + "\nB = " + coefficientText(fit->b) + "\nC = " +
-                           coefficientText(fit->c) + "\n";
+        std::string text = "A = " + calc::coefficientText(fit->a) + "\nB = " + calc::coefficientText(fit->b) + "\nC = " +
+                           calc::coefficientText(fit->c) + "\n";
         s.out << text;
         const std::array<Point, 3>& p = *points;
         for (const auto& [i, j] : {std::pair{0, 1}, std::pair{0, 2}, std::pair{1, 2}}) {

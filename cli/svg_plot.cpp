@@ -1,7 +1,7 @@
 // ntc-beta-cli: a small SVG line chart for people who would rather look than read: axes with units, grid, legend.
 #include "cli/svg_plot.h"
 
-#include <fmt/format.h>
+#include "calc/number_writing.h"
 
 #include <algorithm>
 #include <array>
@@ -35,7 +35,7 @@ std::string escaped(const std::string& text)
     return out;
 }
 
-std::string number(double v) { return fmt::format("{:.1f}", v); }
+std::string number(double v) { return calc::fixedText(v, 1); }
 
 // One axis: its range in plotted units (log10 of the value on a log axis)
 // and where it lies on the page.
@@ -96,9 +96,9 @@ std::vector<double> ticksOf(const Axis& axis)
 
 std::string tickText(double v, bool si)
 {
-    if (si && std::fabs(v) >= 1e6) return fmt::format("{:g}M", v / 1e6);
-    if (si && std::fabs(v) >= 1e3) return fmt::format("{:g}k", v / 1e3);
-    return fmt::format("{:g}", v);
+    if (si && std::fabs(v) >= 1e6) return calc::generalText(v / 1e6) + "M";
+    if (si && std::fabs(v) >= 1e3) return calc::generalText(v / 1e3) + "k";
+    return calc::generalText(v);
 }
 
 std::string gridAndTicks(const Axis& x, const Axis& y, bool siX)

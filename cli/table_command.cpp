@@ -1,5 +1,5 @@
 // ntc-beta-cli: `table`, an R/T table from any model as CSV, Markdown or a C header for firmware.
-#include "calc/b_value.h"
+#include "calc/number_writing.h"
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "cli/firmware_format.h"
@@ -32,9 +32,9 @@ std::string cell(double value) { return calc::fullValueText(value); }
 
 // Table cells without the last digits' noise: °C as stepped, resistance to
 // six significant digits, α to four.
-std::string celsiusCell(double value) { return models::decimalsText(value, 6); }
-std::string ohmsCell(double value) { return models::roundedText(value, 6); }
-std::string alphaCell(double value) { return models::roundedText(value, 4); }
+std::string celsiusCell(double value) { return calc::decimalsText(value, 6); }
+std::string ohmsCell(double value) { return calc::roundedText(value, 6); }
+std::string alphaCell(double value) { return calc::roundedText(value, 4); }
 
 // Every row, or none when the model fails at one temperature (reported on
 // `err`): a table with a hole is no use to firmware.

@@ -1,5 +1,6 @@
 // ntc-beta-cli: `temperature`, the temperature of any model at each resistance given.
 #include "calc/b_value.h"
+#include "calc/number_writing.h"
 #include "cli/command.h"
 #include "cli/model_options.h"
 #include "cli/plausibility.h"

@@ -3,7 +3,8 @@
 // The whole input is read as one entry text; its first eight bytes are also
 // taken as the bits of a double that is written and read back.
 #include "calc/b_value.h"
-#include "calc/number_text.h"
+#include "calc/number_reading.h"
+#include "calc/number_writing.h"
 #include "fuzz_input.h"
 
 #include <bit>

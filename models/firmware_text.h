@@ -74,11 +74,4 @@ struct CsvStyle {
 // one line per row.
 std::string adcTableCsv(const AdcTable& table, const CsvStyle& style);
 
-// A number rounded to `significant` digits, without trailing zeros or an
-// exponent for magnitudes 1e-6 .. 1e15 (195651.999999997 → "195652").
-std::string roundedText(double value, int significant);
-
-// A number with at most `decimals` decimals, trailing zeros dropped.
-std::string decimalsText(double value, int decimals);
-
 } // namespace models

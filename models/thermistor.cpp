@@ -2,7 +2,7 @@
 #include "models/thermistor.h"
 
 #include "calc/b_value.h"
-#include "calc/number_text.h"
+#include "calc/arithmetic.h"
 
 #include <cmath>
 

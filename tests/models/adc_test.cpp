@@ -109,14 +109,6 @@ TEST(AdcTable, OneRowPerCountAndNoneOnTheRails)
     EXPECT_LE(table.rows.size() - perCount.rows.size(), 1u);
 }
 
-TEST(FirmwareText, NumbersWithoutNoise)
-{
-    EXPECT_EQ(models::roundedText(195651.999999997, 6), "195652");
-    EXPECT_EQ(models::roundedText(0.000123456789, 4), "0.0001235");
-    EXPECT_EQ(models::decimalsText(-39.70000000001, 6), "-39.7");
-    EXPECT_EQ(models::decimalsText(-0.0000001, 6), "0");
-}
-
 TEST(FirmwareText, CIdentifiers)
 {
     for (const char* good : {"ntc_adc_table", "t1", "_table", "Table9"}) EXPECT_TRUE(models::isCIdentifier(good)) << good;

@@ -1,6 +1,6 @@
 // Tests for reading resistances, temperatures and plain numbers: the whole
 // text or nothing.
-#include "calc/number_text.h"
+#include "calc/arithmetic.h"
 #include "models/quantity.h"
 
 #include <gtest/gtest.h>
@@ -113,20 +113,6 @@ TEST(ParseTemperature, Table)
         EXPECT_EQ(read->value, c.value);
         EXPECT_EQ(read->unit, c.unit);
     }
-}
-
-TEST(ParseNumber, WholeTextOnly)
-{
-    EXPECT_EQ(models::parseNumber("3435"), 3435.0);
-    EXPECT_EQ(models::parseNumber("1.50702832891752e-7"), 1.50702832891752e-7);
-    EXPECT_EQ(models::parseNumber("+5."), 5.0);
-    EXPECT_EQ(models::parseNumber("3435K"), std::nullopt);
-    EXPECT_EQ(models::parseNumber("10k"), std::nullopt);
-    EXPECT_EQ(models::parseNumber("-"), std::nullopt);
-    EXPECT_EQ(models::parseNumber("."), std::nullopt);
-    EXPECT_EQ(models::parseNumber("1e+"), std::nullopt);
-    EXPECT_EQ(models::parseNumber("-1e-999"), std::nullopt);
-    EXPECT_TRUE(std::signbit(*models::parseNumber("-0e-999")));
 }
 
 TEST(BeyondDoubleRange, TellsRangeFromForm)

@@ -1,5 +1,6 @@
-// Tests for reading typed numbers, writing results and the checked arithmetic.
-#include "calc/number_text.h"
+// Tests for reading numbers: the window's lenient reader and the strict ones
+// of the command line and tables.
+#include "calc/number_reading.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -231,147 +233,73 @@ TEST(ReadNumber, ShortDecimalsAgreeWithTheCLibrarysReader)
 }
 
 // ---------------------------------------------------------------------------
-// Writing: sign blank, 15 significant digits, fixed form from 1E-04 to below
-// 1E+15, exponent form elsewhere.
-struct WriteCase {
-    double value;
-    std::u16string text;
-    const char* guards;
-};
-
-const WriteCase kWriteCases[] = {
-    {3415.6446723257936, u" 3415.64467232579", "15 digits, blank for the sign"},
-    {-3415.6446723257936, u"-3415.64467232579", "minus sign"},
-    {0.0, u" 0", "zero"},
-    {-0.0, u" 0", "negative zero writes as zero"},
-    {1.0, u" 1", "whole number has no period"},
-    {-1.0, u"-1", "negative whole number"},
-    {100.0, u" 100", "trailing zeros before the period stay"},
-    {1234.5, u" 1234.5", "no trailing zeros after the period"},
-    {0.5, u" 0.5", "a 0 before the period below 1"},
-    {0.1, u" 0.1", "shortest form of 0.1"},
-    {2.0 / 3.0, u" 0.666666666666667", "last digit rounded up"},
-    {0.0001, u" 0.0001", "smallest fixed-form magnitude"},
-    {0.000123, u" 0.000123", "leading fraction zeros"},
-    {0.00001, u" 1E-05", "exponent form below 1E-04"},
-    {123456789012345.0, u" 123456789012345", "largest fixed-form magnitude"},
-    {1e15, u" 1E+15", "exponent form from 1E+15"},
-    {999999999999999.9, u" 1E+15", "rounding carries into the exponent"},
-    {1.5e20, u" 1.5E+20", "exponent form"},
-    {-1.5e-7, u"-1.5E-07", "negative, negative exponent"},
-    {1e100, u" 1E+100", "three-digit exponent"},
-    {DBL_MAX, u" 1.79769313486231E+308", "largest double, cut so it reads back"},
-    {1.797693134862315e308, u" 1.79769313486231E+308", "rounding up would pass the largest double"},
-    {1.79769313486231e308, u" 1.79769313486231E+308", "just below the cut"},
-    {-DBL_MAX, u"-1.79769313486231E+308", "most negative double"},
-    {4.9406564584124654e-324, u" 4.94065645841247E-324", "smallest subnormal"},
-};
-
-TEST(Str, Table)
+// Strict readers: the whole text is the number, or nothing is read.
+TEST(ParseNumber, WholeTextOnly)
 {
-    for (const WriteCase& c : kWriteCases) {
-        SCOPED_TRACE(c.guards);
-        EXPECT_EQ(calc::Str(c.value), c.text);
-    }
+    EXPECT_EQ(calc::parseNumber("3435"), 3435.0);
+    EXPECT_EQ(calc::parseNumber("1.50702832891752e-7"), 1.50702832891752e-7);
+    EXPECT_EQ(calc::parseNumber("+5."), 5.0);
+    EXPECT_EQ(calc::parseNumber("3435K"), std::nullopt);
+    EXPECT_EQ(calc::parseNumber("10k"), std::nullopt);
+    EXPECT_EQ(calc::parseNumber("-"), std::nullopt);
+    EXPECT_EQ(calc::parseNumber("."), std::nullopt);
+    EXPECT_EQ(calc::parseNumber("1e+"), std::nullopt);
+    EXPECT_EQ(calc::parseNumber("-1e-999"), std::nullopt);
+    EXPECT_TRUE(std::signbit(*calc::parseNumber("-0e-999")));
 }
 
-// For many random doubles, reading back what Str wrote gives the double to
-// 15 significant digits, and writing it again gives the same text.
-TEST(Str, LargestDoublesReadBack)
+// Where a number ends, for the readers of units after it; the SI prefix's
+// exponent joins before the one rounding ("4.7" and 6: the double nearest
+// 4700000, not 4.7 × 1e6 rounded twice).
+TEST(ScanDecimal, EndAndValue)
 {
-    for (double d : {DBL_MAX, -DBL_MAX, std::nextafter(DBL_MAX, 0.0), 1.797693134862315e308})
-        EXPECT_NO_THROW(calc::Val(calc::Str(d))) << d;
-}
-
-TEST(Str, ReadsBackTo15Digits)
-{
-    std::mt19937_64 rng(20261208);
-    int checked = 0;
-    while (checked < 100000) {
-        const double d = std::bit_cast<double>(rng());
-        if (!std::isfinite(d)) continue;
-        ++checked;
-        const std::u16string text = calc::Str(d);
-        const double back = calc::Val(text);
-        ASSERT_EQ(calc::Str(back), text) << "bits " << std::bit_cast<std::uint64_t>(d);
-        // Half a unit in the 15th digit, plus the rounding of the read-back
-        // (a whole unit for the few doubles above the last readable text).
-        if (std::fabs(d) > 1.79769313486231e308) {
-            ASSERT_LE(std::fabs(back - d), 1e-14 * std::fabs(d));
-        } else if (std::fabs(d) >= DBL_MIN) {
-            ASSERT_LE(std::fabs(back - d), (5e-15 + 0x1p-53) * std::fabs(d)) << utf8(text);
+    const struct {
+        const char* text;
+        std::size_t end;
+        int extra;
+        std::optional<double> value;
+    } cases[] = {
+        {"4.7k", 3, 3, 4700.0},
+        {"4.7", 3, 6, 4700000.0},
+        {"0.3", 3, 1, 3.0},           // 0.3 * 10 in doubles is 3.0000000000000004
+        {"1.1", 3, 2, 110.0},         // 1.1 * 100 in doubles is 110.00000000000001
+        {"-25°C", 3, 0, -25.0},
+        {".5e1x", 4, 0, 5.0},
+        {"1e", 0, 0, std::nullopt},   // an exponent letter without digits: no number
+        {"e5", 0, 0, std::nullopt},
+        {"1e306", 5, 9, std::nullopt}, // beyond the range once the prefix joins
+        {"1e-320", 6, -9, std::nullopt},
+        {"0e-400", 6, 0, 0.0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const calc::DecimalText d = calc::scanDecimal(c.text);
+        EXPECT_EQ(d.end, c.end);
+        if (d.end != 0) {
+            EXPECT_EQ(calc::decimalValue(d, c.extra), c.value);
         }
     }
 }
 
-// ---------------------------------------------------------------------------
-// Left: a count of UTF-16 units, whole text when shorter.
-struct LeftCase {
-    std::u16string text;
-    std::size_t count;
-    std::u16string expected;
-    const char* guards;
-};
-
-const LeftCase kLeftCases[] = {
-    {u" 3415.64467232579", 8, u" 3415.64", "cut keeps the sign blank"},
-    {u"-3415.64467232579", 8, u"-3415.64", "cut keeps the minus"},
-    {u" 0", 8, u" 0", "shorter text comes back whole"},
-    {u"", 8, u"", "empty text"},
-    {u"12345678", 8, u"12345678", "exactly the count"},
-    {u"abc", 0, u"", "count zero"},
-    {u"1234567\U0001F600", 8, u"1234567", "a surrogate pair is not split"},
-};
-
-TEST(Left, Table)
+// Values written as literals here, not read by the code under test.
+TEST(PlainNumber, Table)
 {
-    for (const LeftCase& c : kLeftCases) {
-        SCOPED_TRACE(c.guards);
-        EXPECT_EQ(calc::Left(c.text, c.count), c.expected);
-    }
-}
-
-// ---------------------------------------------------------------------------
-// Checked arithmetic: which operations fail, and with which kind.
-struct FailureCase {
-    double (*operation)();
-    FailureKind kind;
-    const char* guards;
-};
-
-const FailureCase kFailureCases[] = {
-    {[] { return calc::Log(0.0); }, FailureKind::invalidArgument, "log of zero"},
-    {[] { return calc::Log(-0.0); }, FailureKind::invalidArgument, "log of negative zero"},
-    {[] { return calc::Log(-2.0); }, FailureKind::invalidArgument, "log of a negative"},
-    {[] { return calc::Log(NAN); }, FailureKind::invalidArgument, "log of NaN"},
-    {[] { return calc::divide(1.0, 0.0); }, FailureKind::divisionByZero, "division by zero"},
-    {[] { return calc::divide(1.0, -0.0); }, FailureKind::divisionByZero, "division by negative zero"},
-    {[] { return calc::divide(0.0, 0.0); }, FailureKind::divisionByZero, "zero by zero"},
-    {[] { return calc::divide(1e300, 1e-300); }, FailureKind::overflow, "quotient beyond range"},
-    {[] { return calc::add(DBL_MAX, DBL_MAX); }, FailureKind::overflow, "sum beyond range"},
-    {[] { return calc::subtract(-DBL_MAX, DBL_MAX); }, FailureKind::overflow, "difference beyond range"},
-};
-
-TEST(Arithmetic, Failures)
-{
-    for (const FailureCase& c : kFailureCases) {
-        SCOPED_TRACE(c.guards);
-        try {
-            c.operation();
-            ADD_FAILURE() << "no failure raised";
-        } catch (const NumericFailure& f) {
-            EXPECT_EQ(f.kind(), c.kind);
-        }
-    }
-}
-
-TEST(Arithmetic, PlainResults)
-{
-    EXPECT_EQ(calc::Log(1.0), 0.0);
-    EXPECT_DOUBLE_EQ(calc::Log(10.0), 2.302585092994046);
-    EXPECT_EQ(calc::divide(0.0, 5.0), 0.0);
-    EXPECT_EQ(calc::divide(1e-300, 1e300), 0.0) << "underflow is no failure";
-    EXPECT_EQ(calc::add(25.0, 273.15), 298.15);
+    const std::string huge = "1" + std::string(400, '0');
+    const std::string tiny = "0." + std::string(400, '0') + "1";
+    const struct {
+        std::string text;
+        char mark;
+        std::optional<double> value;
+    } cases[] = {
+        {"9501.0", '.', 9501.0},   {"1380.5", '.', 1380.5}, {"0.1", '.', 0.1},     {"25", '.', 25.0},
+        {"-40", '.', -40.0},       {"0", '.', 0.0},         {"4,7", ',', 4.7},     {"1380,5", ',', 1380.5},
+        {"4,7", '.', std::nullopt}, {"4.7", ',', std::nullopt}, {"+5", '.', std::nullopt},
+        {"1e4", '.', std::nullopt}, {"10k", '.', std::nullopt}, {" 5", '.', std::nullopt},
+        {"5 ", '.', std::nullopt},  {"", '.', std::nullopt},    {"-", '.', std::nullopt},
+        {"inf", '.', std::nullopt}, {"nan", '.', std::nullopt}, {"1.2.3", '.', std::nullopt},
+        {huge, '.', std::nullopt},  {tiny, '.', std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(calc::plainNumber(c.text, c.mark), c.value) << c.text;
 }
 
 } // namespace

@@ -1,26 +1,17 @@
-// ntc-beta: reading typed numbers, writing results, and checked double arithmetic.
-#include "calc/number_text.h"
+// ntc-beta: every number the program reads: typed into the window, given on the command line, found in a table.
+#include "calc/number_reading.h"
 
 #include "calc/decimal.h"
 
+#include <fast_float/fast_float.h>
+
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <string>
+#include <system_error>
 
 namespace calc {
-
-const char* NumericFailure::what() const noexcept
-{
-    switch (kind_) {
-    case FailureKind::overflow: return "numeric overflow";
-    case FailureKind::divisionByZero: return "division by zero";
-    case FailureKind::invalidArgument: return "invalid argument";
-    }
-    return "numeric failure";
-}
 
 namespace {
 
@@ -155,27 +146,20 @@ double exactProduct(const Decimal& dec, std::int64_t scale)
     return scale < 0 ? value / kPowers[-scale] : value * kPowers[scale];
 }
 
-// Any other decimal: its digits (a sticky 1 after them) and scale as text,
-// rounded once.
-double roundedDecimal(const Decimal& dec, std::int64_t scale, bool negative)
+// Any other decimal: its digits (a sticky 1 after them) rounded once.
+double roundedDecimal(Decimal& dec, std::int64_t scale, bool negative)
 {
-    std::array<char, kMaxDigits + 32> text;
-    char* out = text.data();
-    if (negative) *out++ = '-';
-    out = std::copy_n(dec.digits.data(), dec.count, out);
+    std::size_t count = dec.count;
     if (dec.sticky) {
-        *out++ = '1';
+        dec.digits[count++] = '1';
         --scale;
     }
-    *out++ = 'e';
-    out = std::to_chars(out, text.data() + text.size(), scale).ptr;
-
-    const double value = nearestDouble(std::string_view(text.data(), std::size_t(out - text.data())));
+    const double value = nearestDouble(negative, std::string_view(dec.digits.data(), count), {}, scale);
     if (std::isinf(value)) throw NumericFailure(FailureKind::overflow);
     return value;
 }
 
-double decimalValue(const Decimal& dec, std::int64_t exponent, bool negative)
+double typedValue(Decimal& dec, std::int64_t exponent, bool negative)
 {
     const double zero = negative ? -0.0 : 0.0;
     if (dec.count == 0) return zero;
@@ -226,56 +210,6 @@ bool readRadixInteger(Cursor& cur, double& value)
     return true;
 }
 
-// The 15 leading digits of the largest double, rounded toward zero.
-constexpr std::string_view kLargestDigits = "179769313486231";
-
-std::u16string widen(std::string_view ascii)
-{
-    return std::u16string(ascii.begin(), ascii.end());
-}
-
-// Str's digits: 15 significant ones, no trailing zeros. The largest doubles
-// round up past the largest double at 15 digits (1.79769313486232E+308
-// would not read back); their last digit is rounded toward zero instead.
-DecimalDigits strDigits(double magnitude)
-{
-    DecimalDigits d = significantDigits(magnitude, 15);
-    if (d.exponent == 308 && d.digits > kLargestDigits) d.digits = kLargestDigits;
-    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
-    return d;
-}
-
-// "0.000123", "1234.5", "100".
-void appendFixedForm(std::string& out, const DecimalDigits& s)
-{
-    if (s.exponent < 0) {
-        out += "0.";
-        out.append(static_cast<std::size_t>(-s.exponent - 1), '0');
-        out += s.digits;
-        return;
-    }
-    const auto intDigits = static_cast<std::size_t>(s.exponent) + 1;
-    if (s.digits.size() <= intDigits) {
-        out += s.digits;
-        out.append(intDigits - s.digits.size(), '0');
-    } else {
-        out.append(s.digits, 0, intDigits);
-        out += '.';
-        out.append(s.digits, intDigits);
-    }
-}
-
-// "1.5E+20", "1E-05": a sign and at least two exponent digits.
-void appendExponentForm(std::string& out, const DecimalDigits& s)
-{
-    out += s.digits[0];
-    if (s.digits.size() > 1) {
-        out += '.';
-        out.append(s.digits, 1);
-    }
-    out += exponentText(s.exponent);
-}
-
 } // namespace
 
 NumberRead readNumber(std::u16string_view text)
@@ -305,7 +239,7 @@ NumberRead readNumber(std::u16string_view text)
     if (!dec.anyDigit) return result;
 
     const std::int64_t exponent = readExponent(cur);
-    result.value = decimalValue(dec, exponent, negative);
+    result.value = typedValue(dec, exponent, negative);
     result.found = true;
     result.end = cur.end();
     return result;
@@ -316,65 +250,80 @@ double Val(std::u16string_view text)
     return readNumber(text).value;
 }
 
-void appendStr(std::string& out, double value)
+std::string_view trimBlanks(std::string_view text)
 {
-    if (std::isnan(value)) {
-        out += " nan";
-        return;
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+DecimalText scanDecimal(std::string_view text)
+{
+    // Exponents are clamped far beyond any double, so no typed exponent or
+    // prefix can overflow the bookkeeping.
+    constexpr std::int64_t kClamp = 1'000'000'000;
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    const auto digitsFrom = [&](std::size_t i) {
+        while (i < text.size() && isDigit(text[i])) ++i;
+        return i;
+    };
+    DecimalText d;
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) d.negative = text[i++] == '-';
+    std::size_t next = digitsFrom(i);
+    d.whole = text.substr(i, next - i);
+    i = next;
+    if (i < text.size() && text[i] == '.') {
+        next = digitsFrom(++i);
+        d.fraction = text.substr(i, next - i);
+        i = next;
     }
-    if (std::isinf(value)) {
-        out += value > 0 ? " inf" : "-inf";
-        return;
+    if (d.whole.empty() && d.fraction.empty()) return DecimalText{};
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        bool negative = false;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) negative = text[j++] == '-';
+        if (j == text.size() || !isDigit(text[j])) return DecimalText{}; // "1e" is not a number
+        std::int64_t exponent = 0;
+        for (; j < text.size() && isDigit(text[j]); ++j) exponent = std::min(exponent * 10 + (text[j] - '0'), kClamp);
+        d.exponent = negative ? -exponent : exponent;
+        i = j;
     }
-    out += value < 0 ? '-' : ' ';
-    if (value == 0) {
-        out += '0';
-        return;
-    }
-    const DecimalDigits s = strDigits(std::fabs(value));
-    if (s.exponent >= -4 && s.exponent < 15) appendFixedForm(out, s);
-    else appendExponentForm(out, s);
+    d.end = i;
+    return d;
 }
 
-std::u16string Str(double value)
+std::optional<double> decimalValue(const DecimalText& d, int extraExponent)
 {
-    std::string out;
-    appendStr(out, value);
-    return widen(out);
+    const double value = nearestDouble(d.negative, d.whole, d.fraction, d.exponent + extraExponent);
+    // Out of range either way: too large, or a non-zero number so small it
+    // would read as 0 (an all-zero mantissa reads as 0 and is in range).
+    const bool allZero = d.whole.find_first_not_of('0') == std::string_view::npos &&
+                         d.fraction.find_first_not_of('0') == std::string_view::npos;
+    if (std::isinf(value) || (value == 0.0 && !allZero)) return std::nullopt;
+    return value;
 }
 
-std::u16string Left(std::u16string_view text, std::size_t count)
+std::optional<double> parseNumber(std::string_view text)
 {
-    if (text.size() <= count) return std::u16string(text);
-    std::size_t cut = count;
-    const auto isHigh = [](char16_t c) { return c >= 0xD800 && c <= 0xDBFF; };
-    const auto isLow = [](char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; };
-    if (cut > 0 && isHigh(text[cut - 1]) && isLow(text[cut])) --cut;
-    return std::u16string(text.substr(0, cut));
+    text = trimBlanks(text);
+    const DecimalText d = scanDecimal(text);
+    if (d.end == 0 || d.end != text.size()) return std::nullopt;
+    return decimalValue(d);
 }
 
-double Log(double value)
+std::optional<double> plainNumber(std::string_view cell, char mark)
 {
-    if (!(value > 0)) throw NumericFailure(FailureKind::invalidArgument);
-    return std::log(value);
-}
-
-namespace {
-double checked(double result)
-{
-    if (std::isinf(result)) throw NumericFailure(FailureKind::overflow);
-    if (std::isnan(result)) throw NumericFailure(FailureKind::invalidArgument);
-    return result;
-}
-} // namespace
-
-double add(double a, double b) { return checked(a + b); }
-double subtract(double a, double b) { return checked(a - b); }
-
-double divide(double a, double b)
-{
-    if (b == 0) throw NumericFailure(FailureKind::divisionByZero);
-    return checked(a / b);
+    // fast_float's fixed form is [-] digits [mark digits], or inf and nan.
+    double value = 0.0;
+    const char* end = cell.data() + cell.size();
+    const auto read = fast_float::from_chars_advanced(cell.data(), end, value,
+                                                      fast_float::parse_options(fast_float::chars_format::fixed, mark));
+    if (read.ec != std::errc() || read.ptr != end || !std::isfinite(value)) return std::nullopt;
+    // A non-zero number so small it reads as 0 lies beyond the range too.
+    if (value == 0.0 && cell.find_first_of("123456789") != std::string_view::npos) return std::nullopt;
+    return value;
 }
 
 } // namespace calc
