@@ -2,9 +2,9 @@
 #include "cli/run.h"
 
 #include "calc/number_writing.h"
-#include "cli/command.h"
-#include "cli/help_text.h"
-#include "cli/plausibility.h"
+#include "cli/commands/command.h"
+#include "cli/input/plausibility.h"
+#include "cli/output/help_text.h"
 #include "models/thermistor.h"
 
 #include <CLI/CLI.hpp>

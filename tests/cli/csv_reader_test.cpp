@@ -1,6 +1,5 @@
 // Tests of the batch's block reading and its quick reading of plain numbers.
-#include "cli/csv_reader.h"
-#include "cli/plain_row.h"
+#include "cli/input/csv_reader.h"
 
 #include <gtest/gtest.h>
 

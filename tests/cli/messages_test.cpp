@@ -2,9 +2,9 @@
 // languages have every message with the same places for its values, every
 // help line fits an 80-column terminal (a Chinese character two columns),
 // and the commands the README names are the registered ones.
-#include "cli/command.h"
-#include "cli/help_text.h"
-#include "cli/messages.h"
+#include "cli/commands/command.h"
+#include "cli/messages/messages.h"
+#include "cli/output/help_text.h"
 #include "cli_run.h"
 
 #include <gtest/gtest.h>

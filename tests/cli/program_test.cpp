@@ -1,6 +1,6 @@
 // Tests of ntc-beta-cli as a user runs it, driven in-process through cli::run:
 // arguments, the CSV round trip, bad rows, exit codes, help and version.
-#include "cli/language.h"
+#include "cli/messages/language.h"
 #include "cli_run.h"
 
 #include <gtest/gtest.h>

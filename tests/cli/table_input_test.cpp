@@ -1,9 +1,9 @@
 // Tests of the one way in for every table: column names as datasheets write
 // them, the header matched, the notes before it, a header that matches not
 // explained as the file's dialect, files that cannot be read.
-#include "cli/command.h"
-#include "cli/rt_file.h"
-#include "cli/table_input.h"
+#include "cli/commands/command.h"
+#include "cli/input/rt_file.h"
+#include "cli/input/table_input.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Telling UTF-8 from GB18030 and UTF-16, and the values a message quotes.
-#include "cli/messages.h"
-#include "cli/text_encoding.h"
+#include "cli/input/text_encoding.h"
+#include "cli/messages/messages.h"
 
 #include <gtest/gtest.h>
 
