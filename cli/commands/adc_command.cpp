@@ -262,8 +262,8 @@ CommandSpec adcCommand(Session& session)
     format.choices = {"csv", "c", "marlin", "klipper", "reprap", "esphome"};
     OptionSpec cType = textOption("--c-type", m.cTypeOption, "TYPE", o->cType);
     cType.choices = {"x10", "x100", "int", "float"};
-    CommandSpec spec{m.adcCommand, {}, [&session, o] { return adc(session, *o); }};
-    addCircuitOptions(spec.options, o->circuit, m, FixedResistor::byValue);
+    CommandSpec command{m.adcCommand, {}, [&session, o] { return adc(session, *o); }};
+    addCircuitOptions(command.options, o->circuit, m, FixedResistor::byValue);
     for (OptionSpec& option : std::vector<OptionSpec>{
              textOption("--from", m.fromOption, "T", o->from), textOption("--to", m.toOption, "T", o->to),
              textOption("--step", m.stepOption, "K", o->step),
@@ -273,9 +273,9 @@ CommandSpec adcCommand(Session& session)
              flagOption("--fahrenheit", m.fahrenheitOption, o->fahrenheit),
              textOption("--dissipation", m.dissipationOption, "MW/K", o->dissipation),
              textOption("--plot", m.plotOption, "FILE", o->plot), kelvinFlag(o->kelvin, m)})
-        spec.options.push_back(std::move(option));
-    addModelOptions(spec.options, o->model, m, SteinhartValues::threeOrFour);
-    return spec;
+        command.options.push_back(std::move(option));
+    addModelOptions(command.options, o->model, m, SteinhartValues::threeOrFour);
+    return command;
 }
 
 } // namespace cli

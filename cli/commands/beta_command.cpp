@@ -62,11 +62,11 @@ CommandSpec betaCommand(Session& session)
 {
     const auto o = std::make_shared<BetaOptions>();
     const Messages& m = session.m;
-    CommandSpec spec{m.betaCommand, {}, [&session, o] { return beta(session, *o); }};
+    CommandSpec command{m.betaCommand, {}, [&session, o] { return beta(session, *o); }};
     OptionSpec readings = listOption("readings", m.betaValues, "R1 T1 R2 T2", o->readings, 0, -1);
-    spec.options = {readings, textOption("--csv", m.csvOption, "FILE", o->csv), kelvinFlag(o->kelvin, m)};
-    addSpreadsheetOptions(spec.options, o->sheet, m);
-    return spec;
+    command.options = {readings, textOption("--csv", m.csvOption, "FILE", o->csv), kelvinFlag(o->kelvin, m)};
+    addSpreadsheetOptions(command.options, o->sheet, m);
+    return command;
 }
 
 } // namespace cli

@@ -140,8 +140,8 @@ CommandSpec budgetCommand(Session& session)
 {
     const auto o = std::make_shared<BudgetOptions>();
     const Messages& m = session.m;
-    CommandSpec spec{m.budgetCommand, {}, [&session, o] { return budget(session, *o); }};
-    addCircuitOptions(spec.options, o->circuit, m, FixedResistor::byValue);
+    CommandSpec command{m.budgetCommand, {}, [&session, o] { return budget(session, *o); }};
+    addCircuitOptions(command.options, o->circuit, m, FixedResistor::byValue);
     for (OptionSpec& option : std::vector<OptionSpec>{
              textOption("--r25-tol", m.r25TolOption, "%", o->r25Tol),
              textOption("--beta-tol", m.betaTolOption, "%", o->betaTol),
@@ -152,9 +152,9 @@ CommandSpec budgetCommand(Session& session)
              textOption("--from", m.fromOption, "T", o->from), textOption("--to", m.toOption, "T", o->to),
              textOption("--step", m.stepOption, "K", o->step), textOption("--plot", m.plotOption, "FILE", o->plot),
              kelvinFlag(o->kelvin, m)})
-        spec.options.push_back(std::move(option));
-    addModelOptions(spec.options, o->model, m, SteinhartValues::threeOrFour);
-    return spec;
+        command.options.push_back(std::move(option));
+    addModelOptions(command.options, o->model, m, SteinhartValues::threeOrFour);
+    return command;
 }
 
 } // namespace cli

@@ -16,25 +16,25 @@ std::string ohmsText(double ohms) { return calc::roundedText(ohms, 6) + " ohm"; 
 
 } // namespace
 
-void addCircuitOptions(std::vector<OptionSpec>& specs, CircuitOptions& o, const Messages& m, FixedResistor fixed)
+void addCircuitOptions(std::vector<OptionSpec>& commandOptions, CircuitOptions& o, const Messages& m, FixedResistor fixed)
 {
     if (fixed == FixedResistor::byValue) {
-        specs.push_back(textOption("--pull-up", m.pullUpOption, "R", o.pullUp));
-        specs.push_back(textOption("--pull-down", m.pullDownOption, "R", o.pullDown));
+        commandOptions.push_back(textOption("--pull-up", m.pullUpOption, "R", o.pullUp));
+        commandOptions.push_back(textOption("--pull-down", m.pullDownOption, "R", o.pullDown));
     } else {
         OptionSpec side = textOption("--side", m.sideOption, "SIDE", o.side);
         side.choices = {"up", "down"};
-        specs.push_back(side);
+        commandOptions.push_back(side);
     }
     OptionSpec fullScale = textOption("--full-scale", m.fullScaleOption, "SCALE", o.fullScale);
     fullScale.choices = {"2^N", "2^N-1"};
     fullScale.ignoreCase = true;
-    specs.push_back(textOption("--bits", m.bitsOption, "N", o.bits));
-    specs.push_back(fullScale);
-    specs.push_back(textOption("--series", m.seriesOption, "R", o.series));
-    specs.push_back(textOption("--parallel", m.parallelOption, "R", o.parallel));
-    specs.push_back(textOption("--supply", m.supplyOption, "V", o.supply));
-    specs.push_back(textOption("--vref", m.vrefOption, "V", o.vref));
+    commandOptions.push_back(textOption("--bits", m.bitsOption, "N", o.bits));
+    commandOptions.push_back(fullScale);
+    commandOptions.push_back(textOption("--series", m.seriesOption, "R", o.series));
+    commandOptions.push_back(textOption("--parallel", m.parallelOption, "R", o.parallel));
+    commandOptions.push_back(textOption("--supply", m.supplyOption, "V", o.supply));
+    commandOptions.push_back(textOption("--vref", m.vrefOption, "V", o.vref));
 }
 
 models::Divider dividerOf(const Messages& m, const CircuitOptions& o, FixedResistor fixed)

@@ -20,7 +20,7 @@ struct CircuitOptions {
 // (--pull-up R or --pull-down R) or its side alone (--side up|down).
 enum class FixedResistor { byValue, sideOnly };
 
-void addCircuitOptions(std::vector<OptionSpec>& specs, CircuitOptions& options, const Messages& m,
+void addCircuitOptions(std::vector<OptionSpec>& commandOptions, CircuitOptions& options, const Messages& m,
                        FixedResistor fixed);
 
 // The divider the options give; with FixedResistor::sideOnly its fixed

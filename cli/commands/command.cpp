@@ -28,34 +28,34 @@ constexpr std::array<RegisteredCommand, 9> kCommands{{
 
 OptionSpec textOption(std::string names, std::string_view help, std::string_view typeName, std::string& target)
 {
-    OptionSpec spec;
-    spec.names = std::move(names);
-    spec.help = help;
-    spec.typeName = typeName;
-    spec.target = &target;
-    return spec;
+    OptionSpec option;
+    option.names = std::move(names);
+    option.help = help;
+    option.typeName = typeName;
+    option.target = &target;
+    return option;
 }
 
 OptionSpec listOption(std::string names, std::string_view help, std::string_view typeName,
                       std::vector<std::string>& target, int least, int most)
 {
-    OptionSpec spec;
-    spec.names = std::move(names);
-    spec.help = help;
-    spec.typeName = typeName;
-    spec.target = &target;
-    spec.leastValues = least;
-    spec.mostValues = most;
-    return spec;
+    OptionSpec option;
+    option.names = std::move(names);
+    option.help = help;
+    option.typeName = typeName;
+    option.target = &target;
+    option.leastValues = least;
+    option.mostValues = most;
+    return option;
 }
 
 OptionSpec flagOption(std::string names, std::string_view help, bool& target)
 {
-    OptionSpec spec;
-    spec.names = std::move(names);
-    spec.help = help;
-    spec.target = &target;
-    return spec;
+    OptionSpec option;
+    option.names = std::move(names);
+    option.help = help;
+    option.target = &target;
+    return option;
 }
 
 std::span<const RegisteredCommand> registeredCommands()

@@ -140,15 +140,15 @@ CommandSpec fitCommand(Session& session)
     file.required = true;
     OptionSpec format = textOption("--format", m.fitFormatOption, "FORMAT", o->format);
     format.choices = {"text", "klipper", "reprap", "esphome"};
-    CommandSpec spec{m.fitCommand,
+    CommandSpec command{m.fitCommand,
                      {file, modelChoice(o->model, m), textOption("--t0", m.t0Option, "T", o->t0),
                       textOption("--r0", m.r0Option, "R", o->r0), textOption("--from", m.fitFromOption, "T", o->from),
                       textOption("--to", m.fitToOption, "T", o->to), format,
                       textOption("--name", m.firmwareNameOption, "NAME", o->name),
                       textOption("--plot", m.plotOption, "FILE", o->plot), kelvinFlag(o->kelvin, m)},
                      [&session, o] { return fit(session, *o); }};
-    addSpreadsheetOptions(spec.options, o->sheet, m, m.tableFileGroup);
-    return spec;
+    addSpreadsheetOptions(command.options, o->sheet, m, m.tableFileGroup);
+    return command;
 }
 
 } // namespace cli

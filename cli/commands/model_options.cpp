@@ -110,12 +110,12 @@ ChosenModel typedCurve(const Messages& m, const ModelOptions& o, Findings& found
 
 OptionSpec modelChoice(std::string& model, const Messages& m)
 {
-    OptionSpec spec = textOption("--model", m.modelOption, "MODEL", model);
-    spec.choices = {"steinhart", "steinhart4", "beta"};
-    return spec;
+    OptionSpec option = textOption("--model", m.modelOption, "MODEL", model);
+    option.choices = {"steinhart", "steinhart4", "beta"};
+    return option;
 }
 
-void addModelOptions(std::vector<OptionSpec>& specs, ModelOptions& o, const Messages& m, SteinhartValues steinhart)
+void addModelOptions(std::vector<OptionSpec>& commandOptions, ModelOptions& o, const Messages& m, SteinhartValues steinhart)
 {
     const bool four = steinhart == SteinhartValues::threeOrFour;
     std::vector<OptionSpec> model{
@@ -130,11 +130,11 @@ void addModelOptions(std::vector<OptionSpec>& specs, ModelOptions& o, const Mess
         textOption("--fit", m.fitOption, "FILE", o.fit),
         modelChoice(o.model, m),
     };
-    for (OptionSpec& spec : model) {
-        spec.group = m.modelGroup;
-        specs.push_back(std::move(spec));
+    for (OptionSpec& option : model) {
+        option.group = m.modelGroup;
+        commandOptions.push_back(std::move(option));
     }
-    addSpreadsheetOptions(specs, o.sheet, m, m.tableFileGroup);
+    addSpreadsheetOptions(commandOptions, o.sheet, m, m.tableFileGroup);
 }
 
 std::optional<ChosenModel> chosenModel(Session& s, const ModelOptions& o, bool kelvin, ModelUse use, Findings& found)

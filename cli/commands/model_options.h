@@ -31,7 +31,7 @@ enum class SteinhartValues { three, threeOrFour };
 // Adds the model options under the help's model group and the table file's
 // reading options under theirs, bound to `options` (which must outlive the
 // command).
-void addModelOptions(std::vector<OptionSpec>& specs, ModelOptions& options, const Messages& m,
+void addModelOptions(std::vector<OptionSpec>& commandOptions, ModelOptions& options, const Messages& m,
                      SteinhartValues steinhart);
 
 // --model (steinhart, steinhart4 or beta) bound to `model`.

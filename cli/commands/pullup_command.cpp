@@ -130,8 +130,8 @@ CommandSpec pullupCommand(Session& session)
     OptionSpec series = textOption("--e-series", m.eSeriesOption, "SERIES", o->series);
     series.choices = {"E12", "E24", "E48", "E96"};
     series.ignoreCase = true;
-    CommandSpec spec{m.pullupCommand, {}, [&session, o] { return pullup(session, *o); }};
-    addCircuitOptions(spec.options, o->circuit, m, FixedResistor::sideOnly);
+    CommandSpec command{m.pullupCommand, {}, [&session, o] { return pullup(session, *o); }};
+    addCircuitOptions(command.options, o->circuit, m, FixedResistor::sideOnly);
     for (OptionSpec& option : std::vector<OptionSpec>{
              textOption("--from", m.fromOption, "T", o->from), textOption("--to", m.toOption, "T", o->to), series,
              textOption("--lowest", m.lowestOption, "R", o->lowest),
@@ -139,9 +139,9 @@ CommandSpec pullupCommand(Session& session)
              textOption("--dissipation", m.dissipationOption, "MW/K", o->dissipation),
              textOption("--plot", m.plotOption, "FILE", o->plot),
              kelvinFlag(o->kelvin, m)})
-        spec.options.push_back(std::move(option));
-    addModelOptions(spec.options, o->model, m, SteinhartValues::threeOrFour);
-    return spec;
+        command.options.push_back(std::move(option));
+    addModelOptions(command.options, o->model, m, SteinhartValues::threeOrFour);
+    return command;
 }
 
 } // namespace cli

@@ -70,12 +70,12 @@ CommandSpec resistanceCommand(Session& session)
 {
     const auto o = std::make_shared<ResistanceOptions>();
     const Messages& m = session.m;
-    CommandSpec spec{m.resistanceCommand,
+    CommandSpec command{m.resistanceCommand,
                      {listOption("readings", m.resistanceValues, "T", o->readings, 0, -1),
                       kelvinFlag(o->kelvin, m)},
                      [&session, o] { return resistance(session, *o); }};
-    addModelOptions(spec.options, o->model, m, SteinhartValues::three);
-    return spec;
+    addModelOptions(command.options, o->model, m, SteinhartValues::three);
+    return command;
 }
 
 } // namespace cli

@@ -158,14 +158,14 @@ CommandSpec tableCommand(Session& session)
     const Messages& m = session.m;
     OptionSpec cType = textOption("--c-type", m.cTypeOption, "TYPE", o->cType);
     cType.choices = {"x10", "x100", "int", "float"};
-    CommandSpec spec{m.tableCommand,
+    CommandSpec command{m.tableCommand,
                      {textOption("--from", m.fromOption, "T", o->from), textOption("--to", m.toOption, "T", o->to),
                       textOption("--step", m.stepOption, "K", o->step),
                       textOption("--format", m.tableFormatOption, "FORMAT", o->format),
                       textOption("--name", m.tableNameOption, "IDENT", o->name), cType, kelvinFlag(o->kelvin, m)},
                      [&session, o] { return table(session, *o); }};
-    addModelOptions(spec.options, o->model, m, SteinhartValues::threeOrFour);
-    return spec;
+    addModelOptions(command.options, o->model, m, SteinhartValues::threeOrFour);
+    return command;
 }
 
 } // namespace cli

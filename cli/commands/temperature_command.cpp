@@ -56,12 +56,12 @@ CommandSpec temperatureCommand(Session& session)
 {
     const auto o = std::make_shared<TemperatureOptions>();
     const Messages& m = session.m;
-    CommandSpec spec{m.temperatureCommand,
+    CommandSpec command{m.temperatureCommand,
                      {listOption("readings", m.temperatureValues, "R", o->readings, 0, -1),
                       kelvinFlag(o->kelvin, m)},
                      [&session, o] { return temperature(session, *o); }};
-    addModelOptions(spec.options, o->model, m, SteinhartValues::three);
-    return spec;
+    addModelOptions(command.options, o->model, m, SteinhartValues::three);
+    return command;
 }
 
 } // namespace cli

@@ -18,7 +18,7 @@ std::string lowerTrimmed(std::string_view text)
     return lower;
 }
 
-void addSpreadsheetOptions(std::vector<OptionSpec>& specs, SpreadsheetOptions& options, const Messages& m,
+void addSpreadsheetOptions(std::vector<OptionSpec>& commandOptions, SpreadsheetOptions& options, const Messages& m,
                            std::string_view group)
 {
     OptionSpec delimiter = textOption("--delimiter", m.delimiterOption, "C", options.delimiter);
@@ -28,9 +28,9 @@ void addSpreadsheetOptions(std::vector<OptionSpec>& specs, SpreadsheetOptions& o
     encoding.ignoreCase = true;
     OptionSpec columns = listOption("--column", m.columnOption, "NAME=HEADER", options.columns, 1, 1);
     columns.repeatable = true;
-    for (OptionSpec* spec : {&delimiter, &comma, &encoding, &columns}) {
-        spec->group = group;
-        specs.push_back(std::move(*spec));
+    for (OptionSpec* option : {&delimiter, &comma, &encoding, &columns}) {
+        option->group = group;
+        commandOptions.push_back(std::move(*option));
     }
 }
 

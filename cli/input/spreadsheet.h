@@ -21,7 +21,7 @@ struct SpreadsheetOptions {
 
 // --delimiter, --decimal-comma, --encoding and --column bound to `options`
 // (which must outlive the command), under the help's `group`.
-void addSpreadsheetOptions(std::vector<OptionSpec>& specs, SpreadsheetOptions& options, const Messages& m,
+void addSpreadsheetOptions(std::vector<OptionSpec>& commandOptions, SpreadsheetOptions& options, const Messages& m,
                            std::string_view group = {});
 
 // The options read: the field separator (',' unless given; ';' with the
