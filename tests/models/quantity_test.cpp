@@ -147,4 +147,16 @@ TEST(FahrenheitToCelsius, ExactWhereTheScalesMeet)
     EXPECT_THROW(models::fahrenheitToCelsius(1e308), calc::NumericFailure);
 }
 
+// Kelvin read as °C: values that end in .15 where thermistors are used.
+TEST(LooksLikeKelvin, EndsIn15WhereThermistorsAreUsed)
+{
+    const struct {
+        double value;
+        bool kelvin;
+    } values[] = {{298.15, true}, {273.15, true}, {173.15, true}, {773.15, true}, {233.15, true},
+                  {25, false},    {298.1, false}, {298.16, false}, {173.14, false}, {773.16, false},
+                  {800.15, false}, {-25.15, false}, {25.15, false}};
+    for (const auto& v : values) EXPECT_EQ(models::looksLikeKelvin(v.value), v.kelvin) << v.value;
+}
+
 } // namespace

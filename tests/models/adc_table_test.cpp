@@ -1,8 +1,8 @@
-// Tests for the divider, the ADC tables and their texts: counts worked out by
-// hand, and Marlin's published table for the Semitec 104GT-2 with its stated
-// 4.7 kΩ pull-up and 10-bit counts (Marlin/src/module/thermistor/thermistor_5.h).
+// Tests for the ADC tables: the resolution worked out by hand, Marlin's
+// published table for the Semitec 104GT-2 with its stated 4.7 kΩ pull-up and
+// 10-bit counts (Marlin/src/module/thermistor/thermistor_5.h), rows merged
+// or on the rails.
 #include "models/adc_table.h"
-#include "models/firmware_text.h"
 
 #include <gtest/gtest.h>
 
@@ -16,41 +16,6 @@ using models::Divider;
 using models::ThermistorSide;
 
 constexpr double kNone = std::numeric_limits<double>::infinity();
-
-struct HandCount {
-    Divider divider;
-    double ohms;
-    double exact; // by hand
-    unsigned count;
-};
-
-const HandCount kHand[] = {
-    // 1024 · 10000 / 14700
-    {{ThermistorSide::low, 4700, 0, kNone, 10}, 10000, 696.59864, 697},
-    // thermistor high, 10 kΩ pull-down: 4096 · 10000 / 20000
-    {{ThermistorSide::high, 10000, 0, kNone, 12}, 10000, 2048, 2048},
-    // 1 kΩ in series: 9 kΩ + 1 kΩ against 10 kΩ
-    {{ThermistorSide::low, 10000, 1000, kNone, 12}, 9000, 2048, 2048},
-    // 20 kΩ across 20 kΩ is 10 kΩ: half of 1024
-    {{ThermistorSide::low, 10000, 0, 20000, 10}, 20000, 512, 512},
-    // 5 V supply, 2.5 V reference: 5 · 2500/12500 = 1 V, 1/2.5 · 4096
-    {{ThermistorSide::low, 10000, 0, kNone, 12, 5.0, 2.5}, 2500, 1638.4, 1638},
-    // beyond the reference: held at the top code
-    {{ThermistorSide::low, 10000, 0, kNone, 12, 5.0, 2.5}, 10000, 4096, 4095},
-};
-
-TEST(Divider, CountsWorkedOutByHand)
-{
-    for (const HandCount& c : kHand) {
-        EXPECT_NEAR(models::exactCount(c.divider, c.ohms), c.exact, 1e-5);
-        EXPECT_EQ(models::adcCount(c.divider, c.ohms), c.count);
-        if (c.count == c.exact) {
-            EXPECT_NEAR(models::thermistorOhmsAtCount(c.divider, c.count), c.ohms, 1e-9 * c.ohms);
-        }
-    }
-    EXPECT_TRUE(std::isnan(models::thermistorOhmsAtCount(kHand[0].divider, 0)));
-    EXPECT_TRUE(std::isnan(models::thermistorOhmsAtCount(kHand[3].divider, 1000))); // beyond what 20 kΩ across allows
-}
 
 // R25 = 10 kΩ, B = 3950 K against a 10 kΩ pull-up at 25 °C, 12 bits:
 // dR/dT = −R·B/T² = −444.352 Ω/K, dcount/dR = 4096 · 10000 / 20000² = 0.1024,
@@ -109,28 +74,17 @@ TEST(AdcTable, OneRowPerCountAndNoneOnTheRails)
     EXPECT_LE(table.rows.size() - perCount.rows.size(), 1u);
 }
 
-TEST(FirmwareText, CIdentifiers)
+TEST(AdcTable, RowsLeftOutAreNamedByTemperature)
 {
-    for (const char* good : {"ntc_adc_table", "t1", "_table", "Table9"}) EXPECT_TRUE(models::isCIdentifier(good)) << good;
-    for (const char* bad : {"", "9t", "int", "static", "__x", "_X", "ntc-table", "tab le"})
-        EXPECT_FALSE(models::isCIdentifier(bad)) << bad;
-}
-
-TEST(FirmwareText, TypesHoldTheirValuesOrRefuse)
-{
-    models::AdcTable table;
-    table.rows.push_back({23, 23.1, 350.04, 80, 0.1, 2.0});
-    models::CTableStyle style;
-    style.identifier = "hot_end";
-    style.temperature = models::TemperatureType::tenths;
-    const std::string c = models::adcTableC(table, style);
-    EXPECT_NE(c.find("struct hot_end_row {\n    uint16_t adc;\n    int16_t temperature_c_x10;\n};"), std::string::npos) << c;
-    EXPECT_NE(c.find("{ 23, 3500 }"), std::string::npos) << c;
-    style.temperature = models::TemperatureType::hundredths; // 35004 > 32767
-    EXPECT_THROW(models::adcTableC(table, style), models::TableOverflow);
-    EXPECT_EQ(models::adcTableMarlin(table, 10, "temptable_998", {"note"}),
-              "// note\n#pragma once\n\nconstexpr temp_entry_t temptable_998[] PROGMEM = {\n  { OV(  23), 350 }\n};\n");
-    EXPECT_THROW(models::adcTableMarlin(table, 12, "t", {}), models::TableOverflow);
+    const models::Divider divider{models::ThermistorSide::low, 10000, 0, std::numeric_limits<double>::infinity(), 4};
+    const std::vector<double> celsius{-60, 25, 25.1, 200};
+    const auto table = models::adcTableAt(models::BetaModel{10000, 3435}, divider, celsius);
+    // 4 bits, 16 · R / (R + 10 kΩ) by hand: -60 °C reads 15.8 (the top rail),
+    // 200 °C 0.22 (the bottom one);
+    // 25 and 25.1 °C share code 8.
+    EXPECT_EQ(table.railCelsius, (std::vector<double>{200, -60}));
+    ASSERT_EQ(table.mergedCelsius.size(), 1u);
+    EXPECT_TRUE(table.mergedCelsius[0] == 25 || table.mergedCelsius[0] == 25.1);
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 // Tests for the least-squares fits against four datasheet tables (data/,
 // each file names its source). Expected coefficients and errors come from a
 // separate solve of the same T²-weighted problem in exact rational
-// arithmetic (Python's fractions), never from the code under test.
+// arithmetic (Python's fractions), never from the code under test; the
+// kept-R0 B likewise.
 #include "models/table_fit.h"
 
 #include "model_checks.h"
@@ -15,6 +16,7 @@
 namespace {
 
 using models::FitKind;
+using models::TablePoint;
 
 using models_test::loadTable;
 
@@ -131,6 +133,34 @@ TEST(TableFit, RefusesWhatFixesNoCurve)
             EXPECT_EQ(failure.kind(), c.failure);
         }
     }
+}
+
+TEST(TableFit, BetaWithR0KeptFitsBAlone)
+{
+    // Exact points of R = 10 kΩ · exp(3435 (1/T − 1/298.15)): B comes back.
+    std::vector<TablePoint> exact;
+    for (double c : {0.0, 50.0, 100.0})
+        exact.push_back({c + 273.15, 10000 * std::exp(3435 * (1 / (c + 273.15) - 1 / 298.15))});
+    const auto fit = models::fitTable(exact, models::FitRequest{models::FitKind::beta, 298.15, 10000});
+    EXPECT_NEAR(fit.beta.beta, 3435, 1e-9);
+    EXPECT_EQ(fit.beta.r0, 10000);
+    // The Murata table with its R25 kept: B = 3432.97 K (exact rational solve).
+    const auto murata = models::fitTable(loadTable("murata_ncp15xh103.csv"),
+                                         models::FitRequest{models::FitKind::beta, 298.15, 10000});
+    EXPECT_NEAR(murata.beta.beta, 3432.97033, 1e-4);
+    EXPECT_NEAR(murata.maxErrorKelvin, 3.80281, 1e-4);
+    models_test::expectFailure(
+        [&] { models::fitTable(exact, models::FitRequest{models::FitKind::beta, 298.15, -1}); },
+        models::ModelFailureKind::ratioNotPositive);
+}
+
+TEST(TableFit, PointsWithinARange)
+{
+    const auto points = loadTable("murata_ncp15xh103.csv");
+    const auto within = models::pointsWithin(points, 273.15, 323.15);
+    ASSERT_EQ(within.size(), 11u); // 0, 5, ..., 50 °C
+    EXPECT_EQ(within.front().ohms, 27219);
+    EXPECT_EQ(within.back().ohms, 4161);
 }
 
 } // namespace
