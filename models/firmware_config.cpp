@@ -11,9 +11,6 @@ namespace models {
 
 namespace {
 
-std::string celsiusText(double kelvin) { return calc::decimalsText(kelvin - calc::kCelsiusOffset, 6); }
-std::string ohmsText(double ohms) { return calc::roundedText(ohms, 9); }
-
 std::string commentLines(const std::vector<std::string>& lines, std::string_view lead)
 {
     std::string text;

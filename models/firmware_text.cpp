@@ -1,6 +1,7 @@
 // ntc-beta: ADC and R/T tables written as firmware and spreadsheets take them.
 #include "models/firmware_text.h"
 
+#include "calc/b_value.h"
 #include "calc/number_writing.h"
 
 #include <fmt/compile.h>
@@ -117,6 +118,10 @@ std::string cArray(const CTableStyle& style, const std::vector<std::string>& fie
 }
 
 } // namespace
+
+std::string celsiusText(double kelvin) { return calc::decimalsText(kelvin - calc::kCelsiusOffset, 6); }
+
+std::string ohmsText(double ohms) { return calc::roundedText(ohms, 9); }
 
 bool isCIdentifier(std::string_view text)
 {

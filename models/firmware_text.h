@@ -34,6 +34,14 @@ struct CTableStyle {
     std::vector<std::string> comment;    // lines of the header comment (model, circuit, range), ASCII
 };
 
+// A temperature in kelvin as the tables and the texts about them give it in
+// °C: six decimals at most, trailing zeros dropped ("-39.7", "25").
+std::string celsiusText(double kelvin);
+
+// A resistance as the tables and the texts about them give it: nine
+// significant digits, trailing zeros dropped ("126800", "80.6507").
+std::string ohmsText(double ohms);
+
 // Whether `text` can name a C array: letters, digits and '_', not starting
 // with a digit, not a keyword of C or C++, and not a name reserved to the
 // implementation (a leading '_' followed by a capital or '_').

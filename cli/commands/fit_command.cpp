@@ -25,7 +25,7 @@ struct FitCommandOptions {
     SpreadsheetOptions sheet;
 };
 
-std::string celsiusText(double kelvin) { return calc::decimalsText(kelvin - calc::kCelsiusOffset, 6); }
+using models::celsiusText;
 
 void writeCoefficients(std::ostream& out, const models::TableFit& fit)
 {
@@ -65,7 +65,7 @@ void writeResiduals(std::ostream& out, const models::TableFit& fit, const std::v
     const auto cell = [&](std::string text) { return withDecimalMark(std::move(text), style); };
     out << "\ntemperature_c" << d << "resistance_ohm" << d << "error_k\n";
     for (std::size_t i = 0; i < points.size(); ++i)
-        out << cell(celsiusText(points[i].kelvin)) << d << cell(calc::roundedText(points[i].ohms, 9)) << d
+        out << cell(celsiusText(points[i].kelvin)) << d << cell(models::ohmsText(points[i].ohms)) << d
             << cell(calc::roundedText(fit.residualsKelvin[i], 3)) << '\n';
 }
 

@@ -17,8 +17,9 @@ namespace cli {
 
 namespace {
 
-std::string celsiusText(double kelvin) { return calc::decimalsText(kelvin - calc::kCelsiusOffset, 6); }
-std::string ohmsText(double ohms) { return calc::roundedText(ohms, 9); }
+using models::celsiusText;
+using models::ohmsText;
+
 std::string lineText(std::size_t line) { return std::to_string(line); }
 
 void refuse(Findings& found, std::string text) { found.push_back({Severity::refused, std::move(text)}); }

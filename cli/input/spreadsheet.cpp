@@ -1,6 +1,7 @@
 // ntc-beta-cli: how a spreadsheet's CSV is written (separator, decimal comma, column names, GB18030).
 #include "cli/input/spreadsheet.h"
 
+#include "calc/number_reading.h"
 #include "calc/number_writing.h"
 
 #include <algorithm>
@@ -9,10 +10,7 @@ namespace cli {
 
 std::string lowerTrimmed(std::string_view text)
 {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    std::string lower(text);
+    std::string lower(calc::trimBlanks(text));
     for (char& c : lower)
         if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
     return lower;
