@@ -45,11 +45,16 @@ deps:
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
 
+# The browser page's build tree, whose page (with its workbench) the .deb
+# and the Windows downloads carry: `make web` builds it before those.
+WEB_DIR := -DNTC_WEB_DIR=$(CURDIR)/$(WEB_BUILD)
+
 build: deps
-	cmake -S . -B $(BUILD) -G Ninja $(CCACHE) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD) -G Ninja $(CCACHE) -DCMAKE_BUILD_TYPE=Release $(WEB_DIR)
 	cmake --build $(BUILD)
 
-# Every test, stage by stage: the plain build's tests, the Qt window under
+# Every test, stage by stage: the browser page built first (the .deb and
+# the Windows downloads carry it), the plain build's tests, the Qt window under
 # AddressSanitizer and UndefinedBehaviorSanitizer, the toolkit-free core's
 # tests on clang and libc++ under the same sanitizers, 20 s of each fuzzer,
 # the Windows build with its tests under Wine, and the browser page's tests
@@ -58,6 +63,7 @@ build: deps
 test:
 	@tools/stages.sh "$(MAKE) --no-print-directory" \
 	  "packages (apt)" test-deps \
+	  "browser page (emscripten)" web \
 	  "Linux build and tests" test-linux \
 	  "Qt window, GCC ASan/UBSan" test-sanitized \
 	  "core, clang libc++ ASan/UBSan" test-libcxx \
@@ -68,13 +74,14 @@ test:
 test-deps: DEBS += $(WEB_DEBS)
 test-deps: deps
 
-# The plain (Release) build's tests, as many at once as there are cores.
-test-linux: build
+# The plain (Release) build's tests, as many at once as there are cores;
+# the package's test lays out the page as the .deb carries it.
+test-linux: web build
 	cd $(BUILD) && ctest -j$(NPROC) --output-on-failure
 
 # The inner loop: what changed rebuilt in the plain build, and its tests run
 # (under a minute after a one-file change); `make test` before a merge.
-check:
+check: web
 	@[ -f $(BUILD)/build.ninja ] || $(MAKE) --no-print-directory build
 	cmake --build $(BUILD)
 	cd $(BUILD) && ctest -j$(NPROC) --output-on-failure
@@ -112,8 +119,9 @@ fuzz: deps
 # The Windows programs, cross-built with MinGW-w64, and their tests run as
 # Windows programs under Wine on a virtual display; leaves the zip and the
 # installer a user downloads in $(WIN_BUILD)/.
-windows: deps
-	cmake -S . -B $(WIN_BUILD) -G Ninja $(CCACHE) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
+windows: web
+	cmake -S . -B $(WIN_BUILD) -G Ninja $(CCACHE) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	  $(WEB_DIR)
 	cmake --build $(WIN_BUILD)
 	cd $(WIN_BUILD) && xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" \
 	  $(CURDIR)/tools/wine-run.sh --session ctest -j3 --output-on-failure
@@ -137,21 +145,28 @@ web: web-deps
 	@stat -c '%n: %s bytes' $(WEB_BUILD)/ntc-beta.html; du -sb $(WEB_BUILD)/site
 
 # The page driven in headless Chromium as a user would, each test file in a
-# browser of its own, as many at once as there are cores.
-test-web: web
+# browser of its own, as many at once as there are cores; the workbench's
+# test runs the plain build's ntc-beta-cli beside it.
+test-web: web build
 	cd $(WEB_BUILD) && ctest -j$(NPROC) --output-on-failure
 
-# The page's first text on screen against a floor page, in headless Chromium.
+# The page's first text on screen against a floor page, then the
+# workbench's redraw after an edit of a 200-row fit and a 4096-row ADC
+# table's longest task, in headless Chromium.
 bench-web: web
 	cmake --build $(WEB_BUILD) --target web_floor
 	NODE_PATH=$(WEB_BUILD)/npm/node_modules node bench/web/startup.js $(WEB_BUILD) 21
+	NODE_PATH=$(WEB_BUILD)/npm/node_modules node bench/web/workbench.js $(WEB_BUILD) 21
 
-# The page in Chromium, for the README.
+# The page in Chromium, and its workbench's three views, for the README.
 web-screenshot: web
 	NODE_PATH=$(WEB_BUILD)/npm/node_modules node tools/web-screenshot.js $(WEB_BUILD)/ntc-beta.html docs/screenshot-web.png
+	for view in fit adc design; do \
+	  NODE_PATH=$(WEB_BUILD)/npm/node_modules node tools/workbench-screenshot.js $(WEB_BUILD)/ntc-beta.html docs/workbench-$$view.png $$view; \
+	done
 
 # A .deb in build/package/: `apt-get install ./build/package/ntc-beta_*.deb`.
-package: build
+package: web build
 	cd $(BUILD) && cpack
 	@ls $(BUILD)/package/*.deb
 
@@ -172,7 +187,8 @@ bench: build
 # the programs' sizes, then long pastes into a bare Edit control and into
 # the program's field (bench/win32/paste.cpp).
 bench-windows: build
-	cmake -S . -B $(WIN_BUILD) -G Ninja $(CCACHE) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
+	cmake -S . -B $(WIN_BUILD) -G Ninja $(CCACHE) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	  $(WEB_DIR)
 	cmake --build $(WIN_BUILD) --target ntc-beta ntc-beta-cli floor floor_manifest floor_controls paste
 	xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -wr" tools/bench-windows.sh $(BUILD)/bench/startup 9 \
 	  $(WIN_BUILD)/app/ntc-beta.exe $(WIN_BUILD)/bench/win32/floor.exe $(WIN_BUILD)/bench/win32/floor_manifest.exe \

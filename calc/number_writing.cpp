@@ -231,6 +231,12 @@ std::string generalText(double value)
     return out;
 }
 
+std::string shortestText(double value)
+{
+    if (!std::isfinite(value)) return fullValueText(value);
+    return fmt::format(FMT_COMPILE("{}"), value);
+}
+
 void useDecimalMark(std::string& text, char mark, std::size_t from)
 {
     if (from < text.size()) std::replace(text.begin() + std::ptrdiff_t(from), text.end(), '.', mark);

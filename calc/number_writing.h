@@ -87,6 +87,13 @@ std::string coefficientText(double value);
 // zeros dropped ("21", "15.75", "1e+06", "1.5e-05", "-0").
 std::string generalText(double value);
 
+// The fewest digits that read back as the same double, as JavaScript reads
+// them: fixed form for decimal exponents from -4 to 15, exponent form
+// beyond, no ".0" on a whole number ("3950", "0.1", "1e-05", "1.5e+20",
+// "0.30000000000000004", "-0"). How the page's workbench hands numbers to
+// its script.
+std::string shortestText(double value);
+
 // The number written in `text` from `from` on, with `mark` for its period:
 // "3415,6" for a spreadsheet whose numbers take the decimal comma.
 void useDecimalMark(std::string& text, char mark, std::size_t from = 0);

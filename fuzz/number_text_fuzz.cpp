@@ -75,14 +75,16 @@ void checkStrictReading(std::string_view text)
 }
 
 // The forms of tables, coefficients and firmware read back through the
-// command line's strict reader: 17 digits to the very bits, a table's
-// decimals within half their last place, rounded digits within half their
-// last place too.
+// command line's strict reader: 17 digits and the shortest form to the very
+// bits, a table's decimals within half their last place, rounded digits
+// within half their last place too.
 void checkTableForms(double d)
 {
     if (!std::isfinite(d)) return;
     const auto exact = calc::parseNumber(calc::scientificText(d, 17));
     if (!exact || std::bit_cast<std::uint64_t>(*exact) != std::bit_cast<std::uint64_t>(d)) std::abort();
+    const auto shortest = calc::parseNumber(calc::shortestText(d));
+    if (!shortest || std::bit_cast<std::uint64_t>(*shortest) != std::bit_cast<std::uint64_t>(d)) std::abort();
     const double spacing = std::fabs(d) * 0x1p-52;
     if (std::fabs(d) < 1e15) {
         const std::string cell = calc::decimalsText(d, 6);

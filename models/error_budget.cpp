@@ -1,5 +1,6 @@
 // ntc-beta: how far a thermistor reading can be off: the part's and the circuit's tolerances, the ADC, self-heating.
 #include "models/error_budget.h"
+#include "models/exact_math.h"
 
 #include <algorithm>
 #include <array>
@@ -21,8 +22,8 @@ struct Corner {
 // The part the firmware does not know of: its resistance at a temperature.
 double partOhms(const ThermistorModel& model, double lnR25, const Tolerances& t, const Corner& c, double kelvin)
 {
-    const double lnR = std::log(resistanceAt(model, kelvin));
-    return std::exp(lnR25 + std::log1p(c.r25 * t.r25) + (1 + c.beta * t.beta) * (lnR - lnR25));
+    const double lnR = logOf(resistanceAt(model, kelvin));
+    return expOf(lnR25 + log1pOf(c.r25 * t.r25) + (1 + c.beta * t.beta) * (lnR - lnR25));
 }
 
 // The temperature the firmware reports for a true temperature, or NaN where
@@ -147,7 +148,7 @@ double selfHeatingKelvin(const Divider& divider, double thermistorOhms, double m
 std::vector<BudgetRow> errorBudget(const ThermistorModel& model, const Divider& divider, const Tolerances& tolerances,
                                    double milliwattsPerKelvin, std::span<const double> celsius)
 {
-    const double lnR25 = std::log(resistanceAt(model, toKelvin(25, true)));
+    const double lnR25 = logOf(resistanceAt(model, toKelvin(25, true)));
     const std::vector<Corner> corners = allCorners();
     std::vector<BudgetRow> rows;
     for (double c : celsius) rows.push_back(rowAt(model, divider, tolerances, milliwattsPerKelvin, lnR25, corners, c));

@@ -121,4 +121,20 @@ std::string firmwareConfig(Firmware firmware, const FirmwareCurve& curve, const 
     return {};
 }
 
+std::string usualFirmwareName(Firmware firmware)
+{
+    switch (firmware) {
+    case Firmware::klipper: return "my_thermistor";
+    case Firmware::reprap: return "";
+    case Firmware::esphome: return "NTC Temperature";
+    }
+    return {};
+}
+
+std::string standInLine(double straysKelvin, double fromCelsius, double toCelsius)
+{
+    return "A three-term curve for the four-term model: it strays up to " + calc::roundedText(straysKelvin, 2) +
+           " K from it over " + calc::decimalsText(fromCelsius, 2) + " to " + calc::decimalsText(toCelsius, 2) + " degC.";
+}
+
 } // namespace models

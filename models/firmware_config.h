@@ -48,4 +48,14 @@ std::string esphomeConfig(const FirmwareCurve& curve, const FirmwareText& text);
 
 std::string firmwareConfig(Firmware firmware, const FirmwareCurve& curve, const FirmwareText& text);
 
+// The name a firmware's own examples use where none is given:
+// "my_thermistor" (Klipper), none (RepRapFirmware), "NTC Temperature"
+// (ESPHome).
+std::string usualFirmwareName(Firmware firmware);
+
+// The comment line for a four-term model written as its three-term stand-in:
+// "A three-term curve for the four-term model: it strays up to 0.012 K from
+// it over -40 to 125 degC."
+std::string standInLine(double straysKelvin, double fromCelsius, double toCelsius);
+
 } // namespace models

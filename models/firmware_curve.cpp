@@ -1,5 +1,6 @@
 // ntc-beta: a model in the forms firmware takes it: a beta model, or a three-term Steinhart–Hart curve by three points.
 #include "models/firmware_curve.h"
+#include "models/exact_math.h"
 
 #include "calc/b_value.h"
 #include "models/table_fit.h"
@@ -64,7 +65,7 @@ FirmwareCurve firmwareCurve(const std::array<Reading, 3>& readings)
 SteinhartHart firmwareSteinhart(const FirmwareCurve& curve)
 {
     if (const auto* beta = std::get_if<BetaModel>(&curve.form))
-        return {1 / beta->t0Kelvin - std::log(beta->r0) / beta->beta, 1 / beta->beta, 0.0};
+        return {1 / beta->t0Kelvin - logOf(beta->r0) / beta->beta, 1 / beta->beta, 0.0};
     const auto& p = std::get<std::array<Reading, 3>>(curve.form);
     return fitSteinhartHart(p[0], p[1], p[2]);
 }

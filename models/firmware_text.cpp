@@ -7,6 +7,9 @@
 #include <fmt/compile.h>
 #include <fmt/format.h>
 
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
+
 #include <algorithm>
 #include <array>
 #include <iterator>

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 
 namespace models {
 
@@ -47,8 +48,11 @@ std::vector<int> decadeOf(ESeries series, int& scale)
 // so that 10 kΩ is exactly 10000.
 double valueAt(int digits, int scale, int exponent)
 {
-    if (exponent >= 0) return double(digits) * std::pow(10.0, exponent) / scale;
-    return double(digits) / (scale * std::pow(10.0, -exponent));
+    // 10^n by multiplication, exact to 10^22: every C library's pow alike.
+    double power = 1;
+    for (int i = 0; i < std::abs(exponent); ++i) power *= 10;
+    if (exponent >= 0) return double(digits) * power / scale;
+    return double(digits) / (scale * power);
 }
 
 double celsiusPerCount(const Divider& divider, double ohms, double ohmsPerKelvin)

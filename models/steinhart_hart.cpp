@@ -1,5 +1,6 @@
 // ntc-beta: the Steinhart–Hart model, 1/T = A + B·ln R + C·(ln R)³, and its fit through three points.
 #include "models/steinhart_hart.h"
+#include "models/exact_math.h"
 
 #include "models/thermistor.h"
 
@@ -22,7 +23,7 @@ double finiteOr(double value, ModelFailureKind kind)
 double logOfResistance(double ohms)
 {
     if (!(ohms > 0)) throw ModelFailure(ModelFailureKind::ratioNotPositive);
-    return std::log(ohms);
+    return logOf(ohms);
 }
 
 // A real root of x³ + p·x + q = 0 from Cardano's formula when there is one
@@ -37,7 +38,7 @@ double depressedCubicRoot(double p, double q, double guess)
         // u = cbrt(−q/2 ∓ √Δ) with the sign that adds magnitudes, then the
         // other cube root from u·v = −p/3: no cancellation in either.
         const double root = std::sqrt(discriminant);
-        const double u = std::cbrt(halfQ > 0 ? -halfQ - root : -halfQ + root);
+        const double u = cubeRootOf(halfQ > 0 ? -halfQ - root : -halfQ + root);
         return u == 0 ? 0.0 : u - thirdP / u;
     }
     // Three real roots (p < 0): the trigonometric form.
@@ -123,7 +124,7 @@ double temperatureAt(const SteinhartHart& model, double ohms)
 
 double resistanceAt(const SteinhartHart& model, double kelvin)
 {
-    return finiteOr(std::exp(logResistanceAt(model, kelvin)), ModelFailureKind::overflow);
+    return finiteOr(expOf(logResistanceAt(model, kelvin)), ModelFailureKind::overflow);
 }
 
 double alphaAt(const SteinhartHart& model, double kelvin)

@@ -1,5 +1,6 @@
 // ntc-beta: the four-term Steinhart–Hart model, 1/T = A + B·ln R + D·(ln R)² + C·(ln R)³.
 #include "models/steinhart_hart4.h"
+#include "models/exact_math.h"
 
 #include "models/thermistor.h"
 
@@ -60,14 +61,14 @@ double slopeAt(const SteinhartHart4& model, double logOhms)
 double temperatureAt(const SteinhartHart4& model, double ohms)
 {
     if (!(ohms > 0)) throw ModelFailure(ModelFailureKind::ratioNotPositive);
-    const double inverse = inverseKelvinAt(model, std::log(ohms));
+    const double inverse = inverseKelvinAt(model, logOf(ohms));
     if (!(inverse > 0)) throw ModelFailure(ModelFailureKind::outsideModel);
     return finiteOr(1 / inverse, ModelFailureKind::overflow);
 }
 
 double resistanceAt(const SteinhartHart4& model, double kelvin)
 {
-    return finiteOr(std::exp(logResistanceAt(model, kelvin)), ModelFailureKind::overflow);
+    return finiteOr(expOf(logResistanceAt(model, kelvin)), ModelFailureKind::overflow);
 }
 
 double alphaAt(const SteinhartHart4& model, double kelvin)

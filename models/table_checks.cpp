@@ -1,5 +1,6 @@
 // ntc-beta: what a datasheet's R/T table must be before a fit goes through it, and the rows that stray from it.
 #include "models/table_checks.h"
+#include "models/exact_math.h"
 
 #include "models/least_squares.h"
 
@@ -110,13 +111,13 @@ std::vector<double> leaveOneOutErrors(std::span<const TablePoint> points, const 
 {
     // ln R about its mean: the same curve, better scaled columns.
     double mean = 0;
-    for (std::size_t row : active) mean += std::log(points[row].ohms);
+    for (std::size_t row : active) mean += logOf(points[row].ohms);
     mean /= double(active.size());
     Matrix a{active.size(), 4, std::vector<double>(active.size() * 4)};
     std::vector<double> b(active.size());
     for (std::size_t r = 0; r < active.size(); ++r) {
         const TablePoint& p = points[active[r]];
-        const double weight = p.kelvin * p.kelvin, x = std::log(p.ohms) - mean;
+        const double weight = p.kelvin * p.kelvin, x = logOf(p.ohms) - mean;
         double power = weight;
         for (std::size_t c = 0; c < 4; ++c, power *= x) a.at(r, c) = power;
         b[r] = weight / p.kelvin;
@@ -196,7 +197,7 @@ double endToEndB(std::span<const TablePoint> points)
     const auto [cold, hot] = std::minmax_element(points.begin(), points.end(),
                                                  [](const TablePoint& l, const TablePoint& r) { return l.kelvin < r.kelvin; });
     if (cold->kelvin == hot->kelvin) return std::numeric_limits<double>::quiet_NaN();
-    return (std::log(cold->ohms) - std::log(hot->ohms)) / (1 / cold->kelvin - 1 / hot->kelvin);
+    return (logOf(cold->ohms) - logOf(hot->ohms)) / (1 / cold->kelvin - 1 / hot->kelvin);
 }
 
 } // namespace models

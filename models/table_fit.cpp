@@ -1,5 +1,6 @@
 // ntc-beta: least-squares fits of the thermistor models through a whole R/T table.
 #include "models/table_fit.h"
+#include "models/exact_math.h"
 
 #include "models/least_squares.h"
 
@@ -34,6 +35,17 @@ void checkPoints(std::span<const TablePoint> points, std::size_t needed)
     if (temperatures.size() < needed) throw ModelFailure(ModelFailureKind::singularFit);
 }
 
+// x to a small whole power by multiplication: the same double on every
+// standard library, where std::pow(x, 3) is not (glibc's and
+// WebAssembly's differ in the last bit for some x, and the page's fit must
+// be the command line's digit for digit).
+double wholePower(double x, int power)
+{
+    double result = 1;
+    for (int i = 0; i < power; ++i) result *= x;
+    return result;
+}
+
 SteinhartHart4 solveCurve(std::span<const TablePoint> points, FitKind kind)
 {
     const std::vector<int> powers = powersOf(kind);
@@ -41,8 +53,8 @@ SteinhartHart4 solveCurve(std::span<const TablePoint> points, FitKind kind)
     std::vector<double> b(points.size());
     for (std::size_t r = 0; r < points.size(); ++r) {
         const double weight = points[r].kelvin * points[r].kelvin;
-        const double l = std::log(points[r].ohms);
-        for (std::size_t c = 0; c < powers.size(); ++c) a.at(r, c) = weight * std::pow(l, powers[c]);
+        const double l = logOf(points[r].ohms);
+        for (std::size_t c = 0; c < powers.size(); ++c) a.at(r, c) = weight * wholePower(l, powers[c]);
         b[r] = weight / points[r].kelvin;
     }
     const auto x = solveLeastSquares(std::move(a), std::move(b));
@@ -64,10 +76,10 @@ SteinhartHart4 solveKeptR0(std::span<const TablePoint> points, double r0, double
 {
     Matrix a{points.size(), 1, std::vector<double>(points.size())};
     std::vector<double> b(points.size());
-    const double logR0 = std::log(r0);
+    const double logR0 = logOf(r0);
     for (std::size_t r = 0; r < points.size(); ++r) {
         const double weight = points[r].kelvin * points[r].kelvin;
-        a.at(r, 0) = weight * (std::log(points[r].ohms) - logR0);
+        a.at(r, 0) = weight * (logOf(points[r].ohms) - logR0);
         b[r] = weight * (1 / points[r].kelvin - 1 / t0Kelvin);
     }
     const auto x = solveLeastSquares(std::move(a), std::move(b));
@@ -81,7 +93,7 @@ SteinhartHart4 solveKeptR0(std::span<const TablePoint> points, double r0, double
 bool fallsThroughout(const SteinhartHart4& curve, std::span<const TablePoint> points)
 {
     std::vector<double> logs;
-    for (const TablePoint& p : points) logs.push_back(std::log(p.ohms));
+    for (const TablePoint& p : points) logs.push_back(logOf(p.ohms));
     std::sort(logs.begin(), logs.end());
     const auto ntcSlope = [&](double l) { return curve.b > 0 ? slopeAt(curve, l) > 0 : false; };
     for (std::size_t i = 0; i < logs.size(); ++i) {
@@ -140,7 +152,7 @@ TableFit fitTable(std::span<const TablePoint> points, const FitRequest& request)
     if (request.kind == FitKind::beta) {
         fit.beta.beta = 1 / fit.curve.b;
         fit.beta.t0Kelvin = request.t0Kelvin;
-        fit.beta.r0 = kept ? request.keptR0 : std::exp((1 / request.t0Kelvin - fit.curve.a) / fit.curve.b);
+        fit.beta.r0 = kept ? request.keptR0 : expOf((1 / request.t0Kelvin - fit.curve.a) / fit.curve.b);
         if (!std::isfinite(fit.beta.beta) || !std::isfinite(fit.beta.r0))
             throw ModelFailure(ModelFailureKind::overflow);
     }

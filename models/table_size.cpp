@@ -57,6 +57,19 @@ double storedCelsius(double celsius, double step)
     return step > 0 ? std::round(celsius / step) * step : celsius;
 }
 
+double storedStep(TableFormat format, TemperatureType type)
+{
+    if (format == TableFormat::csv) return 0;
+    if (format == TableFormat::marlin) return 1;
+    switch (type) {
+    case TemperatureType::tenths: return 0.1;
+    case TemperatureType::hundredths: return 0.01;
+    case TemperatureType::whole: return 1;
+    case TemperatureType::floating: return 0.01;
+    }
+    return 0;
+}
+
 std::vector<StoredRow> storedRows(const AdcTable& table, double step)
 {
     std::vector<StoredRow> rows;

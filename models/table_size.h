@@ -2,6 +2,7 @@
 #pragma once
 
 #include "models/adc_table.h"
+#include "models/firmware_text.h"
 
 #include <cstdint>
 #include <span>
@@ -19,6 +20,12 @@ struct StoredRow {
 // A temperature as a table stores it, rounded to a multiple of `step` °C
 // (0.1 for tenths, 1 for whole degrees); `step` 0 keeps it as it is.
 double storedCelsius(double celsius, double step);
+
+// The step in °C a table's format stores its temperatures in: 0 for a CSV's
+// six decimals, whole degrees for Marlin's tables, a C table's type's scale
+// (a float's two decimals).
+enum class TableFormat { csv, c, marlin };
+double storedStep(TableFormat format, TemperatureType type);
 
 // The rows of a table as stored with that step.
 std::vector<StoredRow> storedRows(const AdcTable& table, double step);

@@ -1,5 +1,6 @@
 // ntc-beta: the beta model of an NTC thermistor and the B measured from two readings.
 #include "models/thermistor.h"
+#include "models/exact_math.h"
 
 #include "calc/b_value.h"
 #include "calc/arithmetic.h"
@@ -79,7 +80,7 @@ double resistanceAt(const BetaModel& model, double kelvin)
     requireAboveAbsoluteZero(kelvin);
     if (!(model.r0 > 0)) throw ModelFailure(ModelFailureKind::ratioNotPositive);
     const double exponent = finiteOrOverflow(model.beta * (1 / kelvin - 1 / model.t0Kelvin));
-    return finiteOrOverflow(model.r0 * std::exp(exponent));
+    return finiteOrOverflow(model.r0 * expOf(exponent));
 }
 
 double temperatureAt(const BetaModel& model, double ohms)
@@ -88,7 +89,7 @@ double temperatureAt(const BetaModel& model, double ohms)
     if (model.beta == 0) throw ModelFailure(ModelFailureKind::outsideModel);
     // ln(R) − ln(R0) rather than ln(R/R0): the quotient may leave the range
     // where both logarithms are fine.
-    const double inverse = 1 / model.t0Kelvin + (std::log(ohms) - std::log(model.r0)) / model.beta;
+    const double inverse = 1 / model.t0Kelvin + (logOf(ohms) - logOf(model.r0)) / model.beta;
     if (!(inverse > 0)) throw ModelFailure(ModelFailureKind::outsideModel);
     return finiteOrOverflow(1 / inverse);
 }

@@ -12,6 +12,7 @@
 #include "models/adc_table.h"
 #include "models/error_budget.h"
 #include "models/firmware_text.h"
+#include "models/model_text.h"
 #include "models/table_size.h"
 
 #include <algorithm>
@@ -21,10 +22,6 @@
 #include <ostream>
 #include <string>
 #include <vector>
-
-#ifndef NTC_BETA_VERSION
-#error "NTC_BETA_VERSION comes from project() through the build"
-#endif
 
 namespace cli {
 
@@ -42,7 +39,7 @@ struct AdcOptions {
 
 struct AdcRange {
     models::TableRange range;
-    std::string text;
+    std::string text; // the comment's "Range: ..." line
 };
 
 // The range, or none when a bound is refused (on `found`).
@@ -57,11 +54,11 @@ std::optional<AdcRange> rangeOf(const Session& s, const AdcOptions& o, Findings&
     const bool perCount = o.everyCount || !o.maxError.empty();
     if (perCount && !(r.range.fromCelsius <= r.range.toCelsius)) throw UnreadableArgument(std::string(s.m.noRange));
     if (!perCount && models::tableRowCount(r.range) == 0) throw UnreadableArgument(std::string(s.m.noRange));
-    r.text = "Range: " + calc::decimalsText(r.range.fromCelsius, 6) + " to " +
-             calc::decimalsText(r.range.toCelsius, 6) + " degC, " +
-             (o.everyCount ? "one row per ADC code"
-              : perCount   ? "rows at the ADC codes that keep interpolation within " + o.maxError + " K"
-                           : "in steps of " + calc::decimalsText(r.range.step, 6) + " K");
+    r.text = models::rangeLine(r.range,
+                               o.everyCount ? models::TableRows::everyCount
+                               : perCount   ? models::TableRows::withinError
+                                            : models::TableRows::steps,
+                               o.maxError);
     return r;
 }
 
@@ -98,19 +95,13 @@ models::TemperatureType temperatureTypeOf(const std::string& name)
     return models::TemperatureType::tenths;
 }
 
-// The step in °C a format stores its temperatures in: 0 for CSV's six
-// decimals, whole degrees for Marlin, the C type's scale.
+// The step in °C the format chosen stores its temperatures in.
 double storedStep(const AdcOptions& o)
 {
-    if (o.format == "csv") return 0;
-    if (o.format == "marlin") return 1;
-    switch (temperatureTypeOf(o.cType)) {
-    case models::TemperatureType::tenths: return 0.1;
-    case models::TemperatureType::hundredths: return 0.01;
-    case models::TemperatureType::whole: return 1;
-    case models::TemperatureType::floating: return 0.01;
-    }
-    return 0;
+    const auto format = o.format == "csv"      ? models::TableFormat::csv
+                        : o.format == "marlin" ? models::TableFormat::marlin
+                                               : models::TableFormat::c;
+    return models::storedStep(format, temperatureTypeOf(o.cType));
 }
 
 std::string formatted(const Session& s, const AdcOptions& o, const models::AdcTable& table,
@@ -212,12 +203,8 @@ int writeAdcTable(Session& s, const AdcOptions& o, const ChosenModel& chosen, co
         return kExitSuccess;
     }
     if (o.format == "marlin" && divider.bits != 10) throw UnreadableArgument(std::string(s.m.marlinBits));
-    std::vector<std::string> comment{"NTC thermistor ADC table, ntc-beta-cli " NTC_BETA_VERSION, chosen.description,
-                                     circuitText(divider), r.text + ", " + std::to_string(table.rows.size()) + " rows"};
-    if (stored.size() >= 2)
-        comment.push_back("Linear interpolation between rows, as stored, errs up to " +
-                          calc::roundedText(error.kelvin, 3) + " K (at ADC code " + std::to_string(error.atCount) +
-                          ", " + calc::decimalsText(error.atCelsius, 2) + " degC).");
+    std::vector<std::string> comment = models::adcTableComment(chosen.description, divider, r.text, table.rows.size());
+    if (stored.size() >= 2) comment.push_back(models::interpolationLine(error.kelvin, error.atCount, error.atCelsius));
     try {
         s.out << formatted(s, o, table, std::move(comment), divider.bits);
     } catch (const models::TableOverflow& overflow) {
@@ -233,7 +220,7 @@ int writeSettings(Session& s, const AdcOptions& o, const ChosenModel& chosen, co
     const auto [from, to] = modelRangeCelsius(chosen, r.range.fromCelsius, r.range.toCelsius);
     FirmwareRequest request{*firmwareOf(o.format), {}, from, to, o.name, {}, &divider};
     request.curve = firmwareCurveOver(s.m, chosen.model, from, to);
-    request.comment = {"NTC thermistor, ntc-beta-cli " NTC_BETA_VERSION, chosen.description, circuitText(divider)};
+    request.comment = models::settingsComment(chosen.description, &divider);
     writeFirmwareSettings(s, request, found);
     return kExitSuccess;
 }

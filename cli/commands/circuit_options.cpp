@@ -1,20 +1,14 @@
 // ntc-beta-cli: the divider options adc, pullup and budget share, and the circuit in words for a header comment.
 #include "cli/commands/circuit_options.h"
 
-#include "calc/number_writing.h"
 #include "cli/input/arguments.h"
 #include "cli/input/spreadsheet.h"
 #include "models/firmware_text.h"
+#include "models/model_text.h"
 
 #include <cmath>
 
 namespace cli {
-
-namespace {
-
-std::string ohmsText(double ohms) { return calc::roundedText(ohms, 6) + " ohm"; }
-
-} // namespace
 
 void addCircuitOptions(std::vector<OptionSpec>& commandOptions, CircuitOptions& o, const Messages& m, FixedResistor fixed)
 {
@@ -63,20 +57,6 @@ models::Divider dividerOf(const Messages& m, const CircuitOptions& o, FixedResis
     return d;
 }
 
-std::string circuitText(const models::Divider& d)
-{
-    std::string text = "Circuit: thermistor to ";
-    text += d.side == models::ThermistorSide::low ? "ground, " + ohmsText(d.fixedOhms) + " pull-up to the supply"
-                                                  : "the supply, " + ohmsText(d.fixedOhms) + " pull-down to ground";
-    if (d.seriesOhms > 0) text += ", " + ohmsText(d.seriesOhms) + " in series";
-    if (!std::isinf(d.parallelOhms)) text += ", " + ohmsText(d.parallelOhms) + " across";
-    const std::string power = "2^" + std::to_string(d.bits);
-    const std::string scale = d.fullScale == models::FullScale::powerOfTwo ? power : "(" + power + " - 1)";
-    text += "; " + std::to_string(d.bits) + "-bit ADC, code = V / Vref * " + scale + " rounded, ";
-    if (d.referenceVolts > 0)
-        return text + "Vref " + calc::roundedText(d.referenceVolts, 6) + " V, supply " +
-               calc::roundedText(d.supplyVolts, 6) + " V";
-    return text + "Vref = the supply (ratiometric)";
-}
+std::string circuitText(const models::Divider& d) { return models::circuitLine(d); }
 
 } // namespace cli

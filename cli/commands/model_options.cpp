@@ -9,17 +9,14 @@
 #include "cli/input/fitted_table.h"
 #include "cli/input/plausibility.h"
 #include "models/firmware_text.h"
+#include "models/model_text.h"
 #include "models/quantity.h"
-
-#include <fmt/format.h>
 
 #include <cmath>
 
 namespace cli {
 
 namespace {
-
-std::string ohmsText(double ohms) { return calc::roundedText(ohms, 6) + " ohm"; }
 
 double t0Of(const Messages& m, const ModelOptions& o, bool kelvin, Findings& found)
 {
@@ -50,20 +47,6 @@ models::BetaReference betaReferenceOf(const Messages& m, const ModelOptions& o, 
     return ref;
 }
 
-std::string betaDescription(const models::BetaReference& ref)
-{
-    const std::string b = ref.pairLowKelvin > 0 ? calc::betaName(ref.pairLowKelvin, ref.pairHighKelvin) : "B";
-    return "Model: beta, R0 = " + ohmsText(ref.model.r0) + " at " +
-           calc::decimalsText(ref.model.t0Kelvin - calc::kCelsiusOffset, 2) + " degC, " + b + " = " +
-           calc::roundedText(ref.model.beta, 9) + " K";
-}
-
-std::string curveDescription(const models::SteinhartHart4& c, bool withD)
-{
-    return "A = " + calc::coefficientText(c.a) + ", B = " + calc::coefficientText(c.b) + ", C = " + calc::coefficientText(c.c) +
-           (withD ? ", D = " + calc::coefficientText(c.d) + " (ln R)^2" : "");
-}
-
 std::optional<ChosenModel> fittedModel(Session& s, const ModelOptions& o, bool kelvin, ModelUse use, Findings& found)
 {
     FitSettings settings;
@@ -81,10 +64,7 @@ std::optional<ChosenModel> fittedModel(Session& s, const ModelOptions& o, bool k
         chosen.model = fit.beta;
         chosen.beta = models::BetaReference{fit.beta};
     }
-    chosen.description = "Model: " + o.model + " least-squares fit of " + o.fit + " (" +
-                         std::to_string(fitted->fitted.size()) + " points, max error " +
-                         calc::roundedText(fit.maxErrorKelvin, 3) + " K): " +
-                         curveDescription(fit.curve, fit.kind == models::FitKind::steinhart4);
+    chosen.description = models::fitModelLine(o.model, o.fit, fitted->fitted.size(), fit);
     return chosen;
 }
 
@@ -99,11 +79,11 @@ ChosenModel typedCurve(const Messages& m, const ModelOptions& o, Findings& found
     if (four) c.d = numberArgument(m, "D", v[3]);
     if (four) {
         if (!(c.b > 0)) found.push_back({Severity::warning, std::string(m.shBNotPositive)});
-        return {c, "Model: Steinhart-Hart, " + curveDescription(c, true), std::nullopt, std::nullopt};
+        return {c, models::curveModelLine(c, true), std::nullopt, std::nullopt};
     }
     const models::SteinhartHart three{c.a, c.b, c.c};
     checkCoefficients(m, three, found);
-    return {three, "Model: Steinhart-Hart, " + curveDescription(c, false), std::nullopt, std::nullopt};
+    return {three, models::curveModelLine(c, false), std::nullopt, std::nullopt};
 }
 
 } // namespace
@@ -152,7 +132,7 @@ std::optional<ChosenModel> chosenModel(Session& s, const ModelOptions& o, bool k
     ChosenModel chosen;
     if (beta) {
         const models::BetaReference ref = betaReferenceOf(m, o, kelvin, mine);
-        chosen = {ref.model, betaDescription(ref), ref, std::nullopt};
+        chosen = {ref.model, models::betaModelLine(ref), ref, std::nullopt};
     } else {
         chosen = typedCurve(m, o, mine);
     }
@@ -203,8 +183,8 @@ std::string modelDescription(const models::ThermistorModel& model)
                calc::decimalsText(beta->t0Kelvin - calc::kCelsiusOffset, 2) + " degC" + b;
     }
     if (const auto* sh = std::get_if<models::SteinhartHart>(&model))
-        return "Steinhart-Hart: " + curveDescription({sh->a, sh->b, sh->c, 0.0}, false);
-    return "Steinhart-Hart: " + curveDescription(std::get<models::SteinhartHart4>(model), true);
+        return "Steinhart-Hart: " + models::curveText({sh->a, sh->b, sh->c, 0.0}, false);
+    return "Steinhart-Hart: " + models::curveText(std::get<models::SteinhartHart4>(model), true);
 }
 
 } // namespace cli

@@ -6,6 +6,7 @@
 #include "cli/input/spreadsheet.h"
 #include "cli/messages/findings.h"
 #include "models/beta_reference.h"
+#include "models/model_text.h"
 #include "models/rt_table.h"
 #include "models/table_fit.h"
 

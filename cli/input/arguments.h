@@ -22,7 +22,7 @@ double resistanceArgument(const Messages& m, std::string_view name, const std::s
 Temperature temperatureArgument(const Messages& m, std::string_view name, const std::string& text,
                                 bool kelvinByDefault);
 
-// A plain number (models::parseNumber).
+// A plain number (calc::parseNumber).
 double numberArgument(const Messages& m, std::string_view name, const std::string& text);
 
 } // namespace cli

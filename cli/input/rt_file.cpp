@@ -10,79 +10,10 @@
 #include "models/quantity.h"
 
 #include <algorithm>
-#include <array>
 
 namespace cli {
 
 namespace {
-
-constexpr std::array<std::string_view, 4> kTemperatureNames{"temperature", "temp", "t", "温度"};
-constexpr std::array<std::string_view, 5> kResistanceNames{"resistance", "r", "rt", "阻值", "电阻"};
-
-bool isOneOf(std::string_view text, std::span<const std::string_view> names)
-{
-    return std::find(names.begin(), names.end(), text) != names.end();
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
-
-// A header cell cut into its name and its unit: "T (°C)", "R [kΩ]", "T/°C",
-// "temperature_c"; `underscore` tells the last form, where a part after '_'
-// may be no unit at all ("r_25").
-struct NameAndUnit {
-    std::string_view name, unit;
-    bool underscore = false;
-};
-
-NameAndUnit splitHeader(std::string_view cell)
-{
-    cell = trimmed(cell);
-    if (const auto open = cell.find_first_of("(["); open != std::string_view::npos) {
-        const auto close = cell.find(cell[open] == '(' ? ')' : ']', open);
-        if (close != std::string_view::npos && trimmed(cell.substr(close + 1)).empty())
-            return {trimmed(cell.substr(0, open)), trimmed(cell.substr(open + 1, close - open - 1))};
-    }
-    if (const auto slash = cell.find('/'); slash != std::string_view::npos)
-        return {trimmed(cell.substr(0, slash)), trimmed(cell.substr(slash + 1))};
-    if (const auto underscore = cell.rfind('_'); underscore != std::string_view::npos)
-        return {cell.substr(0, underscore), cell.substr(underscore + 1), true};
-    return {cell, {}};
-}
-
-std::optional<models::TemperatureUnit> temperatureUnitOf(std::string_view unit)
-{
-    const std::string lower = lowerTrimmed(unit);
-    if (lower.empty()) return models::TemperatureUnit::unspecified;
-    for (std::string_view c : {"c", "°c", "℃", "degc", "celsius"})
-        if (lower == c) return models::TemperatureUnit::celsius;
-    for (std::string_view k : {"k", "kelvin"})
-        if (lower == k) return models::TemperatureUnit::kelvin;
-    for (std::string_view f : {"f", "°f", "℉", "degf", "fahrenheit"})
-        if (lower == f) return models::TemperatureUnit::fahrenheit;
-    return std::nullopt;
-}
-
-bool isOhm(std::string_view unit)
-{
-    const std::string lower = lowerTrimmed(unit);
-    return lower.empty() || lower == "ohm" || lower == "ohms" || lower == "\u03a9" || lower == "\u2126";
-}
-
-// The factor a resistance column's unit gives its plain numbers.
-std::optional<double> resistanceFactorOf(std::string_view unit)
-{
-    unit = trimmed(unit);
-    if (!unit.empty() && isOhm(unit)) return 1.0;
-    if (unit.empty()) return 1.0;
-    if ((unit[0] == 'k' || unit[0] == 'K') && isOhm(unit.substr(1))) return 1e3;
-    if (unit[0] == 'M' && isOhm(unit.substr(1))) return 1e6;
-    return std::nullopt;
-}
 
 // How cells are read once the header is known.
 struct Columns {
@@ -205,27 +136,6 @@ struct RowTally {
 };
 
 } // namespace
-
-std::optional<ColumnUnit> columnUnit(std::string_view cell)
-{
-    const NameAndUnit parts = splitHeader(cell);
-    const std::string name = lowerTrimmed(parts.name);
-    ColumnUnit unit;
-    unit.temperature = isOneOf(name, kTemperatureNames);
-    if (!unit.temperature && !isOneOf(name, kResistanceNames)) return std::nullopt;
-    if (unit.temperature) {
-        const auto read = temperatureUnitOf(parts.unit);
-        unit.known = read.has_value();
-        unit.unit = read.value_or(models::TemperatureUnit::unspecified);
-    } else {
-        const auto factor = resistanceFactorOf(parts.unit);
-        unit.known = factor.has_value();
-        unit.factor = factor.value_or(1);
-    }
-    // After '_' an unknown part is no unit: "r_25" names no column of ours.
-    if (!unit.known && parts.underscore) return std::nullopt;
-    return unit;
-}
 
 std::optional<RtFile> readRtFile(Session& s, const std::string& name, const SpreadsheetStyle& style, bool kelvin,
                                  Findings& found)

@@ -3,6 +3,7 @@
 
 #include "cli/input/spreadsheet.h"
 #include "cli/messages/findings.h"
+#include "models/column_header.h"
 #include "models/quantity.h"
 #include "models/table_fit.h"
 
@@ -13,24 +14,9 @@
 
 namespace cli {
 
-// What a header cell says of its column: a temperature column and the unit
-// its cells without one take, or a resistance column and the factor its
-// plain numbers take (1000 for kilohms); `known` false when the cell names
-// such a column with a unit this program does not read ("R(mV)").
-struct ColumnUnit {
-    bool temperature = false;
-    models::TemperatureUnit unit = models::TemperatureUnit::unspecified;
-    double factor = 1;
-    bool known = true;
-};
-
-// The column a header cell names, read as datasheets write them: a name
-// (temperature, temp, t, 温度; resistance, r, rt, rnom, 阻值, 电阻; any case)
-// and a unit after '_', in parentheses or brackets, or after '/' (°C, C, ℃,
-// K, F, °F; Ω, ohm, kΩ, kohm, k, MΩ): "temperature_c", "temperature_k",
-// "T(°C)", "Temp [°C]", "resistance_kohm", "R(kΩ)", "R [Ohm]".
-// std::nullopt for a cell that names neither.
-std::optional<ColumnUnit> columnUnit(std::string_view cell);
+// What a header cell says of its column (models/column_header.h).
+using models::ColumnUnit;
+using models::columnUnit;
 
 // A table as read: its rows (line numbers set), the temperature column's
 // header, and the temperatures written without a unit that were read as °C

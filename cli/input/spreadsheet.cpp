@@ -1,20 +1,11 @@
 // ntc-beta-cli: how a spreadsheet's CSV is written (separator, decimal comma, column names, GB18030).
 #include "cli/input/spreadsheet.h"
 
-#include "calc/number_reading.h"
 #include "calc/number_writing.h"
 
 #include <algorithm>
 
 namespace cli {
-
-std::string lowerTrimmed(std::string_view text)
-{
-    std::string lower(calc::trimBlanks(text));
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-    return lower;
-}
 
 void addSpreadsheetOptions(std::vector<OptionSpec>& commandOptions, SpreadsheetOptions& options, const Messages& m,
                            std::string_view group)

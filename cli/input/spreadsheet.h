@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/commands/command.h"
+#include "models/column_header.h"
 
 #include <initializer_list>
 #include <map>
@@ -55,8 +56,7 @@ std::string withDecimalMark(std::string text, const SpreadsheetStyle& style);
 // The same for the number that ends `text`, from `from` on, in place.
 void useDecimalMark(std::string& text, std::size_t from, const SpreadsheetStyle& style);
 
-// `text` lower-cased (ASCII letters) without blanks or tabs around it: how
-// header names are compared.
-std::string lowerTrimmed(std::string_view text);
+// How header names are compared (models/column_header.h).
+using models::lowerTrimmed;
 
 } // namespace cli

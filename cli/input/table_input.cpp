@@ -2,6 +2,7 @@
 // the header, the header matched (with --column), and a header that does not match explained.
 #include "cli/input/table_input.h"
 
+#include "calc/number_reading.h"
 #include "cli/input/text_encoding.h"
 
 #include <filesystem>
@@ -12,13 +13,6 @@
 namespace cli {
 
 namespace {
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
 
 std::vector<std::string> splitAt(std::string_view text, char separator)
 {
@@ -69,8 +63,8 @@ InputFile::InputFile(Session& s, std::string_view name, bool gb18030) : name_(in
 
 bool namesColumn(std::string_view cell, std::string_view name)
 {
-    cell = trimmed(cell);
-    name = trimmed(name);
+    cell = calc::trimBlanks(cell);
+    name = calc::trimBlanks(name);
     if (cell.size() != name.size()) return false;
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
     for (std::size_t i = 0; i < cell.size(); ++i)

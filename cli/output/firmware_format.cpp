@@ -33,17 +33,6 @@ std::string_view formatName(models::Firmware firmware)
     return {};
 }
 
-// The name a firmware's own examples use where none is typed.
-std::string usualName(models::Firmware firmware)
-{
-    switch (firmware) {
-    case models::Firmware::klipper: return "my_thermistor";
-    case models::Firmware::reprap: return "";
-    case models::Firmware::esphome: return "NTC Temperature";
-    }
-    return {};
-}
-
 void refuseCircuit(const Messages& m, const FirmwareRequest& r)
 {
     if (!r.circuit) return;
@@ -82,16 +71,14 @@ models::FirmwareCurve firmwareCurveOver(const Messages& m, const models::Thermis
 void writeFirmwareSettings(Session& s, const FirmwareRequest& r, Findings& found)
 {
     const Messages& m = s.m;
-    const std::string name = r.name.empty() ? usualName(r.firmware) : r.name;
+    const std::string name = r.name.empty() ? models::usualFirmwareName(r.firmware) : r.name;
     if (!name.empty() && !models::isFirmwareName(name))
         throw UnreadableArgument(namedProblem(m, "--name", name, m.notFirmwareName));
     refuseCircuit(m, r);
     models::FirmwareText text{name, r.comment, r.circuit};
     const double strays = r.curve.standInErrorKelvin;
     if (strays > 0) {
-        text.comment.push_back("A three-term curve for the four-term model: it strays up to " + kelvinText(strays) +
-                               " K from it over " + calc::decimalsText(r.fromCelsius, 2) + " to " +
-                               calc::decimalsText(r.toCelsius, 2) + " degC.");
+        text.comment.push_back(models::standInLine(strays, r.fromCelsius, r.toCelsius));
         if (strays > kStandInWarningKelvin)
             found.push_back({Severity::warning,
                              format(m.standInStrays, {projectName(r.firmware), calc::decimalsText(r.fromCelsius, 2),

@@ -4,6 +4,8 @@
 #include "calc/number_reading.h"
 #include "calc/number_writing.h"
 #include "cli_run.h"
+#include "models/model_text.h"
+#include "models/pasted_table.h"
 #include "models/quantity.h"
 
 #include <gtest/gtest.h>
@@ -144,6 +146,10 @@ TEST_F(GermanLocale, WritersKeepThePeriodAndNoGrouping)
         {calc::coefficientText(8.2649517014797e-4), "8.2649517014797e-04"},
         {calc::generalText(15.75), "15.75"},
         {calc::generalText(1234567), "1.23457e+06"},
+        {calc::shortestText(1234.5), "1234.5"},
+        {calc::shortestText(1e-5), "1e-05"},
+        {models::interpolationLine(0.1234, 2048, 25.456),
+         "Linear interpolation between rows, as stored, errs up to 0.123 K (at ADC code 2048, 25.46 degC)."},
     };
     for (const auto& c : cases) EXPECT_EQ(c.written, c.expected);
     const std::u16string shown = calc::Str(1234.5);
@@ -161,6 +167,13 @@ TEST_F(GermanLocale, ReadersTakeThePeriodOnly)
     EXPECT_EQ(calc::plainNumber("1.380,5", ','), std::nullopt);
     EXPECT_EQ(models::parseResistance("4.7k"), 4700.0);
     EXPECT_EQ(models::parseResistance("4,7k"), std::nullopt);
+    // A pasted table's decimal comma is the table's, not the locale's.
+    const models::PastedTable pasted = models::readPastedTable("T (°C)\tR (kΩ)\n-40\t195,652\n25\t10,0\n");
+    ASSERT_EQ(pasted.points.size(), 2u);
+    EXPECT_DOUBLE_EQ(pasted.points[0].kelvin, 233.15);
+    EXPECT_DOUBLE_EQ(pasted.points[0].ohms, 195652);
+    EXPECT_DOUBLE_EQ(pasted.points[1].kelvin, 298.15);
+    EXPECT_DOUBLE_EQ(pasted.points[1].ohms, 10000);
 }
 
 // Every byte of every run, the picture's included, as in the C locale.

@@ -30,7 +30,7 @@ ok() { echo "ok: $*"; }
 expect() { if eval "$2"; then ok "$1"; else fail "$1"; fi; }
 
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\ntc-beta'
-files="LICENSE.txt README.txt THIRD-PARTY-LICENSES.txt ntc-beta-cli.exe ntc-beta.exe uninstall.exe "
+files="LICENSE.txt README.txt THIRD-PARTY-LICENSES.txt ntc-beta-cli.exe ntc-beta.exe ntc-beta.html uninstall.exe workbench.html "
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
@@ -42,6 +42,7 @@ windows_variable() { wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
 profile=$(unix_path "$(windows_variable USERPROFILE)")
 temp=$(unix_path "$(windows_variable TEMP)")
 shortcut="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/$product.lnk"
+workbench_shortcut="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/NTC 工具台.lnk"
 default_windows="$(windows_variable LOCALAPPDATA)\\Programs\\ntc-beta"
 default_dir=$(unix_path "$default_windows")
 second_dir="${drive_c}ntc-beta-test"
@@ -74,7 +75,7 @@ leftovers() { (cd "$temp" 2>/dev/null && ls -d ~nsu*.tmp ns*.tmp 2>/dev/null | s
 run_setup() { wine "$setup" "$@"; }
 
 # A run that failed half-way must not decide this one.
-rm -rf "$default_dir" "$second_dir" "$shortcut"
+rm -rf "$default_dir" "$second_dir" "$shortcut" "$workbench_shortcut"
 wine reg delete "$key" /f >/dev/null 2>&1
 original_path=$(user_path)
 # The user's PATH: a variable, a folder with Chinese and a blank. (An empty
@@ -174,6 +175,11 @@ expect "EstimatedSize $size_kib KiB for $actual_kib KiB of files" '[ "$size_kib"
 expect "shortcut \"$product.lnk\"" '[ -s "$shortcut" ]'
 expect "shortcut points at the installed program" \
     'strings -el "$shortcut" | grep -qiF "C:\\ntc-beta-test\\ntc-beta.exe"'
+# The workbench's shortcut opens the page that opens the workbench.
+# (A link to a document keeps its path in the ANSI code page, not UTF-16.)
+expect "shortcut \"NTC 工具台.lnk\" points at workbench.html" \
+    '{ strings -el "$workbench_shortcut"; strings "$workbench_shortcut"; } | grep -qiF "C:\\ntc-beta-test\\workbench.html"'
+expect "workbench.html opens ntc-beta.html#fit beside it" 'grep -q "url=ntc-beta.html#fit" "$second_dir/workbench.html"'
 
 # The installed programs start: the command line answers, the window opens.
 expect "installed ntc-beta-cli --version" \
@@ -192,7 +198,7 @@ set_user_path "$path_before;C:\ntc-beta-test;;E:\later"
 wine "$second_dir/uninstall.exe" /S
 for _ in $(seq 60); do [ -e "$second_dir" ] || break; sleep 0.5; done
 expect "the uninstaller removed the folder" '[ ! -e "$second_dir" ]'
-expect "the uninstaller removed the shortcut" '[ ! -e "$shortcut" ]'
+expect "the uninstaller removed the shortcuts" '[ ! -e "$shortcut" ] && [ ! -e "$workbench_shortcut" ]'
 expect "the uninstaller removed the uninstall entry" '! wine reg query "$key" >/dev/null 2>&1'
 expect "PATH without the folder, the rest as the user left it" \
     '[ "$(user_path)" = "REG_EXPAND_SZ $path_before;;E:\\later" ]'

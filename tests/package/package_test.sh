@@ -22,14 +22,15 @@ ok "built $(basename "$deb")"
 
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] && ok "package version $version" || fail "package version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6widgets6 libqt6gui6 libqt6core6 fonts-arphic-uming qt6-translations-l10n; do
+for dep in libqt6widgets6 libqt6gui6 libqt6core6 fonts-arphic-uming qt6-translations-l10n xdg-utils; do
     grep -q "$dep" <<<"$depends" && ok "depends on $dep" || fail "no dependency on $dep"
 done
 
 root="$scratch/root"
 dpkg -x "$deb" "$root"
 for f in usr/bin/ntc-beta usr/bin/ntc-beta-cli \
-         "usr/share/applications/$app.desktop" \
+         "usr/share/applications/$app.desktop" "usr/share/applications/$app.Workbench.desktop" \
+         usr/share/ntc-beta/ntc-beta.html usr/share/ntc-beta/workbench.html \
          "usr/share/metainfo/$app.metainfo.xml"; do
     [ -s "$root/$f" ] && ok "$f" || fail "missing $f"
 done
@@ -44,6 +45,18 @@ desktop-file-validate "$root/usr/share/applications/$app.desktop" && ok "desktop
     fail "desktop-file-validate"
 grep -q '^Name\[zh_CN\]=NTC电阻B值计算$' "$root/usr/share/applications/$app.desktop" && ok "Chinese menu name" ||
     fail "Chinese menu name"
+
+# The workbench's menu entry opens the installed page's workbench in the
+# default browser.
+workbench="$root/usr/share/applications/$app.Workbench.desktop"
+desktop-file-validate "$workbench" && ok "desktop-file-validate (workbench)" || fail "desktop-file-validate (workbench)"
+grep -q '^Name\[zh_CN\]=NTC 工具台$' "$workbench" && ok "menu entry NTC 工具台" || fail "menu entry NTC 工具台"
+opened=$(sed -n 's/^Exec=xdg-open //p' "$workbench")
+[ -s "$root$opened" ] && grep -q 'url=ntc-beta.html#fit' "$root$opened" &&
+    ok "the entry opens $opened, which opens ntc-beta.html#fit" || fail "the workbench entry opens '$opened'"
+size=$(stat -c %s "$root/usr/share/ntc-beta/ntc-beta.html")
+[ "$size" -lt 524288 ] && grep -q 'id="ntc-bench"' "$root/usr/share/ntc-beta/ntc-beta.html" &&
+    ok "the page with its workbench, $size bytes" || fail "the page: $size bytes, or no workbench"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$app.metainfo.xml" && ok "appstreamcli validate" ||
     fail "appstreamcli validate"
 grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/$app.metainfo.xml" && ok "metainfo release" ||

@@ -94,7 +94,7 @@ wrestool -x --raw --type=24 "$cli" 2>/dev/null | grep -q '<activeCodePage[^>]*>U
 # open right in Notepad on Windows 7 too (UTF-8 with a BOM, CRLF only).
 texts="LICENSE.txt README.txt THIRD-PARTY-LICENSES.txt"
 listing=$(unzip -Z1 "$zip" 2>/dev/null | sort | tr '\n' ' ')
-[ "$listing" = "$texts ntc-beta-cli.exe ntc-beta.exe " ] && ok "zip holds: $listing" || fail "zip holds: '$listing'"
+[ "$listing" = "$texts ntc-beta-cli.exe ntc-beta.exe ntc-beta.html workbench.html " ] && ok "zip holds: $listing" || fail "zip holds: '$listing'"
 for text in $texts; do
     unzip -p "$zip" "$text" >"$scratch/$text" 2>/dev/null
     [ "$(head -c 3 "$scratch/$text" | od -An -tx1 | tr -d ' ')" = efbbbf ] && ok "$text starts with a BOM" ||

@@ -39,10 +39,11 @@ function wireEvents() {
     if (!menu.hidden || send(event.target, Kind.menuRequest, { at: pointer(event) }, false)) event.preventDefault();
   });
   // Keys the controller may take (Keys): wherever the focus is, the page's
-  // own menu closed.
+  // own menu closed, while the window shows (the workbench's keys are the
+  // browser's: Ctrl+C there copies what is selected there; route.js).
   document.addEventListener('keydown', (event) => {
     const code = Keys[event.key];
-    if (!code || !menu.hidden) return;
+    if (!code || !menu.hidden || document.body.classList.contains('bench-open')) return;
     if (send(document.activeElement, Kind.key, { code, flags: keyFlags(event) }, false)) event.preventDefault();
   });
   wireMenu((entry) => send(result, Kind.menuChoice, { code: entry }));

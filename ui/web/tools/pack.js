@@ -3,7 +3,13 @@
 // from disk) and as a folder a static host serves (site/: installable, and
 // offline after the first visit through its service worker).
 //
+// The workbench (the page's second view) goes in as one script, its parts,
+// style and markup with the plotting library and its module's glue, which
+// the page loads only when the workbench is opened: gzipped inline, a file
+// of its own in the folder.
+//
 //   node pack.js PAGE_DIR MODULE_JS MARKUP_TOOL_JS FONT FONT_LICENCE_GZ RESOURCES PROJECT_LICENCE INFLATE_JS OUT_DIR
+//                BENCH_DIR BENCH_MODULE_JS UPLOT_DIR
 'use strict';
 
 const { execFileSync } = require('node:child_process');
@@ -12,9 +18,11 @@ const fs = require('node:fs');
 const path = require('node:path');
 const zlib = require('node:zlib');
 
-const [pageDir, moduleJs, markupTool, font, fontLicence, resources, projectLicence, inflateJs, outDir] = process.argv.slice(2);
-if (!outDir) {
-  console.error('usage: node pack.js PAGE_DIR MODULE_JS MARKUP_TOOL_JS FONT FONT_LICENCE_GZ RESOURCES PROJECT_LICENCE INFLATE_JS OUT_DIR');
+const [pageDir, moduleJs, markupTool, font, fontLicence, resources, projectLicence, inflateJs, outDir,
+  benchDir, benchModuleJs, uplotDir] = process.argv.slice(2);
+if (!uplotDir) {
+  console.error('usage: node pack.js PAGE_DIR MODULE_JS MARKUP_TOOL_JS FONT FONT_LICENCE_GZ RESOURCES PROJECT_LICENCE INFLATE_JS OUT_DIR ' +
+    'BENCH_DIR BENCH_MODULE_JS UPLOT_DIR');
   process.exit(2);
 }
 
@@ -41,7 +49,7 @@ const faceJs = read(path.join(pageDir, 'face.js')).toString();
 // The page's script: its parts joined into one function (form.js says how).
 const pageScript = (parts) => "'use strict';\n\n(() => {\n" +
   parts.map((part) => read(path.join(pageDir, part)).toString()).join('\n') + '})();\n';
-const windowParts = ['form.js', 'menu.js', 'events.js', 'start.js'];
+const windowParts = ['form.js', 'menu.js', 'events.js', 'start.js', 'route.js'];
 const glue = read(moduleJs).toString();
 const wasm = read(moduleJs.replace(/\.js$/, '.wasm'));
 const fontBytes = read(font);
@@ -53,6 +61,20 @@ const iconSizes = fs.readdirSync(path.join(resources, 'icons'))
 const fontNotice = 'ntc-song.woff2 is a subset of AR PL UMing CN (Debian\'s fonts-arphic-uming),\n' +
   'cut by fontTools\' pyftsubset to the glyphs the page shows; the glyphs themselves are unchanged.\n' +
   'The font\'s licence, the Arphic Public License, follows.\n\n';
+
+// The workbench's one script: the plotting library, the module's glue, the
+// style and markup as strings, then its own parts (bench.js says how).
+const benchParts = ['texts.js', 'plots.js', 'schematic.js', 'fit_view.js', 'adc_view.js', 'design_view.js', 'bench.js'];
+const uplotLicence = read(path.join(uplotDir, 'LICENSE')).toString();
+const benchNotice = 'The workbench\'s plots are drawn by uPlot (npm package uplot), whose licence, the MIT License, follows.\n\n';
+const benchScript = () => "'use strict';\n\n(() => {\n" +
+  read(path.join(uplotDir, 'dist/uPlot.iife.min.js')).toString() + '\n' +
+  read(benchModuleJs).toString() + '\n' +
+  `const benchStyle = ${JSON.stringify(read(path.join(uplotDir, 'dist/uPlot.min.css')).toString() + '\n' +
+    read(path.join(benchDir, 'bench.css')).toString())};\n` +
+  `const benchMarkup = ${JSON.stringify(read(path.join(benchDir, 'bench.html')).toString())};\n` +
+  benchParts.map((part) => read(path.join(benchDir, part)).toString()).join('\n') + '})();\n';
+const benchWasm = read(benchModuleJs.replace(/\.js$/, '.wasm'));
 
 const manifest = () => JSON.stringify({
   name: title,
@@ -101,6 +123,9 @@ function writeFolder(dir) {
     'formula@2x.jpg': picture2x,
     'ARPHICPL.TXT': fontNotice + licenceText,
     'LICENSE': read(projectLicence),
+    'workbench.js': benchScript(),
+    'ntc-workbench.wasm': benchWasm,
+    'UPLOT-LICENSE.txt': benchNotice + uplotLicence,
   };
   for (const size of iconSizes) files[`icons/ntc-beta-${size}.png`] = read(path.join(resources, 'icons', `ntc-beta-${size}.png`));
   files['sw.js'] = serviceWorker(files);
@@ -124,11 +149,23 @@ function writeSingleFile(file) {
     scripts: `<script id="ntc-wasm" type="application/gzip">${zlib.gzipSync(wasm, { level: 9 }).toString('base64')}</script>\n` +
       `<script id="ntc-glue" type="text/plain">${dataBlock(glue)}</script>\n` +
       `<script id="ntc-inflate" type="text/plain">${dataBlock(read(inflateJs).toString())}</script>\n` +
+      `<script id="ntc-bench" type="application/gzip">${zlib.gzipSync(benchScript(), { level: 9 }).toString('base64')}</script>\n` +
+      `<script id="ntc-bench-wasm" type="application/gzip">${zlib.gzipSync(benchWasm, { level: 9 }).toString('base64')}</script>\n` +
       `<script type="module">\n${inlineScript(pageScript(windowParts))}</script>`,
   });
-  const licence = `<!--\n${fontNotice}${licenceText.replace(/-->/g, '- ->')}-->\n`;
+  const licence = `<!--\n${fontNotice}${licenceText.replace(/-->/g, '- ->')}-->\n` +
+    `<!--\n${benchNotice}${uplotLicence.replace(/-->/g, '- ->')}-->\n`;
   fs.writeFileSync(file, html + licence);
+}
+
+// Beside the single file, a page that opens its workbench: what the
+// desktop packages' menu entry and Start-menu shortcut open, since a file
+// name with a fragment is not a file to them.
+function writeWorkbenchOpener(file) {
+  fs.writeFileSync(file, '<!doctype html>\n<html lang="zh-CN">\n<meta charset="utf-8">\n<title>NTC 工具台</title>\n' +
+    '<meta http-equiv="refresh" content="0; url=ntc-beta.html#fit">\n<a href="ntc-beta.html#fit">NTC 工具台 →</a>\n</html>\n');
 }
 
 writeFolder(path.join(outDir, 'site'));
 writeSingleFile(path.join(outDir, 'ntc-beta.html'));
+writeWorkbenchOpener(path.join(outDir, 'workbench.html'));
