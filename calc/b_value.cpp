@@ -66,7 +66,12 @@ double computeB(double r1, double r2, double t1, double t2, bool celsius)
 
 std::string betaName(double t1Kelvin, double t2Kelvin)
 {
-    return "B" + decimalsText(kelvinToCelsius(t1Kelvin), 2) + "/" + decimalsText(kelvinToCelsius(t2Kelvin), 2);
+    // Appended in place: GCC 12 warns falsely (-Wrestrict) on "B" + text.
+    std::string name = "B";
+    name += decimalsText(kelvinToCelsius(t1Kelvin), 2);
+    name += '/';
+    name += decimalsText(kelvinToCelsius(t2Kelvin), 2);
+    return name;
 }
 
 Evaluation evaluateInFull(std::u16string_view text1, std::u16string_view text2, std::u16string_view text3,

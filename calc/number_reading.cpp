@@ -250,14 +250,6 @@ double Val(std::u16string_view text)
     return readNumber(text).value;
 }
 
-std::string_view trimBlanks(std::string_view text)
-{
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 DecimalText scanDecimal(std::string_view text)
 {
     // Exponents are clamped far beyond any double, so no typed exponent or

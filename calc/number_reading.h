@@ -54,7 +54,14 @@ double Val(std::u16string_view text);
 // give the correctly rounded double.
 
 // `text` without the blanks and tabs around it; nothing else is skipped.
-std::string_view trimBlanks(std::string_view text);
+// Inline: the batch trims every cell with a unit through it.
+inline std::string_view trimBlanks(std::string_view text)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    return text;
+}
 
 // The plain decimal number that starts `text`: [+|-] digits [. digits]
 // [e|E [+|-] digits], at least one digit before or after the period ("0.5",

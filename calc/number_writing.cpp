@@ -99,7 +99,10 @@ double shortestIsRoundedBelow(int decimals)
 
 } // namespace
 
-void appendStr(std::string& out, double value)
+// Flattened: the batch writes every B through it, and the calls inside
+// (the string's appends among them) cost a tenth of its time when not
+// inlined.
+[[gnu::flatten]] void appendStr(std::string& out, double value)
 {
     if (std::isnan(value)) {
         out += " nan";
