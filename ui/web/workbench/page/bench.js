@@ -59,8 +59,27 @@ class Bench {
     }
   }
 
-  fit(table, settings, source) { return this.call('_ntc_workbench_fit', table, settings, source); }
-  adc(settings) { return this.call('_ntc_workbench_adc', settings); }
+  // The module keeps the last fit (an ADC table from the fit and the design
+  // view read it) and the last table (its output and interpolation error
+  // read it): the views' last calls are kept, so that restore() can give
+  // the module back its state after the warm-up's runs on made-up data.
+  fit(table, settings, source) {
+    this.lastFit = [table, settings, source];
+    return this.call('_ntc_workbench_fit', table, settings, source);
+  }
+
+  adc(settings) {
+    this.lastAdc = settings;
+    return this.call('_ntc_workbench_adc', settings);
+  }
+
+  // The views' last fit (or none: a fit of no table leaves none) and last
+  // table made again.
+  restore() {
+    this.call('_ntc_workbench_fit', ...(this.lastFit ?? ['', '', '']));
+    if (this.lastAdc !== undefined) this.call('_ntc_workbench_adc', this.lastAdc);
+  }
+
   adcOutput() { return this.call('_ntc_workbench_adc_output'); }
   adcInterpolation() { return this.call('_ntc_workbench_adc_interpolation'); }
   design(settings) { return this.call('_ntc_workbench_design', settings); }
@@ -160,19 +179,26 @@ class Bench {
 // the workbench shows: the engine first runs WebAssembly from quickly
 // compiled code and optimises what runs often, so the first 4096-row table
 // a visitor makes would otherwise take several times as long as the next.
+// Each run leaves the module as the views left it: in the same task, the
+// views' own fit and table are made again (restore()), so that a made-up
+// one never stands in for the visitor's, whatever the visitor does between
+// the runs.
 function warmUp(bench) {
   const table = Array.from({ length: 41 }, (_, i) => `${i * 5 - 40}\t${10000 * Math.exp(3950 * (1 / (i * 5 + 233.15) - 1 / 298.15))}`);
   const runs = [];
   for (let i = 0; i < 6; ++i) {
-    runs.push(() => bench.fit(table.join('\n'), `model=${['steinhart', 'steinhart4', 'beta'][i % 3]}`, ''));
-    runs.push(() => bench.adc(`model=beta\nr0=10k\nbeta=3950\nfixed=10k\nbits=10\nevery=1\nformat=${['csv', 'c'][i % 2]}`));
-    runs.push(() => bench.adcOutput());
-    runs.push(() => bench.adcInterpolation());
+    runs.push(() => bench.call('_ntc_workbench_fit', table.join('\n'), `model=${['steinhart', 'steinhart4', 'beta'][i % 3]}`, ''));
+    runs.push(() => {
+      bench.call('_ntc_workbench_adc', `model=beta\nr0=10k\nbeta=3950\nfixed=10k\nbits=10\nevery=1\nformat=${['csv', 'c'][i % 2]}`);
+      bench.call('_ntc_workbench_adc_output');
+      bench.call('_ntc_workbench_adc_interpolation');
+    });
   }
   return new Promise((resolve) => {
     const next = () => {
       if (!runs.length) return resolve();
       runs.shift()();
+      bench.restore();
       setTimeout(next);
     };
     setTimeout(next);
