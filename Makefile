@@ -23,12 +23,13 @@ CCACHE := -DCMAKE_CXX_COMPILER_LAUNCHER=$(shell command -v ccache)
 # for the Windows build; CLI11 for the command line; fast_float and {fmt}
 # (header-only) to read and write doubles; LLVM's libc++ for the second
 # standard library the core is tested on; mawk, the awk the batch is
-# measured against.
+# measured against; the locales' sources, for the German locale the number
+# tests generate into the build tree.
 DEBS := g++ cmake ninja-build libgtest-dev googletest qt6-base-dev fonts-arphic-uming \
         xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libxcb1-dev \
         desktop-file-utils appstream binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix \
         wine64 icoutils unzip nsis libcli11-dev qt6-translations-l10n strace at-spi2-core dbus \
-        libfast-float-dev libfmt-dev libc++-dev libc++abi-dev mawk
+        libfast-float-dev libfmt-dev libc++-dev libc++abi-dev mawk locales
 
 .PHONY: deps test-deps build test test-linux check test-sanitized test-libcxx fuzz windows web test-web web-deps bench bench-windows bench-web package run screenshot dark-screenshot web-screenshot resources
 

@@ -1,7 +1,7 @@
 // ntc-beta-cli: the command-line twin of the ntc-beta window.
 #include "cli/dropped_files.h"
-#include "cli/language.h"
-#include "cli/messages.h"
+#include "cli/messages/language.h"
+#include "cli/messages/messages.h"
 #include "cli/platform.h"
 #include "cli/run.h"
 

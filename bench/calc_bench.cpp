@@ -1,6 +1,7 @@
 // ntc-beta benchmarks: reading numbers, writing them, and the evaluation.
 #include "calc/b_value.h"
-#include "calc/number_text.h"
+#include "calc/number_reading.h"
+#include "calc/number_writing.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,10 +2,8 @@
 #include "calc/b_value.h"
 
 #include "calc/decimal.h"
-#include "calc/number_text.h"
-
-#include <fmt/compile.h>
-#include <fmt/format.h>
+#include "calc/number_reading.h"
+#include "calc/number_writing.h"
 
 #include <cmath>
 
@@ -27,26 +25,6 @@ std::u16string fittedExponentForm(double value)
     if (d.digits.size() > 1) text.append(1, '.').append(1, d.digits[1]);
     text += exponentText(d.exponent);
     return std::u16string(text.begin(), text.end());
-}
-
-// A kelvin temperature in °C as a B's name writes it: two decimals at most,
-// no trailing zeros, no "-0". Shortest digits with two decimals at most are
-// the rounded ones while a double's spacing stays below 0.01 (the usual
-// names: 25, 85, -40, 25.5); any other temperature is rounded by fmt.
-std::string celsiusName(double kelvin)
-{
-    const double celsius = kelvinToCelsius(kelvin);
-    std::string text = fmt::format(FMT_COMPILE("{}"), celsius);
-    const auto point = text.find('.');
-    const bool twoDecimalsAtMost = point == std::string::npos ? text.find('e') == std::string::npos
-                                                              : text.size() - point <= 3;
-    if (!twoDecimalsAtMost || std::fabs(celsius) >= 1e13) {
-        text = fmt::format(FMT_COMPILE("{:.2f}"), celsius);
-        while (text.back() == '0') text.pop_back();
-        if (text.back() == '.') text.pop_back();
-    }
-    if (text == "-0") text = "0";
-    return text;
 }
 
 } // namespace
@@ -88,25 +66,12 @@ double computeB(double r1, double r2, double t1, double t2, bool celsius)
 
 std::string betaName(double t1Kelvin, double t2Kelvin)
 {
+    // Appended in place: GCC 12 warns falsely (-Wrestrict) on "B" + text.
     std::string name = "B";
-    name += celsiusName(t1Kelvin);
+    name += decimalsText(kelvinToCelsius(t1Kelvin), 2);
     name += '/';
-    name += celsiusName(t2Kelvin);
+    name += decimalsText(kelvinToCelsius(t2Kelvin), 2);
     return name;
-}
-
-std::string fullValueText(double value)
-{
-    std::string text;
-    appendFullValueText(text, value);
-    return text;
-}
-
-void appendFullValueText(std::string& out, double value)
-{
-    const std::size_t at = out.size();
-    appendStr(out, value);
-    if (out[at] == ' ') out.erase(at, 1);
 }
 
 Evaluation evaluateInFull(std::u16string_view text1, std::u16string_view text2, std::u16string_view text3,

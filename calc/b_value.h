@@ -1,6 +1,8 @@
 // ntc-beta: the B constant of an NTC thermistor from two readings.
 #pragma once
 
+#include "calc/arithmetic.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -65,14 +67,6 @@ double computeB(double r1, double r2, double t1, double t2, bool celsius);
 // names 25). ASCII. Throws NumericFailure for a temperature that is not
 // finite, which no computed B comes with.
 std::string betaName(double t1Kelvin, double t2Kelvin);
-
-// B with all of Str's 15 significant digits and without the blank that
-// stands for a sign: "3984.01296410608", "-3415.64467232579", "1.5E+20".
-// ASCII.
-std::string fullValueText(double value);
-
-// The same text appended to `out`, for writers that fill one buffer.
-void appendFullValueText(std::string& out, double value);
 
 // B written for the 8-character result label: the first 8 characters of
 // Str(value) when that cut drops nothing but digits after the period

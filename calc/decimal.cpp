@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <limits>
 #include <optional>
+#include <string>
 
 namespace calc {
 
@@ -126,18 +127,30 @@ DecimalDigits significantDigits(double magnitude, int count)
     return d;
 }
 
-std::string exponentText(int exponent)
-{
-    std::array<char, 8> buf{};
-    const char* end = fmt::format_to(buf.data(), FMT_COMPILE("E{}{:02}"), exponent < 0 ? '-' : '+', std::abs(exponent));
-    return std::string(buf.data(), static_cast<std::size_t>(end - buf.data()));
-}
-
 double nearestDouble(std::string_view text)
 {
     double value = 0.0;
     fast_float::from_chars(text.data(), text.data() + text.size(), value);
     return value;
+}
+
+double nearestDouble(bool negative, std::string_view whole, std::string_view fraction, std::int64_t exponent)
+{
+    // Written out as "-whole.fractione-exponent" for fast_float, on the stack
+    // when it fits, as the window's digits always do.
+    std::array<char, 900> stack;
+    std::string heap;
+    const std::size_t size = whole.size() + fraction.size() + 32;
+    if (size > stack.size()) heap.resize(size);
+    char* const begin = size > stack.size() ? heap.data() : stack.data();
+    char* end = begin;
+    const auto put = [&end](std::string_view part) { end = std::copy(part.begin(), part.end(), end); };
+    put(negative ? "-" : "");
+    put(whole.empty() ? "0" : whole);
+    put(".");
+    put(fraction.empty() ? "0" : fraction);
+    end = fmt::format_to(end, FMT_COMPILE("e{}"), exponent);
+    return nearestDouble(std::string_view(begin, std::size_t(end - begin)));
 }
 
 } // namespace calc

@@ -1,6 +1,7 @@
 // ntc-beta: the decimal digits of a double and the double of a decimal text, correctly rounded.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -20,15 +21,17 @@ struct DecimalDigits {
 // library and in every locale. Never fails.
 DecimalDigits significantDigits(double magnitude, int count);
 
-// An exponent as results write it: "E", a sign and at least two digits
-// ("E+05", "E-12", "E+308").
-std::string exponentText(int exponent);
-
 // The double nearest a decimal text that is all of the form
 // "[-]digits[.digits][e[+|-]digits]" (the period whatever the locale), ties
 // to even: correctly rounded however many digits it has. A magnitude beyond
 // a double's range gives infinity, one too small for a double a signed
 // zero; a text of any other form gives 0. Never fails.
 double nearestDouble(std::string_view text);
+
+// The double nearest ±whole.fraction × 10^exponent, where `whole` and
+// `fraction` are decimal digits (either may be empty), as above: correctly
+// rounded however many digits, infinity beyond the range, a signed zero
+// below it. No allocation up to 800 digits.
+double nearestDouble(bool negative, std::string_view whole, std::string_view fraction, std::int64_t exponent);
 
 } // namespace calc

@@ -1,9 +1,9 @@
 // ntc-beta-cli: files dragged onto the program's icon in Explorer.
 #include "cli/dropped_files.h"
 
-#include "cli/findings.h"
+#include "cli/input/text_encoding.h"
+#include "cli/messages/findings.h"
 #include "cli/run.h"
-#include "cli/text_encoding.h"
 
 #include <cerrno>
 #include <fstream>

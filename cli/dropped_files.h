@@ -1,7 +1,7 @@
 // ntc-beta-cli: files dragged onto the program's icon in Explorer.
 #pragma once
 
-#include "cli/language.h"
+#include "cli/messages/language.h"
 
 #include <filesystem>
 #include <functional>

@@ -1,10 +1,10 @@
 // ntc-beta-cli: the command-line twin of the window, as one callable function; the only file that knows CLI11.
 #include "cli/run.h"
 
-#include "cli/command.h"
-#include "calc/b_value.h"
-#include "cli/help_text.h"
-#include "cli/plausibility.h"
+#include "calc/number_writing.h"
+#include "cli/commands/command.h"
+#include "cli/input/plausibility.h"
+#include "cli/output/help_text.h"
 #include "models/thermistor.h"
 
 #include <CLI/CLI.hpp>
@@ -95,48 +95,48 @@ void describe(CLI::App& app, const Messages& m)
     app.require_subcommand(1);
 }
 
-// One option of a command's spec handed to CLI11.
-void addOption(CLI::App& command, const OptionSpec& spec, const Messages& m)
+// One option of a command, as data, handed to CLI11.
+void addOption(CLI::App& command, const OptionSpec& described, const Messages& m)
 {
-    const std::string help(spec.help);
-    CLI::Option* option = nullptr;
-    if (auto* flag = std::get_if<bool*>(&spec.target)) {
-        option = command.add_flag(spec.names, **flag, help);
-    } else if (auto* text = std::get_if<std::string*>(&spec.target)) {
-        option = command.add_option(spec.names, **text, help);
+    const std::string help(described.help);
+    CLI::Option* added = nullptr;
+    if (auto* flag = std::get_if<bool*>(&described.target)) {
+        added = command.add_flag(described.names, **flag, help);
+    } else if (auto* text = std::get_if<std::string*>(&described.target)) {
+        added = command.add_option(described.names, **text, help);
     } else {
-        option = command.add_option(spec.names, *std::get<std::vector<std::string>*>(spec.target), help);
-        if (spec.repeatable) {
-            option->expected(1)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)->allow_extra_args(false);
-        } else if (spec.names.starts_with('-')) {
-            option->expected(spec.leastValues,
-                             spec.mostValues < 0 ? CLI::detail::expected_max_vector_size : spec.mostValues);
+        added = command.add_option(described.names, *std::get<std::vector<std::string>*>(described.target), help);
+        if (described.repeatable) {
+            added->expected(1)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)->allow_extra_args(false);
+        } else if (described.names.starts_with('-')) {
+            added->expected(described.leastValues,
+                             described.mostValues < 0 ? CLI::detail::expected_max_vector_size : described.mostValues);
             // The readings after an option's values are no more of them.
-            option->allow_extra_args(false);
+            added->allow_extra_args(false);
         }
     }
-    if (!spec.typeName.empty()) option->type_name(std::string(spec.typeName));
-    if (!spec.choices.empty()) {
-        if (spec.ignoreCase) option->check(CLI::IsMember(spec.choices, CLI::ignore_case));
-        else option->check(CLI::IsMember(spec.choices));
+    if (!described.typeName.empty()) added->type_name(std::string(described.typeName));
+    if (!described.choices.empty()) {
+        if (described.ignoreCase) added->check(CLI::IsMember(described.choices, CLI::ignore_case));
+        else added->check(CLI::IsMember(described.choices));
     }
-    if (spec.required) option->required();
-    option->group(std::string(spec.group.empty() ? m.optionsGroup : spec.group));
+    if (described.required) added->required();
+    added->group(std::string(described.group.empty() ? m.optionsGroup : described.group));
 }
 
 // The subcommand for one registered command: its own options first, then
-// the groups its specs name; a short footer that points to the rules.
-CLI::App* addCommand(CLI::App& app, std::string_view name, const CommandSpec& spec, const Messages& m)
+// the groups its options name; a short footer that points to the rules.
+CLI::App* addCommand(CLI::App& app, std::string_view name, const CommandSpec& described, const Messages& m)
 {
-    CLI::App* command = app.add_subcommand(std::string(name), std::string(spec.description));
+    CLI::App* command = app.add_subcommand(std::string(name), std::string(described.description));
     command->group(std::string(m.commandsGroup));
     command->get_help_ptr()->group(std::string(m.optionsGroup));
     // A file named /path/table.csv is a file, not a Windows-style /option.
     command->allow_windows_style_options(false);
     command->footer(std::string(m.commandFooter));
-    for (const OptionSpec& option : spec.options)
+    for (const OptionSpec& option : described.options)
         if (option.group.empty()) addOption(*command, option, m);
-    for (const OptionSpec& option : spec.options)
+    for (const OptionSpec& option : described.options)
         if (!option.group.empty()) addOption(*command, option, m);
     return command;
 }

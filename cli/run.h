@@ -1,7 +1,7 @@
 // ntc-beta-cli: the command-line twin of the window, as one callable function.
 #pragma once
 
-#include "cli/language.h"
+#include "cli/messages/language.h"
 
 #include <istream>
 #include <ostream>

@@ -6,11 +6,11 @@
 // Input: one byte of options, then the file's bytes. Bits 0-1 of the first
 // byte choose the field separator (',', ';', tab), bit 2 the decimal comma
 // (with ';' or tab), bit 3 GB18030, bit 4 --kelvin, bits 5-6 the model.
-#include "cli/command.h"
-#include "cli/csv_batch.h"
-#include "cli/fitted_table.h"
-#include "cli/messages.h"
-#include "cli/spreadsheet.h"
+#include "cli/commands/command.h"
+#include "cli/commands/csv_batch.h"
+#include "cli/input/fitted_table.h"
+#include "cli/input/spreadsheet.h"
+#include "cli/messages/messages.h"
 
 #include <cstdint>
 #include <cstdlib>

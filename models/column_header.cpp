@@ -1,6 +1,8 @@
 // ntc-beta: what a table's header cell says of its column, as datasheets and spreadsheets write it.
 #include "models/column_header.h"
 
+#include "calc/number_reading.h"
+
 #include <algorithm>
 #include <array>
 #include <span>
@@ -17,13 +19,6 @@ bool isOneOf(std::string_view text, std::span<const std::string_view> names)
     return std::find(names.begin(), names.end(), text) != names.end();
 }
 
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
-
 // A header cell cut into its name and its unit: "T (°C)", "R [kΩ]", "T/°C",
 // "temperature_c"; `underscore` tells the last form, where a part after '_'
 // may be no unit at all ("r_25").
@@ -34,14 +29,14 @@ struct NameAndUnit {
 
 NameAndUnit splitHeader(std::string_view cell)
 {
-    cell = trimmed(cell);
+    cell = calc::trimBlanks(cell);
     if (const auto open = cell.find_first_of("(["); open != std::string_view::npos) {
         const auto close = cell.find(cell[open] == '(' ? ')' : ']', open);
-        if (close != std::string_view::npos && trimmed(cell.substr(close + 1)).empty())
-            return {trimmed(cell.substr(0, open)), trimmed(cell.substr(open + 1, close - open - 1))};
+        if (close != std::string_view::npos && calc::trimBlanks(cell.substr(close + 1)).empty())
+            return {calc::trimBlanks(cell.substr(0, open)), calc::trimBlanks(cell.substr(open + 1, close - open - 1))};
     }
     if (const auto slash = cell.find('/'); slash != std::string_view::npos)
-        return {trimmed(cell.substr(0, slash)), trimmed(cell.substr(slash + 1))};
+        return {calc::trimBlanks(cell.substr(0, slash)), calc::trimBlanks(cell.substr(slash + 1))};
     if (const auto underscore = cell.rfind('_'); underscore != std::string_view::npos)
         return {cell.substr(0, underscore), cell.substr(underscore + 1), true};
     return {cell, {}};
@@ -69,7 +64,7 @@ bool isOhm(std::string_view unit)
 // The factor a resistance column's unit gives its plain numbers.
 std::optional<double> resistanceFactorOf(std::string_view unit)
 {
-    unit = trimmed(unit);
+    unit = calc::trimBlanks(unit);
     if (unit.empty() || isOhm(unit)) return 1.0;
     if ((unit[0] == 'k' || unit[0] == 'K') && isOhm(unit.substr(1))) return 1e3;
     if (unit[0] == 'M' && isOhm(unit.substr(1))) return 1e6;
@@ -80,10 +75,7 @@ std::optional<double> resistanceFactorOf(std::string_view unit)
 
 std::string lowerTrimmed(std::string_view text)
 {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    std::string lower(text);
+    std::string lower(calc::trimBlanks(text));
     for (char& c : lower)
         if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
     return lower;

@@ -2,18 +2,14 @@
 #include "models/firmware_config.h"
 
 #include "calc/b_value.h"
+#include "calc/number_writing.h"
 #include "models/firmware_text.h"
-
-#include <fmt/format.h>
 
 #include <cmath>
 
 namespace models {
 
 namespace {
-
-std::string celsiusText(double kelvin) { return decimalsText(kelvin - calc::kCelsiusOffset, 6); }
-std::string ohmsText(double ohms) { return roundedText(ohms, 9); }
 
 std::string commentLines(const std::vector<std::string>& lines, std::string_view lead)
 {
@@ -23,27 +19,23 @@ std::string commentLines(const std::vector<std::string>& lines, std::string_view
 }
 
 // 7.054776e-8: seven significant digits (a float's, which RepRapFirmware
-// computes in), trailing zeros and the exponent's padding dropped.
+// computes in), trailing zeros and the exponent's sign and padding dropped.
 std::string floatExponentText(double value)
 {
-    std::string text = fmt::format("{:.6e}", value);
+    std::string text = calc::trimmedScientificText(value, 7);
     const std::size_t e = text.find('e');
-    std::size_t cut = e;
-    while (text[cut - 1] == '0') --cut;
-    if (text[cut - 1] == '.') --cut;
-    std::string exponent = text.substr(e + 1);
-    const bool negative = exponent[0] == '-';
-    exponent.erase(0, 1);
-    while (exponent.size() > 1 && exponent[0] == '0') exponent.erase(0, 1);
-    return text.substr(0, cut) + "e" + (negative ? "-" : "") + exponent;
+    if (e == std::string::npos) return text;
+    std::size_t digits = e + 2;
+    while (digits + 1 < text.size() && text[digits] == '0') ++digits;
+    return text.substr(0, e + 1) + (text[e + 1] == '-' ? "-" : "") + text.substr(digits);
 }
 
 // 126.8kOhm, 80.65Ohm, 4.7MOhm: ESPHome's resistance with a metric prefix.
 std::string esphomeOhms(double ohms)
 {
-    if (ohms >= 1e6) return roundedText(ohms / 1e6, 9) + "MOhm";
-    if (ohms >= 1e3) return roundedText(ohms / 1e3, 9) + "kOhm";
-    return roundedText(ohms, 9) + "Ohm";
+    if (ohms >= 1e6) return calc::roundedText(ohms / 1e6, 9) + "MOhm";
+    if (ohms >= 1e3) return calc::roundedText(ohms / 1e3, 9) + "kOhm";
+    return calc::roundedText(ohms, 9) + "Ohm";
 }
 
 const std::array<Reading, 3>* pointsOf(const FirmwareCurve& curve)
@@ -74,7 +66,7 @@ std::string klipperConfig(const FirmwareCurve& curve, const FirmwareText& text)
     } else {
         const BetaModel& beta = std::get<BetaModel>(curve.form);
         out += "temperature1: " + celsiusText(beta.t0Kelvin) + "\nresistance1: " + ohmsText(beta.r0) +
-               "\nbeta: " + roundedText(beta.beta, 9) + "\n";
+               "\nbeta: " + calc::roundedText(beta.beta, 9) + "\n";
     }
     if (!text.circuit) return out;
     out += "# In the heater or temperature_sensor section that reads it:\n#   sensor_type: " + text.name +
@@ -90,9 +82,9 @@ std::string reprapConfig(const FirmwareCurve& curve, const FirmwareText& text)
     const double r25 = beta ? resistanceAt(*beta, 298.15) : resistanceAt(sh, 298.15);
     std::string out = commentLines(text.comment, "; ");
     out += "; S0 and P\"temp0\" stand for your sensor's number and port\n";
-    out += "M308 S0 P\"temp0\" Y\"thermistor\" T" + roundedText(r25, 7) + " B" + roundedText(1 / sh.b, 7);
+    out += "M308 S0 P\"temp0\" Y\"thermistor\" T" + calc::roundedText(r25, 7) + " B" + calc::roundedText(1 / sh.b, 7);
     if (sh.c != 0) out += " C" + floatExponentText(sh.c);
-    if (text.circuit) out += " R" + roundedText(text.circuit->fixedOhms, 7);
+    if (text.circuit) out += " R" + calc::roundedText(text.circuit->fixedOhms, 7);
     if (!text.name.empty()) out += " A\"" + text.name + "\"";
     return out + "\n";
 }
@@ -105,7 +97,7 @@ std::string esphomeConfig(const FirmwareCurve& curve, const FirmwareText& text)
         for (const Reading& r : *p) out += "      - " + esphomeOhms(r.ohms) + " -> " + celsiusText(r.kelvin) + "°C\n";
     } else {
         const BetaModel& beta = std::get<BetaModel>(curve.form);
-        out += "      b_constant: " + roundedText(beta.beta, 9) + "\n      reference_temperature: " +
+        out += "      b_constant: " + calc::roundedText(beta.beta, 9) + "\n      reference_temperature: " +
                celsiusText(beta.t0Kelvin) + "°C\n      reference_resistance: " + esphomeOhms(beta.r0) + "\n";
     }
     out += "    name: " + text.name + "\n";
@@ -113,7 +105,7 @@ std::string esphomeConfig(const FirmwareCurve& curve, const FirmwareText& text)
     const Divider& d = *text.circuit;
     out += "  - platform: resistance\n    id: resistance_sensor\n    sensor: source_sensor\n    configuration: ";
     out += d.side == ThermistorSide::low ? "DOWNSTREAM" : "UPSTREAM";
-    out += "\n    resistor: " + esphomeOhms(d.fixedOhms) + "\n    reference_voltage: " + roundedText(d.supplyVolts, 9) +
+    out += "\n    resistor: " + esphomeOhms(d.fixedOhms) + "\n    reference_voltage: " + calc::roundedText(d.supplyVolts, 9) +
            "V\n    name: Resistance Sensor\n";
     out += "  - platform: adc\n    id: source_sensor\n    pin: A0 # your ADC pin\n";
     return out;
@@ -141,8 +133,8 @@ std::string usualFirmwareName(Firmware firmware)
 
 std::string standInLine(double straysKelvin, double fromCelsius, double toCelsius)
 {
-    return "A three-term curve for the four-term model: it strays up to " + roundedText(straysKelvin, 2) +
-           " K from it over " + decimalsText(fromCelsius, 2) + " to " + decimalsText(toCelsius, 2) + " degC.";
+    return "A three-term curve for the four-term model: it strays up to " + calc::roundedText(straysKelvin, 2) +
+           " K from it over " + calc::decimalsText(fromCelsius, 2) + " to " + calc::decimalsText(toCelsius, 2) + " degC.";
 }
 
 } // namespace models

@@ -2,16 +2,19 @@
 #include "models/firmware_text.h"
 
 #include "calc/b_value.h"
+#include "calc/number_writing.h"
+
+#include <fmt/compile.h>
+#include <fmt/format.h>
 
 #include <fast_float/fast_float.h>
 #include <fmt/format.h>
 
 #include <algorithm>
 #include <array>
-#include <charconv>
+#include <iterator>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <limits>
 
 namespace models {
@@ -26,32 +29,18 @@ constexpr std::array<std::string_view, 61> kKeywords = {
     "protected", "public", "virtual", "try", "catch", "throw", "using", "typename", "friend", "explicit",
     "mutable", "constexpr", "nullptr", "alignas", "alignof", "static_assert"};
 
-std::string trimmedZeros(std::string text)
-{
-    if (text.find('.') == std::string::npos) return text;
-    while (text.back() == '0') text.pop_back();
-    if (text.back() == '.') text.pop_back();
-    return text == "-0" ? "0" : text;
-}
-
-std::string withDecimalMark(std::string text, bool comma)
-{
-    if (comma) std::replace(text.begin(), text.end(), '.', ',');
-    return text;
-}
-
 // A temperature at the storage scale, as the integer or float literal.
 std::string temperatureCell(double celsius, TemperatureType type)
 {
     if (type == TemperatureType::floating) {
-        std::string text = decimalsText(celsius, 2);
+        std::string text = calc::decimalsText(celsius, 2);
         if (text.find('.') == std::string::npos) text += ".0";
         return text + "f";
     }
     const double scale = type == TemperatureType::tenths ? 10 : type == TemperatureType::hundredths ? 100 : 1;
     const double scaled = std::round(celsius * scale);
     if (!(scaled >= std::numeric_limits<std::int16_t>::min() && scaled <= std::numeric_limits<std::int16_t>::max()))
-        throw TableOverflow(decimalsText(celsius, 2) + " degC does not fit int16_t at this scale");
+        throw TableOverflow(calc::decimalsText(celsius, 2) + " degC does not fit int16_t at this scale");
     return std::to_string(static_cast<int>(scaled));
 }
 
@@ -133,6 +122,10 @@ std::string cArray(const CTableStyle& style, const std::vector<std::string>& fie
 
 } // namespace
 
+std::string celsiusText(double kelvin) { return calc::decimalsText(kelvin - calc::kCelsiusOffset, 6); }
+
+std::string ohmsText(double ohms) { return calc::roundedText(ohms, 9); }
+
 bool isCIdentifier(std::string_view text)
 {
     if (text.empty() || (text[0] >= '0' && text[0] <= '9')) return false;
@@ -168,12 +161,10 @@ std::string adcTableMarlin(const AdcTable& table, int bits, std::string_view ide
     // Marlin's own thermistor headers open with #pragma once.
     std::string text = commentBlock(comment, "// ", "// ", "") + "#pragma once\n\n";
     text += "constexpr temp_entry_t " + std::string(identifier) + "[] PROGMEM = {\n";
-    std::array<char, 64> line{};
     for (std::size_t i = 0; i < table.rows.size(); ++i) {
         const std::string celsius = temperatureCell(table.rows[i].celsius, TemperatureType::whole);
-        std::snprintf(line.data(), line.size(), "  { OV(%4u), %3s }%s\n", unsigned(table.rows[i].count),
-                      celsius.c_str(), i + 1 < table.rows.size() ? "," : "");
-        text += line.data();
+        fmt::format_to(std::back_inserter(text), FMT_COMPILE("  {{ OV({:4}), {:>3} }}{}\n"), table.rows[i].count, celsius,
+                       i + 1 < table.rows.size() ? "," : "");
     }
     return text + "};\n";
 }
@@ -189,7 +180,7 @@ std::string rtTableC(const std::vector<TableRow>& rows, const CTableStyle& style
         if (style.fahrenheit) cells.back().push_back(temperatureCell(fahrenheitOf(row.celsius), style.temperature));
         const double ohms = std::round(row.ohms);
         if (!(ohms >= 0 && ohms <= std::numeric_limits<std::uint32_t>::max()))
-            throw TableOverflow(roundedText(row.ohms, 6) + " ohm does not fit uint32_t");
+            throw TableOverflow(calc::roundedText(row.ohms, 6) + " ohm does not fit uint32_t");
         cells.back().push_back(std::to_string(static_cast<std::uint32_t>(ohms)));
     }
     CTableStyle described = style;
@@ -205,38 +196,18 @@ std::string adcTableCsv(const AdcTable& table, const CsvStyle& style)
     std::string text = "adc" + d + "temperature_c" + d + (style.fahrenheit ? "temperature_f" + d : "") +
                        "resistance_ohm" + d + "voltage_v" + d + "resolution_c_per_count" +
                        (style.selfHeating ? d + "self_heating_k" : "") + "\n";
-    const auto cell = [&](std::string value) { return withDecimalMark(std::move(value), style.decimalComma); };
+    const auto cell = [&](std::string value) {
+        if (style.decimalComma) calc::useDecimalMark(value, ',');
+        return value;
+    };
     for (const AdcRow& row : table.rows) {
-        text += std::to_string(row.count) + d + cell(decimalsText(row.celsius, 6)) + d;
-        if (style.fahrenheit) text += cell(decimalsText(fahrenheitOf(row.celsius), 6)) + d;
-        text += cell(roundedText(row.ohms, 6)) + d + cell(decimalsText(row.volts, 6)) + d +
-                cell(roundedText(row.celsiusPerCount, 4)) +
-                (style.selfHeating ? d + cell(roundedText(row.riseKelvin, 4)) : "") + "\n";
+        text += std::to_string(row.count) + d + cell(calc::decimalsText(row.celsius, 6)) + d;
+        if (style.fahrenheit) text += cell(calc::decimalsText(fahrenheitOf(row.celsius), 6)) + d;
+        text += cell(calc::roundedText(row.ohms, 6)) + d + cell(calc::decimalsText(row.volts, 6)) + d +
+                cell(calc::roundedText(row.celsiusPerCount, 4)) +
+                (style.selfHeating ? d + cell(calc::roundedText(row.riseKelvin, 4)) : "") + "\n";
     }
     return text;
-}
-
-std::string roundedText(double value, int significant)
-{
-    if (!std::isfinite(value)) return calc::fullValueText(value);
-    if (value == 0) return "0";
-    // Through {fmt} and fast_float, as every standard library (WebAssembly's
-    // has no floating-point to_chars) gives the same digits.
-    const std::string scientific = fmt::format("{:.{}e}", value, significant - 1);
-    const std::size_t e = scientific.find('e');
-    int exponent = 0;
-    std::from_chars(scientific.data() + e + (scientific[e + 1] == '+' ? 2 : 1), scientific.data() + scientific.size(),
-                    exponent);
-    if (exponent < -6 || exponent > 15) return scientific;
-    double rounded = 0;
-    fast_float::from_chars(scientific.data(), scientific.data() + scientific.size(), rounded);
-    return decimalsText(rounded, std::max(0, significant - 1 - exponent));
-}
-
-std::string decimalsText(double value, int decimals)
-{
-    if (!std::isfinite(value)) return calc::fullValueText(value);
-    return trimmedZeros(fmt::format("{:.{}f}", value, decimals));
 }
 
 } // namespace models

@@ -34,6 +34,14 @@ struct CTableStyle {
     std::vector<std::string> comment;    // lines of the header comment (model, circuit, range), ASCII
 };
 
+// A temperature in kelvin as the tables and the texts about them give it in
+// °C: six decimals at most, trailing zeros dropped ("-39.7", "25").
+std::string celsiusText(double kelvin);
+
+// A resistance as the tables and the texts about them give it: nine
+// significant digits, trailing zeros dropped ("126800", "80.6507").
+std::string ohmsText(double ohms);
+
 // Whether `text` can name a C array: letters, digits and '_', not starting
 // with a digit, not a keyword of C or C++, and not a name reserved to the
 // implementation (a leading '_' followed by a capital or '_').
@@ -73,12 +81,5 @@ struct CsvStyle {
 // voltage_v, resolution_c_per_count[, self_heating_k]; a header line, then
 // one line per row.
 std::string adcTableCsv(const AdcTable& table, const CsvStyle& style);
-
-// A number rounded to `significant` digits, without trailing zeros or an
-// exponent for magnitudes 1e-6 .. 1e15 (195651.999999997 → "195652").
-std::string roundedText(double value, int significant);
-
-// A number with at most `decimals` decimals, trailing zeros dropped.
-std::string decimalsText(double value, int decimals);
 
 } // namespace models

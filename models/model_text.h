@@ -18,12 +18,8 @@ namespace models {
 // The program's version ("1.00"), as the tables' first comment line names it.
 std::string_view programVersion();
 
-// A coefficient with 15 significant digits in exponent form, trailing zeros
-// of the mantissa dropped: "8.2649517014797e-04".
-std::string coefficientText(double value);
-
 // "A = 8.2649517014797e-04, B = ..., C = ..." and, with `withD`,
-// ", D = ... (ln R)^2".
+// ", D = ... (ln R)^2", each coefficient as calc::coefficientText writes it.
 std::string curveText(const SteinhartHart4& curve, bool withD);
 
 // "Model: beta, R0 = 10000 ohm at 25 degC, B25/85 = 3435 K" (plain "B" where

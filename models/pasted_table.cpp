@@ -1,7 +1,7 @@
 // ntc-beta: an R/T table as it is pasted from a spreadsheet or a datasheet PDF, or opened as a CSV file.
 #include "models/pasted_table.h"
 
-#include "calc/number_text.h"
+#include "calc/number_reading.h"
 #include "models/column_header.h"
 #include "models/thermistor.h"
 
@@ -190,7 +190,7 @@ void columnsByPlace(PastedTable& t, const std::vector<std::string>& first)
 {
     t.columnsByPlace = true;
     if (first.size() < 2) return;
-    const auto plain = [](const std::string& cell) { return parseNumber(cell).has_value(); };
+    const auto plain = [](const std::string& cell) { return calc::parseNumber(cell).has_value(); };
     const bool swapped = !plain(first[0]) && !plain(first[1]) && parseResistance(first[0]) && !parseResistance(first[1]) &&
                          parseTemperature(first[1]);
     if (swapped) std::swap(t.temperatureColumn, t.resistanceColumn);
@@ -232,7 +232,7 @@ std::optional<double> ohmsOfCell(PastedTable& t, const std::string& cell, std::s
 {
     std::optional<double> ohms;
     if (t.resistanceFactor != 1) {
-        if (const auto number = parseNumber(cell)) ohms = *number * t.resistanceFactor;
+        if (const auto number = calc::parseNumber(cell)) ohms = *number * t.resistanceFactor;
         else if (parseResistance(cell)) t.problems.push_back({PastedProblemKind::unitInScaledColumn, line, cell});
     } else {
         ohms = parseResistance(cell);

@@ -10,14 +10,9 @@ namespace models {
 // These readers are strict, unlike the window's Val: the whole text must be
 // one quantity, or nothing is read. Blanks and tabs around the text and
 // between the number and its unit are allowed; nothing else is skipped.
-//
-// A number is plain decimal with the period: [+|-] digits [. digits]
-// [e|E [+|-] digits], at least one digit before or after the period
-// ("0.5", ".5", "5.", "1e4"). No grouping, no comma, no hex, no "inf"/"nan".
-// The value is correctly rounded; a magnitude beyond a double's range either
-// way is no value (std::nullopt): too large, or a non-zero number so small it
-// would read as 0 ("1e-999"). Zero itself reads as (signed) zero.
-std::optional<double> parseNumber(std::string_view text);
+// The number is calc::scanDecimal's plain decimal with the period, read by
+// calc::decimalValue (correctly rounded; beyond a double's range either way
+// it is no value); the readers here add the units.
 
 // A resistance in ohms: a number, then an optional SI prefix m (milli),
 // k or K (kilo), M (mega), G (giga), then an optional unit "Ω" (U+03A9),

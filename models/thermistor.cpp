@@ -3,7 +3,7 @@
 #include "models/exact_math.h"
 
 #include "calc/b_value.h"
-#include "calc/number_text.h"
+#include "calc/arithmetic.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 #include "ui/actions.h"
 
 #include "calc/b_value.h"
-#include "calc/number_text.h"
+#include "calc/number_writing.h"
 #include "ui/form_layout.h"
 
 namespace ui {

@@ -1,8 +1,8 @@
 // ntc-beta: telling the user when a field's number was read only in part.
 #include "ui/field_hint.h"
 
-#include "calc/b_value.h"
-#include "calc/number_text.h"
+#include "calc/number_reading.h"
+#include "calc/number_writing.h"
 
 namespace ui {
 

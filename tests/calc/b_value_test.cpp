@@ -2,7 +2,7 @@
 // Expected B values come from datasheets or from hand calculation at 50
 // significant digits, never from the formula under test.
 #include "calc/b_value.h"
-#include "calc/number_text.h"
+#include "calc/number_writing.h"
 
 #include <gtest/gtest.h>
 
@@ -168,15 +168,6 @@ TEST(BetaName, FromKelvin)
         SCOPED_TRACE(c.expected);
         EXPECT_EQ(calc::betaName(c.t1, c.t2), c.expected);
     }
-}
-
-TEST(FullValueText, FifteenDigitsWithoutTheSignBlank)
-{
-    // 50-digit hand values: 3984.0129641060796..., 3415.6446723257946...
-    EXPECT_EQ(calc::fullValueText(3984.0129641060796), "3984.01296410608");
-    EXPECT_EQ(calc::fullValueText(-3415.6446723257946), "-3415.64467232579");
-    EXPECT_EQ(calc::fullValueText(1.5e20), "1.5E+20");
-    EXPECT_EQ(calc::fullValueText(0.0), "0");
 }
 
 TEST(ComputeB, SameStepsAsTheWindow)

@@ -44,13 +44,6 @@ TEST(SignificantDigits, Table)
     }
 }
 
-TEST(ExponentText, SignAndTwoDigitsAtLeast)
-{
-    EXPECT_EQ(calc::exponentText(5), "E+05");
-    EXPECT_EQ(calc::exponentText(-12), "E-12");
-    EXPECT_EQ(calc::exponentText(308), "E+308");
-}
-
 TEST(NearestDouble, RangeAndTies)
 {
     EXPECT_EQ(calc::nearestDouble("9007199254740993"), 9007199254740992.0) << "a tie goes to the even double";

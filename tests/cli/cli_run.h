@@ -1,7 +1,7 @@
 // ntc-beta-cli as the tests drive it in-process: arguments in, exit status and both outputs back.
 #pragma once
 
-#include "cli/language.h"
+#include "cli/messages/language.h"
 #include "cli/run.h"
 
 #include <initializer_list>

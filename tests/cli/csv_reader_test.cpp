@@ -1,10 +1,8 @@
 // Tests of the batch's block reading and its quick reading of plain numbers.
-#include "cli/csv_reader.h"
-#include "cli/plain_row.h"
+#include "cli/input/csv_reader.h"
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -76,27 +74,6 @@ TEST(SplitCells, Table)
         cli::splitCells(c.text, ',', cells);
         EXPECT_EQ(cells, c.cells) << c.text;
     }
-}
-
-// Values written as literals here, not read by the code under test.
-TEST(PlainNumber, Table)
-{
-    const std::string huge = "1" + std::string(400, '0');
-    const std::string tiny = "0." + std::string(400, '0') + "1";
-    const struct {
-        std::string text;
-        char mark;
-        std::optional<double> value;
-    } cases[] = {
-        {"9501.0", '.', 9501.0},   {"1380.5", '.', 1380.5}, {"0.1", '.', 0.1},     {"25", '.', 25.0},
-        {"-40", '.', -40.0},       {"0", '.', 0.0},         {"4,7", ',', 4.7},     {"1380,5", ',', 1380.5},
-        {"4,7", '.', std::nullopt}, {"4.7", ',', std::nullopt}, {"+5", '.', std::nullopt},
-        {"1e4", '.', std::nullopt}, {"10k", '.', std::nullopt}, {" 5", '.', std::nullopt},
-        {"5 ", '.', std::nullopt},  {"", '.', std::nullopt},    {"-", '.', std::nullopt},
-        {"inf", '.', std::nullopt}, {"nan", '.', std::nullopt}, {"1.2.3", '.', std::nullopt},
-        {huge, '.', std::nullopt},  {tiny, '.', std::nullopt},
-    };
-    for (const auto& c : cases) EXPECT_EQ(cli::plainNumber(c.text, c.mark), c.value) << c.text;
 }
 
 } // namespace

@@ -1,16 +1,10 @@
-// Tests of the one message catalogue and of the help laid out from it: both
-// languages have every message with the same places for its values, every
-// help line fits an 80-column terminal (a Chinese character two columns),
-// and the commands the README names are the registered ones.
-#include "cli/command.h"
-#include "cli/help_text.h"
-#include "cli/messages.h"
-#include "cli_run.h"
+// Tests of the one message catalogue: both languages have every message with
+// the same places for its values, the values go into their places, and the
+// values a message quotes are cut clean and counted.
+#include "cli/messages/messages.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -77,79 +71,15 @@ TEST(Messages, FormatPutsTheValuesInTheirPlaces)
     EXPECT_THROW(cli::format("{} and {}", {"one"}), std::exception);
 }
 
-struct WidthCase {
-    std::string text;
-    std::size_t width;
-};
-
-const WidthCase kWidths[] = {
-    {"", 0}, {"abc", 3}, {"25 °C", 5}, {"680Ω", 4}, {"用法", 4}, {"（K）", 5}, {"“CSV UTF-8”", 11}, {"\xFF", 1},
-};
-
-TEST(HelpText, DisplayWidthCountsChineseCharactersAsTwo)
+TEST(ShownValue, CutCleanAndCounted)
 {
-    for (const WidthCase& c : kWidths) EXPECT_EQ(cli::displayWidth(c.text), c.width) << c.text;
-}
-
-struct WrapCase {
-    std::string text;
-    std::size_t width;
-    std::string wrapped;
-    const char* guards;
-};
-
-const WrapCase kWraps[] = {
-    {"one two three", 7, "one two\nthree", "at blanks"},
-    {"one\ntwo three", 20, "one\ntwo three", "line ends kept"},
-    {"a verylongword b", 4, "a\nverylongword\nb", "a word longer than the line stands alone"},
-    {"温度与电阻", 4, "温度\n与电\n阻", "between Chinese characters"},
-    {"温度，电阻", 4, "温\n度，\n电阻", "never before a comma"},
-    {"a（温度）", 5, "a（温\n度）", "never after an opening bracket"},
-};
-
-TEST(HelpText, WrapsAtBlanksAndBetweenChineseCharacters)
-{
-    for (const WrapCase& c : kWraps) EXPECT_EQ(cli::wrapText(c.text, c.width), c.wrapped) << c.guards;
-}
-
-// Every line of every --help, in both languages, within 80 columns.
-TEST(HelpText, EveryHelpLineFitsEightyColumns)
-{
-    std::vector<std::vector<std::string>> helps{{"--help"}};
-    for (const auto& command : cli::registeredCommands()) helps.push_back({std::string(command.name), "--help"});
-    for (Language language : {Language::english, Language::chinese})
-        for (const auto& args : helps) {
-            const cli_test::Outcome o = cli_test::runCli(args, "", language);
-            ASSERT_EQ(o.status, 0);
-            std::size_t start = 0, lines = 0;
-            for (std::size_t end = o.out.find('\n'); end != std::string::npos; end = o.out.find('\n', start)) {
-                const std::string line = o.out.substr(start, end - start);
-                EXPECT_LE(cli::displayWidth(line), 80u) << args[0] << ": " << line;
-                start = end + 1;
-                ++lines;
-            }
-            EXPECT_GT(lines, 5u);
-        }
-}
-
-// The commands the README lists under "Command line" are the registered
-// ones, each named `as code`.
-TEST(Commands, TheReadmeNamesEveryRegisteredCommand)
-{
-    std::ifstream in(std::string(NTC_SOURCE_DIR) + "/README.md");
-    const std::string readme(std::istreambuf_iterator<char>(in), {});
-    const std::size_t section = readme.find("\n## Command line\n");
-    ASSERT_NE(section, std::string::npos);
-    const std::string text = readme.substr(section, readme.find("\n## ", section + 1) - section);
-    for (const auto& command : cli::registeredCommands()) {
-        std::string code(1, '`');
-        code.append(command.name).append(1, '`');
-        EXPECT_NE(text.find(code), std::string::npos) << command.name;
-    }
-    EXPECT_EQ(cli::commandNames(cli::messages(Language::english)),
-              "beta, steinhart, table, temperature, resistance, adc, fit, pullup, budget");
-    EXPECT_EQ(cli::commandNames(cli::messages(Language::chinese)),
-              "beta、steinhart、table、temperature、resistance、adc、fit、pullup、budget");
+    const cli::Messages& m = cli::messages(cli::Language::english);
+    EXPECT_EQ(cli::shownValue(m, "10x"), "10x");
+    EXPECT_EQ(cli::shownValue(m, "25\xA1\xE6\t"), "25\\xA1\\xE6\\x09");
+    EXPECT_EQ(cli::shownValue(m, std::string(39, 'a') + "\u6d4b"), std::string(39, 'a') + "\u6d4b");
+    EXPECT_EQ(cli::shownValue(m, std::string(41, 'a')), std::string(40, 'a') + "\u2026 (41 bytes)");
+    EXPECT_EQ(cli::shownValue(cli::messages(cli::Language::chinese), std::string(40, 'a') + "\u6d4b"),
+              std::string(40, 'a') + "\u2026\uff08\u5171 43 \u5b57\u8282\uff09");
 }
 
 } // namespace

@@ -330,15 +330,4 @@ TEST(TableCommands, Table)
     }
 }
 
-// A batch read as GB18030 comes back in GB18030: "r1,t1,r2,t2,备注" and
-// "10k,25℃,1k,100℃,测试" in Chinese Excel's encoding.
-TEST(CsvBatch, Gb18030ComesBackInGb18030)
-{
-    const std::string input = "r1,t1,r2,t2,\xB1\xB8\xD7\xA2\r\n10k,25\xA1\xE6,1k,100\xA1\xE6,\xB2\xE2\xCA\xD4\r\n";
-    const Outcome o = runCli({"beta", "--csv", "-", "--encoding", "gb18030"}, input);
-    EXPECT_EQ(o.status, 0) << o.err;
-    EXPECT_EQ(o.out, "r1,t1,r2,t2,\xB1\xB8\xD7\xA2,b,b_name\r\n"
-                     "10k,25\xA1\xE6,1k,100\xA1\xE6,\xB2\xE2\xCA\xD4,3415.64467232579,B25/100\r\n");
-}
-
 } // namespace

@@ -1,9 +1,10 @@
-// Tests of the one way in for every table: column names as datasheets write
-// them, the header matched, the notes before it, a header that matches not
-// explained as the file's dialect, files that cannot be read.
-#include "cli/command.h"
-#include "cli/rt_file.h"
-#include "cli/table_input.h"
+// Tests of the one way in for every table: the header matched, the notes
+// before it, a header that matches not explained as the file's dialect,
+// files that cannot be read (the column names as datasheets write them are
+// models/column_header's, tested there).
+#include "cli/commands/command.h"
+#include "cli/input/rt_file.h"
+#include "cli/input/table_input.h"
 
 #include <gtest/gtest.h>
 
@@ -14,58 +15,6 @@
 #include <vector>
 
 namespace {
-
-using models::TemperatureUnit;
-
-struct HeaderCase {
-    const char* cell;
-    std::optional<cli::ColumnUnit> unit; // std::nullopt: names neither column
-};
-
-cli::ColumnUnit temperatureIn(TemperatureUnit unit) { return {true, unit, 1, true}; }
-cli::ColumnUnit resistanceTimes(double factor) { return {false, TemperatureUnit::unspecified, factor, true}; }
-cli::ColumnUnit unknown(bool temperature) { return {temperature, TemperatureUnit::unspecified, 1, false}; }
-
-const HeaderCase kHeaders[] = {
-    {"temperature_c", temperatureIn(TemperatureUnit::celsius)},
-    {"Temperature_K", temperatureIn(TemperatureUnit::kelvin)},
-    {"T(°C)", temperatureIn(TemperatureUnit::celsius)},
-    {"Temp [°C]", temperatureIn(TemperatureUnit::celsius)},
-    {"T / °C", temperatureIn(TemperatureUnit::celsius)},
-    {"t (\u2103)", temperatureIn(TemperatureUnit::celsius)},
-    {"T(K)", temperatureIn(TemperatureUnit::kelvin)},
-    {"T(°F)", temperatureIn(TemperatureUnit::fahrenheit)},
-    {" temperature ", temperatureIn(TemperatureUnit::unspecified)},
-    {"温度(℃)", temperatureIn(TemperatureUnit::celsius)},
-    {"resistance_ohm", resistanceTimes(1)},
-    {"resistance_kohm", resistanceTimes(1000)},
-    {"R(kΩ)", resistanceTimes(1000)},
-    {"R [Ohm]", resistanceTimes(1)},
-    {"R (KOhm)", resistanceTimes(1000)},
-    {"R(MΩ)", resistanceTimes(1e6)},
-    {"Rt(\u2126)", resistanceTimes(1)},
-    {"阻值(kΩ)", resistanceTimes(1000)},
-    {"R(mV)", unknown(false)},
-    {"T(mV)", unknown(true)},
-    {"r_25", std::nullopt},
-    {"r1", std::nullopt},
-    {"part", std::nullopt},
-    {"Temperatur", std::nullopt},
-};
-
-TEST(TableInput, ColumnNamesAsDatasheetsWriteThem)
-{
-    for (const HeaderCase& c : kHeaders) {
-        SCOPED_TRACE(c.cell);
-        const auto unit = cli::columnUnit(c.cell);
-        ASSERT_EQ(unit.has_value(), c.unit.has_value());
-        if (!unit) continue;
-        EXPECT_EQ(unit->temperature, c.unit->temperature);
-        EXPECT_EQ(unit->unit, c.unit->unit);
-        EXPECT_EQ(unit->factor, c.unit->factor);
-        EXPECT_EQ(unit->known, c.unit->known);
-    }
-}
 
 std::vector<cli::WantedColumn> batchColumns()
 {

@@ -1,6 +1,5 @@
-// Telling UTF-8 from GB18030 and UTF-16, and the values a message quotes.
-#include "cli/messages.h"
-#include "cli/text_encoding.h"
+// Telling UTF-8 from GB18030 and UTF-16.
+#include "cli/input/text_encoding.h"
 
 #include <gtest/gtest.h>
 
@@ -35,17 +34,6 @@ TEST(TextEncoding, Table)
         }
         EXPECT_EQ(cli::looksLikeUtf16(c.text), c.utf16);
     }
-}
-
-TEST(ShownValue, CutCleanAndCounted)
-{
-    const cli::Messages& m = cli::messages(cli::Language::english);
-    EXPECT_EQ(cli::shownValue(m, "10x"), "10x");
-    EXPECT_EQ(cli::shownValue(m, "25\xA1\xE6\t"), "25\\xA1\\xE6\\x09");
-    EXPECT_EQ(cli::shownValue(m, std::string(39, 'a') + "\u6d4b"), std::string(39, 'a') + "\u6d4b");
-    EXPECT_EQ(cli::shownValue(m, std::string(41, 'a')), std::string(40, 'a') + "\u2026 (41 bytes)");
-    EXPECT_EQ(cli::shownValue(cli::messages(cli::Language::chinese), std::string(40, 'a') + "\u6d4b"),
-              std::string(40, 'a') + "\u2026\uff08\u5171 43 \u5b57\u8282\uff09");
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // Tests for reading resistances, temperatures and plain numbers: the whole
 // text or nothing.
-#include "calc/number_text.h"
+#include "calc/arithmetic.h"
 #include "models/quantity.h"
 
 #include <gtest/gtest.h>
@@ -115,20 +115,6 @@ TEST(ParseTemperature, Table)
     }
 }
 
-TEST(ParseNumber, WholeTextOnly)
-{
-    EXPECT_EQ(models::parseNumber("3435"), 3435.0);
-    EXPECT_EQ(models::parseNumber("1.50702832891752e-7"), 1.50702832891752e-7);
-    EXPECT_EQ(models::parseNumber("+5."), 5.0);
-    EXPECT_EQ(models::parseNumber("3435K"), std::nullopt);
-    EXPECT_EQ(models::parseNumber("10k"), std::nullopt);
-    EXPECT_EQ(models::parseNumber("-"), std::nullopt);
-    EXPECT_EQ(models::parseNumber("."), std::nullopt);
-    EXPECT_EQ(models::parseNumber("1e+"), std::nullopt);
-    EXPECT_EQ(models::parseNumber("-1e-999"), std::nullopt);
-    EXPECT_TRUE(std::signbit(*models::parseNumber("-0e-999")));
-}
-
 TEST(BeyondDoubleRange, TellsRangeFromForm)
 {
     for (const char* text : {"1e999", "-1e400", "1e306G", "2e308 ohm", "1e999\u00b0C", "1e309K", "1e-999", "-1e-400k"})
@@ -159,6 +145,18 @@ TEST(FahrenheitToCelsius, ExactWhereTheScalesMeet)
     EXPECT_EQ(models::fahrenheitToCelsius(-40), -40.0);
     EXPECT_EQ(models::fahrenheitToCelsius(32), 0.0);
     EXPECT_THROW(models::fahrenheitToCelsius(1e308), calc::NumericFailure);
+}
+
+// Kelvin read as °C: values that end in .15 where thermistors are used.
+TEST(LooksLikeKelvin, EndsIn15WhereThermistorsAreUsed)
+{
+    const struct {
+        double value;
+        bool kelvin;
+    } values[] = {{298.15, true}, {273.15, true}, {173.15, true}, {773.15, true}, {233.15, true},
+                  {25, false},    {298.1, false}, {298.16, false}, {173.14, false}, {773.16, false},
+                  {800.15, false}, {-25.15, false}, {25.15, false}};
+    for (const auto& v : values) EXPECT_EQ(models::looksLikeKelvin(v.value), v.kelvin) << v.value;
 }
 
 } // namespace

@@ -2,13 +2,7 @@
 // every clean table in data/ (and thinned copies of it) passes without a
 // word, and each corruption of a copy is caught at its own row. Expected
 // errors come from a separate solve in exact rational arithmetic (Python's
-// fractions), the kept-R0 B likewise, the leverages of a straight line by
-// hand, Marlin's 2^N − 1 counts from its published temptable_5.
-#include "models/adc_table.h"
-#include "models/divider.h"
-#include "models/firmware_text.h"
-#include "models/least_squares.h"
-#include "models/quantity.h"
+// fractions).
 #include "models/table_checks.h"
 
 #include "model_checks.h"
@@ -189,48 +183,6 @@ TEST(TableChecks, AnOutliersErrorIsThatOfAFitWithoutIt)
     EXPECT_LT(outliers[0].typicalKelvin, 0.1);
 }
 
-// Leverages of a straight line through x = 0, 1, 2 by hand: 1/n + (x − x̄)² /
-// Σ(x − x̄)², that is 5/6, 1/3, 5/6; they sum to the number of columns.
-TEST(LeastSquares, LeveragesOfAStraightLine)
-{
-    models::Matrix a{3, 2, {1, 0, 1, 1, 1, 2}};
-    const auto fit = models::solveWithLeverages(a, {1, 2, 4});
-    ASSERT_TRUE(fit);
-    EXPECT_NEAR(fit->leverages[0], 5.0 / 6, 1e-14);
-    EXPECT_NEAR(fit->leverages[1], 1.0 / 3, 1e-14);
-    EXPECT_NEAR(fit->leverages[2], 5.0 / 6, 1e-14);
-    EXPECT_NEAR(fit->x[0], 5.0 / 6, 1e-14); // y = 5/6 + 3/2 x by hand
-    EXPECT_NEAR(fit->x[1], 1.5, 1e-14);
-}
-
-TEST(TableFit, BetaWithR0KeptFitsBAlone)
-{
-    // Exact points of R = 10 kΩ · exp(3435 (1/T − 1/298.15)): B comes back.
-    std::vector<TablePoint> exact;
-    for (double c : {0.0, 50.0, 100.0})
-        exact.push_back({c + 273.15, 10000 * std::exp(3435 * (1 / (c + 273.15) - 1 / 298.15))});
-    const auto fit = models::fitTable(exact, models::FitRequest{models::FitKind::beta, 298.15, 10000});
-    EXPECT_NEAR(fit.beta.beta, 3435, 1e-9);
-    EXPECT_EQ(fit.beta.r0, 10000);
-    // The Murata table with its R25 kept: B = 3432.97 K (exact rational solve).
-    const auto murata = models::fitTable(loadTable("murata_ncp15xh103.csv"),
-                                         models::FitRequest{models::FitKind::beta, 298.15, 10000});
-    EXPECT_NEAR(murata.beta.beta, 3432.97033, 1e-4);
-    EXPECT_NEAR(murata.maxErrorKelvin, 3.80281, 1e-4);
-    models_test::expectFailure(
-        [&] { models::fitTable(exact, models::FitRequest{models::FitKind::beta, 298.15, -1}); },
-        models::ModelFailureKind::ratioNotPositive);
-}
-
-TEST(TableFit, PointsWithinARange)
-{
-    const auto points = loadTable("murata_ncp15xh103.csv");
-    const auto within = models::pointsWithin(points, 273.15, 323.15);
-    ASSERT_EQ(within.size(), 11u); // 0, 5, ..., 50 °C
-    EXPECT_EQ(within.front().ohms, 27219);
-    EXPECT_EQ(within.back().ohms, 4161);
-}
-
 // Murata states B25/85 = 3435 K for the NCP15XH103; its own table gives it
 // back between those rows.
 TEST(TableChecks, EndToEndBOfTwoRows)
@@ -238,63 +190,6 @@ TEST(TableChecks, EndToEndBOfTwoRows)
     const std::vector<TablePoint> rows{{358.15, 1452}, {298.15, 10000}};
     EXPECT_NEAR(models::endToEndB(rows), 3435, 1);
     EXPECT_TRUE(std::isnan(models::endToEndB(std::vector<TablePoint>{{298.15, 10000}})));
-}
-
-TEST(Plausibility, KelvinLookingValuesAndNtcB)
-{
-    const struct {
-        double value;
-        bool kelvin;
-    } values[] = {{298.15, true}, {273.15, true}, {173.15, true}, {773.15, true}, {233.15, true},
-                  {25, false},    {298.1, false}, {298.16, false}, {173.14, false}, {773.16, false},
-                  {800.15, false}, {-25.15, false}, {25.15, false}};
-    for (const auto& v : values) EXPECT_EQ(models::looksLikeKelvin(v.value), v.kelvin) << v.value;
-    for (double b : {1500.0, 3435.0, 7000.0}) EXPECT_TRUE(models::isNtcB(b)) << b;
-    for (double b : {1499.0, 11335.8, -3995.0, 0.0, std::nan("")}) EXPECT_FALSE(models::isNtcB(b)) << b;
-}
-
-// Marlin's temptable_5 (Semitec 104GT-2, 4.7 kΩ pull-up) was made with the
-// 10-bit full scale taken as 1023: with FullScale::powerOfTwoLessOne every
-// published count comes back.
-TEST(Divider, MarlinsPublishedCountsWithTheFullScaleTheyUsed)
-{
-    const struct {
-        double ohms;
-        unsigned marlin;
-    } rows[] = {{80.65, 17},   {174.0, 37},  {439.3, 87},   {1360, 230},   {1758, 278},   {5556, 554},
-                {7686, 635},   {10800, 713}, {15440, 784},  {22510, 846},  {33490, 897},  {50960, 937},
-                {79360, 966},  {126800, 986}, {208600, 1000}, {353700, 1010}};
-    models::Divider marlin{models::ThermistorSide::low, 4700, 0, std::numeric_limits<double>::infinity(), 10, 5.0};
-    marlin.fullScale = models::FullScale::powerOfTwoLessOne;
-    for (const auto& r : rows) EXPECT_EQ(models::adcCount(marlin, r.ohms), r.marlin) << r.ohms;
-    // The code's resistance at that scale by hand: 4700 · 512 / (1023 − 512).
-    EXPECT_NEAR(models::thermistorOhmsAtCount(marlin, 512), 4700.0 * 512 / 511, 1e-9);
-}
-
-TEST(AdcTable, RowsLeftOutAreNamedByTemperature)
-{
-    const models::Divider divider{models::ThermistorSide::low, 10000, 0, std::numeric_limits<double>::infinity(), 4};
-    const std::vector<double> celsius{-60, 25, 25.1, 200};
-    const auto table = models::adcTableAt(models::BetaModel{10000, 3435}, divider, celsius);
-    // 4 bits, 16 · R / (R + 10 kΩ) by hand: -60 °C reads 15.8 (the top rail),
-    // 200 °C 0.22 (the bottom one);
-    // 25 and 25.1 °C share code 8.
-    EXPECT_EQ(table.railCelsius, (std::vector<double>{200, -60}));
-    ASSERT_EQ(table.mergedCelsius.size(), 1u);
-    EXPECT_TRUE(table.mergedCelsius[0] == 25 || table.mergedCelsius[0] == 25.1);
-}
-
-TEST(FirmwareText, CHeadersHaveAnIncludeGuard)
-{
-    models::AdcTable table;
-    table.rows.push_back({23, 23.1, 350.04, 80, 0.1, 2.0});
-    models::CTableStyle style;
-    style.identifier = "hot_end";
-    const std::string c = models::adcTableC(table, style);
-    EXPECT_NE(c.find("#ifndef HOT_END_H\n#define HOT_END_H\n"), std::string::npos) << c;
-    EXPECT_TRUE(c.ends_with("};\n\n#endif /* HOT_END_H */\n")) << c;
-    style.identifier = "_table";
-    EXPECT_NE(models::adcTableC(table, style).find("#ifndef TABLE_H\n"), std::string::npos);
 }
 
 } // namespace

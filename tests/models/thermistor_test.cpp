@@ -95,4 +95,10 @@ TEST(BetaModel, ResistanceTemperatureAndAlpha)
     expectFailure([&] { models::temperatureAt(model, 1e-6); }, ModelFailureKind::outsideModel);
 }
 
+TEST(IsNtcB, TheRangeMakersState)
+{
+    for (double b : {1500.0, 3435.0, 7000.0}) EXPECT_TRUE(models::isNtcB(b)) << b;
+    for (double b : {1499.0, 11335.8, -3995.0, 0.0, std::nan("")}) EXPECT_FALSE(models::isNtcB(b)) << b;
+}
+
 } // namespace

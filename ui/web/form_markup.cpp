@@ -1,12 +1,12 @@
 // ntc-beta: the page's window as HTML, written from the layout when the page is built.
 #include "ui/web/form_markup.h"
 
+#include "calc/number_writing.h"
 #include "ui/actions.h"
 #include "ui/field_hint.h"
 #include "ui/form_layout.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
@@ -63,13 +63,8 @@ std::string escaped(std::string_view text)
 
 std::string escaped(std::u16string_view text) { return escaped(utf8(text)); }
 
-// Shortest decimal form of a point size: "21", "15.75".
-std::string decimal(double value)
-{
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%g", value);
-    return buf;
-}
+// A point size or distance for the style sheet: "21", "15.75".
+std::string decimal(double value) { return calc::generalText(value); }
 
 // The control's ControlId, by which the page's script names it to the
 // controller.

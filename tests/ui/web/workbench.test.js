@@ -271,6 +271,18 @@ test('a fit and a table made while the warm-up runs are the visitor\'s, not the 
   assert.equal((await downloaded(page)).text, run.out);
 });
 
+// The warm-up fits and tables made-up data in the module when the workbench
+// first opens; none of it may stand in for the visitor's: with no table,
+// a table "from the fit" is refused, before and after the warm-up.
+test('with no table, an ADC table from the fit is refused, never made from the warm-up\'s data', async () => {
+  const page = await openBench({}, '#adc');
+  await page.evaluate(() => window.ntcWorkbench.warmedUp);
+  await page.locator('[name=adc-bits]').fill('11');
+  assert.equal(await page.locator('[name=adc-model]').inputValue(), 'fit');
+  assert.equal(await page.locator('[data-output]').textContent(), '');
+  assert.match((await messages(page, 'adc')).join('\n'), /尚无拟合结果/);
+});
+
 test('in the workbench Ctrl+C copies what is selected there, not the window\'s result', async () => {
   const page = await openBench({ permissions: ['clipboard-read', 'clipboard-write'] });
   await page.fill('textarea', 'T\tR\n25\t10000\n');

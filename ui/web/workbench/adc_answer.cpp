@@ -3,6 +3,7 @@
 #include "ui/web/workbench/adc_answer.h"
 
 #include "calc/b_value.h"
+#include "calc/number_writing.h"
 #include "models/adc_table.h"
 #include "models/beta_reference.h"
 #include "models/firmware_config.h"
@@ -44,7 +45,7 @@ Chosen chosenModel(const AdcSettings& s, const std::optional<FitSource>& fit)
 void writeCelsiusList(JsonWriter& json, std::string_view name, const std::vector<double>& celsius)
 {
     json.key(name).beginArray();
-    for (const double c : celsius) json.value(models::decimalsText(c, 2));
+    for (const double c : celsius) json.value(calc::decimalsText(c, 2));
     json.endArray();
 }
 
@@ -74,7 +75,7 @@ void writeRangeWarnings(JsonWriter& json, const AdcSettings& s, const Chosen& c)
     if (c.fit && (from < c.fit->fromKelvin || to > c.fit->toKelvin))
         json.field("beyondFit", true);
     else if (c.beta && !c.fit && models::kelvinBeyondAnchors(*c.beta, from, to) > models::kBetaReachKelvin)
-        json.field("betaReach", models::decimalsText(models::kelvinBeyondAnchors(*c.beta, from, to), 2));
+        json.field("betaReach", calc::decimalsText(models::kelvinBeyondAnchors(*c.beta, from, to), 2));
 }
 
 bool isTable(AdcFormat format) { return format == AdcFormat::csv || format == AdcFormat::c || format == AdcFormat::marlin; }
@@ -106,8 +107,8 @@ std::optional<models::AdcTable> tableOf(const AdcSettings& s, const Chosen& chos
 
 void writeInterpolation(JsonWriter& json, const models::InterpolationError& e)
 {
-    json.key("interpolation").beginObject().field("kelvin", models::roundedText(e.kelvin, 3));
-    json.field("atCount", static_cast<double>(e.atCount)).field("atCelsius", models::decimalsText(e.atCelsius, 2));
+    json.key("interpolation").beginObject().field("kelvin", calc::roundedText(e.kelvin, 3));
+    json.field("atCount", static_cast<double>(e.atCount)).field("atCelsius", calc::decimalsText(e.atCelsius, 2));
     json.endObject();
 }
 
@@ -150,7 +151,7 @@ void settingsOutput(JsonWriter& json, const AdcOutput& kept)
     models::FirmwareText text{name, models::settingsComment(kept.modelLine, &s.divider), &s.divider};
     if (curve.standInErrorKelvin > 0) {
         text.comment.push_back(models::standInLine(curve.standInErrorKelvin, from, to));
-        json.field("standIn", models::roundedText(curve.standInErrorKelvin, 2));
+        json.field("standIn", calc::roundedText(curve.standInErrorKelvin, 2));
     }
     if (firmware == models::Firmware::klipper && !std::holds_alternative<models::BetaModel>(curve.form)) {
         try {
@@ -191,7 +192,7 @@ void adcAnswer(JsonWriter& json, const AdcSettings& s, const std::optional<FitSo
         json.field("error", "outsideModel");
         return;
     }
-    if (!table) return void(json.field("error", "maxErrorTooFine").field("step", models::decimalsText(storedStepOf(s), 2)));
+    if (!table) return void(json.field("error", "maxErrorTooFine").field("step", calc::decimalsText(storedStepOf(s), 2)));
     writeRows(json, *table);
     writeRangeWarnings(json, s, chosen);
     if (table->rows.empty()) return void(json.field("error", "noRows"));

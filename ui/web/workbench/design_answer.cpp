@@ -2,6 +2,7 @@
 // command line's `pullup` and `budget` compute them.
 #include "ui/web/workbench/design_answer.h"
 
+#include "calc/number_writing.h"
 #include "models/firmware_text.h"
 
 #include <cmath>
@@ -44,8 +45,8 @@ void pullupAnswer(JsonWriter& json, const AdcSettings& s, const std::optional<Fi
     column(json, "mean", summaries, &models::ResolutionSummary::meanCelsiusPerCount);
     column(json, "onRail", summaries, &models::ResolutionSummary::onRail);
     json.endObject();
-    json.field("best", models::roundedText(choices.front().ohms, 6));
-    json.field("bestWorst", models::roundedText(choices.front().summary.worstCelsiusPerCount, 4));
+    json.field("best", calc::roundedText(choices.front().ohms, 6));
+    json.field("bestWorst", calc::roundedText(choices.front().summary.worstCelsiusPerCount, 4));
     json.field("allOnRail", choices.front().summary.onRail);
 }
 
@@ -78,7 +79,7 @@ void budgetAnswer(JsonWriter& json, const AdcSettings& s, const std::optional<Fi
     json.endObject();
     json.key("unreadable").beginArray();
     for (const auto& r : rows)
-        if (!r.readable) json.value(models::decimalsText(r.celsius, 2));
+        if (!r.readable) json.value(calc::decimalsText(r.celsius, 2));
     json.endArray();
 }
 

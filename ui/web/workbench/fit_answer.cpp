@@ -2,6 +2,7 @@
 #include "ui/web/workbench/fit_answer.h"
 
 #include "calc/b_value.h"
+#include "calc/number_writing.h"
 #include "models/firmware_text.h"
 #include "models/model_text.h"
 #include "models/pasted_table.h"
@@ -23,10 +24,6 @@ constexpr const char* kFailureNames[] = {"equalTemperatures", "equalResistances"
                                          "ratioNotPositive", "overflow", "singularFit", "outsideModel"};
 constexpr const char* kSeparatorNames[] = {"tab", "semicolon", "comma", "blanks"};
 
-// The command line's texts for a table's values.
-std::string celsiusText(double kelvin) { return models::decimalsText(kelvin - calc::kCelsiusOffset, 6); }
-std::string ohmsText(double ohms) { return models::roundedText(ohms, 9); }
-
 std::size_t distinctTemperatures(const std::vector<models::TablePoint>& points)
 {
     std::set<double> temperatures;
@@ -37,7 +34,7 @@ std::size_t distinctTemperatures(const std::vector<models::TablePoint>& points)
 void writePoint(JsonWriter& json, const models::TablePoint& p)
 {
     json.field("line", p.line).field("celsius", p.kelvin - calc::kCelsiusOffset).field("ohms", p.ohms);
-    json.field("celsiusText", celsiusText(p.kelvin)).field("ohmsText", ohmsText(p.ohms));
+    json.field("celsiusText", models::celsiusText(p.kelvin)).field("ohmsText", models::ohmsText(p.ohms));
 }
 
 void writeRead(JsonWriter& json, const models::PastedTable& t)
@@ -68,7 +65,7 @@ bool writeTableRefusals(JsonWriter& json, const models::PastedTable& t, std::siz
         std::all_of(values.begin(), values.end(), [](double v) { return models::looksLikeKelvin(v); })) {
         const auto [low, high] = std::minmax_element(values.begin(), values.end());
         json.beginObject().field("kind", "kelvin").field("column", t.temperatureName);
-        json.field("low", models::decimalsText(*low, 6)).field("high", models::decimalsText(*high, 6)).endObject();
+        json.field("low", calc::decimalsText(*low, 6)).field("high", calc::decimalsText(*high, 6)).endObject();
         return true;
     }
     const models::TableFaults faults = models::tableFaults(t.points, needed);
@@ -92,8 +89,8 @@ void writeOutliers(JsonWriter& json, const std::vector<models::TablePoint>& poin
         const double size = std::fabs(o.errorKelvin);
         json.beginObject().field("kind", "outlier");
         writePoint(json, points[o.row]);
-        json.field("error", size < 1000 ? models::roundedText(size, 3) : ">1000");
-        json.field("typical", models::roundedText(o.typicalKelvin, 2)).endObject();
+        json.field("error", size < 1000 ? calc::roundedText(size, 3) : ">1000");
+        json.field("typical", calc::roundedText(o.typicalKelvin, 2)).endObject();
     }
 }
 
@@ -102,7 +99,7 @@ void writeFitWarnings(JsonWriter& json, const models::TableFit& fit, const std::
 {
     const auto bOutside = [&](std::string name, double b) {
         if (!models::isNtcB(b))
-            json.beginObject().field("kind", "bOutside").field("name", name).field("b", models::roundedText(b, 6)).endObject();
+            json.beginObject().field("kind", "bOutside").field("name", name).field("b", calc::roundedText(b, 6)).endObject();
     };
     if (fit.kind == models::FitKind::beta) bOutside("B", fit.beta.beta);
     else if (const double b = models::endToEndB(fitted); std::isfinite(b)) bOutside(calc::betaName(fit.fromKelvin, fit.toKelvin), b);
@@ -113,8 +110,8 @@ void writeFitWarnings(JsonWriter& json, const models::TableFit& fit, const std::
     try {
         const models::TableFit three = models::fitTable(fitted, models::FitKind::steinhart);
         if (fit.maxErrorKelvin > 0.1 && fit.maxErrorKelvin > 2 * three.maxErrorKelvin)
-            json.beginObject().field("kind", "betaWorse").field("beta", models::roundedText(fit.maxErrorKelvin, 3))
-                .field("steinhart", models::roundedText(three.maxErrorKelvin, 3)).endObject();
+            json.beginObject().field("kind", "betaWorse").field("beta", calc::roundedText(fit.maxErrorKelvin, 3))
+                .field("steinhart", calc::roundedText(three.maxErrorKelvin, 3)).endObject();
     } catch (const models::ModelFailure&) {
         // No three-term curve through these points: nothing to compare.
     }
@@ -147,22 +144,22 @@ void writeFit(JsonWriter& json, const models::TableFit& fit, const std::vector<m
     json.key("fit").beginObject().key("values").beginArray();
     if (fit.kind == models::FitKind::beta) {
         writeNumber(json, "R0", calc::fullValueText(fit.beta.r0), fit.beta.r0);
-        writeNumber(json, "T0", celsiusText(fit.beta.t0Kelvin), fit.beta.t0Kelvin - calc::kCelsiusOffset);
+        writeNumber(json, "T0", models::celsiusText(fit.beta.t0Kelvin), fit.beta.t0Kelvin - calc::kCelsiusOffset);
         writeNumber(json, "B", calc::fullValueText(fit.beta.beta), fit.beta.beta);
     } else {
         const double values[] = {fit.curve.a, fit.curve.b, fit.curve.c, fit.curve.d};
         const int count = fit.kind == models::FitKind::steinhart4 ? 4 : 3;
         for (int i = 0; i < count; ++i)
-            writeNumber(json, std::string(1, char('A' + i)), models::coefficientText(values[i]), values[i]);
+            writeNumber(json, std::string(1, char('A' + i)), calc::coefficientText(values[i]), values[i]);
     }
-    writeNumber(json, "max_error_k", models::roundedText(fit.maxErrorKelvin, 3), fit.maxErrorKelvin);
-    writeNumber(json, "rms_error_k", models::roundedText(fit.rmsErrorKelvin, 3), fit.rmsErrorKelvin);
-    json.endArray().field("fromText", celsiusText(fit.fromKelvin)).field("toText", celsiusText(fit.toKelvin));
+    writeNumber(json, "max_error_k", calc::roundedText(fit.maxErrorKelvin, 3), fit.maxErrorKelvin);
+    writeNumber(json, "rms_error_k", calc::roundedText(fit.rmsErrorKelvin, 3), fit.rmsErrorKelvin);
+    json.endArray().field("fromText", models::celsiusText(fit.fromKelvin)).field("toText", models::celsiusText(fit.toKelvin));
     json.key("rows").beginArray();
     for (std::size_t i = 0; i < fitted.size(); ++i) {
         json.beginObject();
         writePoint(json, fitted[i]);
-        json.field("error", fit.residualsKelvin[i]).field("errorText", models::roundedText(fit.residualsKelvin[i], 3));
+        json.field("error", fit.residualsKelvin[i]).field("errorText", calc::roundedText(fit.residualsKelvin[i], 3));
         json.endObject();
     }
     json.endArray();

@@ -1,6 +1,8 @@
 // ntc-beta: the workbench's answers to the page's script as JSON text.
 #include "ui/web/workbench/json_writer.h"
 
+#include "calc/number_writing.h"
+
 #include <fmt/format.h>
 
 #include <cmath>
@@ -54,7 +56,7 @@ JsonWriter& JsonWriter::key(std::string_view name)
 JsonWriter& JsonWriter::value(double number)
 {
     separate();
-    out_ += std::isfinite(number) ? fmt::format("{}", number) : "null";
+    out_ += std::isfinite(number) ? calc::shortestText(number) : "null";
     return *this;
 }
 

@@ -3,6 +3,7 @@
 #include "ui/web/workbench/workbench.h"
 
 #include "calc/b_value.h"
+#include "calc/number_reading.h"
 #include "models/adc_table.h"
 #include "models/beta_reference.h"
 #include "models/firmware_text.h"
@@ -47,7 +48,7 @@ std::string text(const Settings& s, std::string_view name, std::string_view othe
 
 double number(const Settings& s, std::string_view name, std::string_view otherwise = {})
 {
-    const auto value = models::parseNumber(text(s, name, otherwise));
+    const auto value = calc::parseNumber(text(s, name, otherwise));
     if (!value) throw Unreadable(std::string(name));
     return *value;
 }
@@ -184,7 +185,7 @@ double fraction(const Settings& s, std::string_view name)
 {
     std::string typed = text(s, name, "0");
     if (typed.back() == '%') typed.pop_back();
-    const auto value = models::parseNumber(typed);
+    const auto value = calc::parseNumber(typed);
     if (!value || !(*value >= 0)) throw Unreadable(std::string(name));
     return *value / 100;
 }

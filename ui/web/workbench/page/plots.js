@@ -11,17 +11,17 @@ function plotColours() {
     point: colour('--bench-point'), flag: colour('--bench-flag'), band: colour('--bench-band') };
 }
 
-// A plot in `box`: `spec` names the axes (xLabel, yLabel, logY) and the
+// A plot in `box`: `shape` names the axes (xLabel, yLabel, logY) and the
 // series ({ label, kind: 'line' | 'points' }); set() gives it data as
 // uPlot's aligned columns [x, y1, y2, …], x ascending.
 class Plot {
-  constructor(box, spec) {
+  constructor(box, shape) {
     this.box = box;
-    this.spec = spec;
+    this.shape = shape;
     this.data = null;
     this.plot = null;
     box.setAttribute('role', 'img');
-    box.setAttribute('aria-label', spec.title);
+    box.setAttribute('aria-label', shape.title);
     new ResizeObserver(() => this.resize()).observe(box);
     matchMedia('(prefers-color-scheme: dark)').addEventListener('change', () => this.redraw());
   }
@@ -35,7 +35,7 @@ class Plot {
     const c = plotColours();
     const axis = (label) => ({ label, stroke: c.text, grid: { stroke: c.grid, width: 1 }, ticks: { stroke: c.grid, width: 1 },
       labelFont: '13px sans-serif', font: '12px sans-serif' });
-    const series = this.spec.series.map(({ label, kind, flag, colour, show = true }) => {
+    const series = this.shape.series.map(({ label, kind, flag, colour, show = true }) => {
       if (kind === 'points') {
         const ink = flag ? c.flag : colour ?? c.point;
         return { label, show, stroke: ink, fill: ink, paths: () => null,
@@ -49,10 +49,10 @@ class Plot {
     });
     return {
       ...this.size(),
-      scales: { x: this.spec.logX ? { time: false, distr: 3 } : { time: false }, y: this.spec.logY ? { distr: 3 } : {} },
-      axes: [axis(this.spec.xLabel), { ...axis(this.spec.yLabel), size: 64 }],
-      series: [{ label: this.spec.xLabel }, ...series],
-      bands: (this.spec.bands ?? []).map(([upper, lower]) => ({ series: [upper, lower], fill: c.band })),
+      scales: { x: this.shape.logX ? { time: false, distr: 3 } : { time: false }, y: this.shape.logY ? { distr: 3 } : {} },
+      axes: [axis(this.shape.xLabel), { ...axis(this.shape.yLabel), size: 64 }],
+      series: [{ label: this.shape.xLabel }, ...series],
+      bands: (this.shape.bands ?? []).map(([upper, lower]) => ({ series: [upper, lower], fill: c.band })),
       legend: { live: true },
       cursor: { points: { size: 8 } },
     };
@@ -61,7 +61,7 @@ class Plot {
   // Shows or hides the series at `index` (1 is the first after x), and
   // keeps that for a plot drawn anew.
   showSeries(index, show) {
-    this.spec.series[index - 1].show = show;
+    this.shape.series[index - 1].show = show;
     this.plot?.setSeries(index, { show });
   }
 
