@@ -15,7 +15,6 @@
 #include "models/model_text.h"
 #include "models/table_size.h"
 
-#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -160,16 +159,9 @@ Plot resolutionPlot(const Messages& m, const models::AdcTable& table)
     plot.title = std::string(m.adcPlotTitle);
     plot.xLabel = std::string(m.plotTemperature);
     plot.yLabel = std::string(m.plotResolution);
-    PlotSeries line{"", PlotSeries::Style::line, {}, {}, {}, -1};
     std::vector<std::pair<double, double>> points;
     for (const models::AdcRow& row : table.rows) points.emplace_back(row.celsius, row.celsiusPerCount);
-    std::sort(points.begin(), points.end());
-    for (const auto& [x, y] : points) line.x.push_back(x), line.y.push_back(y);
-    PlotSeries markers = line;
-    markers.style = PlotSeries::Style::markers;
-    markers.colour = 0;
-    markers.label = m.plotRows;
-    plot.series = {line, markers};
+    plot.series = lineWithMarkers(std::move(points), std::string(m.plotRows));
     return plot;
 }
 

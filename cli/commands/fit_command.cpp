@@ -10,7 +10,6 @@
 #include "cli/output/svg_plot.h"
 #include "models/firmware_text.h"
 
-#include <algorithm>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -78,17 +77,10 @@ Plot residualPlot(const Messages& m, const models::TableFit& fit, const std::vec
     plot.xLabel = std::string(m.plotTemperature);
     plot.yLabel = std::string(m.plotErrorKelvin);
     plot.zeroLine = true;
-    PlotSeries line{"", PlotSeries::Style::line, {}, {}, {}, -1};
-    std::vector<std::pair<double, double>> ordered;
+    std::vector<std::pair<double, double>> rows;
     for (std::size_t i = 0; i < points.size(); ++i)
-        ordered.emplace_back(points[i].kelvin - calc::kCelsiusOffset, fit.residualsKelvin[i]);
-    std::sort(ordered.begin(), ordered.end());
-    for (const auto& [x, y] : ordered) line.x.push_back(x), line.y.push_back(y);
-    PlotSeries markers = line;
-    markers.style = PlotSeries::Style::markers;
-    markers.colour = 0;
-    markers.label = m.plotRows;
-    plot.series = {line, markers};
+        rows.emplace_back(points[i].kelvin - calc::kCelsiusOffset, fit.residualsKelvin[i]);
+    plot.series = lineWithMarkers(std::move(rows), std::string(m.plotRows));
     return plot;
 }
 

@@ -197,6 +197,18 @@ std::string legendOf(const Plot& plot)
 
 } // namespace
 
+std::vector<PlotSeries> lineWithMarkers(std::vector<std::pair<double, double>> points, std::string markersLabel)
+{
+    PlotSeries line{"", PlotSeries::Style::line, {}, {}, {}, -1};
+    std::sort(points.begin(), points.end());
+    for (const auto& [x, y] : points) line.x.push_back(x), line.y.push_back(y);
+    PlotSeries markers = line;
+    markers.style = PlotSeries::Style::markers;
+    markers.colour = 0;
+    markers.label = std::move(markersLabel);
+    return {std::move(line), std::move(markers)};
+}
+
 std::string svgPlot(const Plot& plot)
 {
     std::vector<double> xs, ys;

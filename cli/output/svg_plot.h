@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace cli {
@@ -31,6 +32,10 @@ struct Plot {
     std::string note;             // a label beside a ringed point (noteX, noteY)
     double noteX = 0.0, noteY = 0.0;
 };
+
+// Rows (x, y) as a line through them in order of x, and a circle at each,
+// named `markersLabel` in the legend.
+std::vector<PlotSeries> lineWithMarkers(std::vector<std::pair<double, double>> points, std::string markersLabel);
 
 // The chart as a standalone SVG document, 800 × 500 user units, text 15
 // units high (readable at 100 % on screen and in print), colours told
