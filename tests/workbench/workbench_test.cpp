@@ -67,17 +67,16 @@ TEST(Workbench, TheAdcTablesRefusals)
     workbench::fitJson("", {}, "");
     EXPECT_NE(workbench::adcJson({{"fixed", "4.7k"}}).find(R"("error":"noFit")"), std::string::npos);
     const workbench::Settings beta{{"model", "beta"}, {"r0", "10k"}, {"beta", "3950"}, {"fixed", "4.7k"}, {"bits", "12"}};
-    auto tooFine = beta;
-    tooFine["maxerror"] = "0.04";
-    tooFine["format"] = "c";
-    EXPECT_NE(workbench::adcJson(tooFine).find(R"("error":"maxErrorTooFine","step":"0.1")"), std::string::npos);
-    auto marlin = beta;
-    marlin["format"] = "marlin";
-    EXPECT_EQ(workbench::adcJson(marlin).find("error"), std::string::npos);
+    const auto with = [&beta](const workbench::Settings& changes) {
+        workbench::Settings settings = changes;
+        settings.insert(beta.begin(), beta.end()); // keeps the changed values
+        return settings;
+    };
+    EXPECT_NE(workbench::adcJson(with({{"maxerror", "0.04"}, {"format", "c"}})).find(R"("error":"maxErrorTooFine","step":"0.1")"),
+              std::string::npos);
+    EXPECT_EQ(workbench::adcJson(with({{"format", "marlin"}})).find("error"), std::string::npos);
     EXPECT_NE(workbench::adcOutputJson().find(R"("error":"marlinBits")"), std::string::npos);
-    auto bad = beta;
-    bad["fixed"] = "4k7";
-    EXPECT_EQ(workbench::adcJson(bad), R"({"unreadable":"fixed"})");
+    EXPECT_EQ(workbench::adcJson(with({{"fixed", "4k7"}})), R"({"unreadable":"fixed"})");
     EXPECT_EQ(workbench::adcOutputJson(), "{}") << "no table is kept from settings that do not read";
 }
 
