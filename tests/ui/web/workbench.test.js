@@ -42,8 +42,8 @@ function cliValues(out) {
   return values;
 }
 
-async function openBench(options = {}, hash = '#fit') {
-  const page = await open(browser, { locale: 'zh-CN', ...options });
+async function openBench(options = {}, hash = '#fit', before = null) {
+  const page = await open(browser, { locale: 'zh-CN', ...options }, undefined, { before });
   await page.click('.bench-link a');
   await page.waitForSelector('[data-bench]:not([hidden])');
   if (hash !== '#fit') {
@@ -387,4 +387,76 @@ test('the design view chooses the pull-up and draws the error budget as pullup a
   assert.deepEqual((await shown()).slice(5), [true, true, true, true, true, true, true]);
   await page.locator('[data-switch=beta]').uncheck();
   assert.deepEqual((await shown()).slice(5), [true, false, true, true, true, true, true]);
+});
+
+// Run in the page before its scripts: the box of every text drawn on a
+// plot's canvas (ticks, axis titles), in the canvas's pixels, turned as the
+// text is (the y axis's title), beside the canvas's size.
+function recordPlotTexts() {
+  window.plotTexts = [];
+  const fillText = CanvasRenderingContext2D.prototype.fillText;
+  CanvasRenderingContext2D.prototype.fillText = function (text, x, y, ...rest) {
+    const plot = this.canvas.closest?.('[data-plot]')?.dataset.plot;
+    if (plot) {
+      const m = this.measureText(text);
+      const [left, right, top, bottom] = [x - m.actualBoundingBoxLeft, x + m.actualBoundingBoxRight,
+        y - m.actualBoundingBoxAscent, y + m.actualBoundingBoxDescent];
+      const t = this.getTransform();
+      const corners = [[left, top], [right, top], [left, bottom], [right, bottom]]
+        .map(([cx, cy]) => [t.a * cx + t.c * cy + t.e, t.b * cx + t.d * cy + t.f]);
+      const xs = corners.map((c) => c[0]);
+      const ys = corners.map((c) => c[1]);
+      window.plotTexts.push({ plot, text: String(text), left: Math.min(...xs), right: Math.max(...xs), top: Math.min(...ys),
+        bottom: Math.max(...ys), width: this.canvas.width, height: this.canvas.height });
+    }
+    return fillText.call(this, text, x, y, ...rest);
+  };
+}
+
+// Every plot of the three views, on a desktop and a phone, in Chinese,
+// English and a language that groups thousands with a point: each tick and
+// axis title lies whole within its canvas, resistances are written as the
+// fields take them, and the pointer's read-out is the page's number (the
+// 100 kΩ, B 3950 bead of the test above: best 3600 Ω at 1.851 °C per count).
+test('every plot\'s ticks and axis titles lie whole within the plot, in the page\'s own numbers', async () => {
+  const cases = [
+    ['desktop', { viewport: { width: 1100, height: 900 } }],
+    ['phone', phone()],
+    ['phone, English, dark', { ...phone(), locale: 'en-GB', colorScheme: 'dark' }],
+    ['desktop, German', { viewport: { width: 1100, height: 900 }, locale: 'de-DE' }],
+  ];
+  for (const [name, options] of cases) {
+    const page = await openBench(options, '#fit', recordPlotTexts);
+    await page.fill('textarea', fs.readFileSync(path.join(MODELS_DATA, TABLES[0]), 'utf8'));
+    await page.click('[data-tab=adc]');
+    await page.selectOption('[name=adc-model]', 'beta');
+    for (const [field, value] of [['r0', '100k'], ['beta', '3950'], ['bits', '10'], ['from', '0'], ['to', '300']])
+      await page.fill(`[name=adc-${field}]`, value);
+    await page.click('[data-tab=design]');
+    await page.waitForSelector('[data-view=design]:not([hidden])');
+    await page.waitForFunction(() => new Set(window.plotTexts.map((d) => d.plot)).size === 5);
+    const drawn = await page.evaluate(() => window.plotTexts);
+    assert.deepEqual([...new Set(drawn.map((d) => d.plot))].sort(), ['budget', 'perCount', 'pullup', 'residual', 'rt'], name);
+    const cut = drawn.filter((d) => d.left < 0 || d.top < 0 || d.right > d.width || d.bottom > d.height)
+      .map((d) => `${d.plot} "${d.text}" ${[d.left, d.top, d.right, d.bottom].map(Math.round)} in ${d.width}×${d.height}`);
+    assert.deepEqual([...new Set(cut)], [], name);
+    const readOut = await page.evaluate(() => {
+      const { designView, fitView } = window.ntcWorkbench.bench;
+      const ticks = (plot, axis) => plot.plot.axes[axis]._values.filter(Boolean);
+      const u = designView.pullupPlot.plot;
+      u.setCursor({ left: u.valToPos(3600, 'x'), top: u.valToPos(1.851, 'y') });
+      return { pullup: ticks(designView.pullupPlot, 0), rt: ticks(fitView.rtPlot, 1),
+        legend: [...u.root.querySelectorAll('.u-legend .u-value')].map((cell) => cell.textContent) };
+    });
+    // The decades within the candidates off the rails (about 500 Ω to
+    // 330 kΩ) and within the Murata table (531 Ω at 125 °C to 195.652 kΩ at
+    // -40 °C), as the fields write them.
+    for (const ticks of [readOut.pullup, readOut.rt])
+      assert.deepEqual(ticks.filter((tick) => !/^[125]0{0,2}[kM]?$/.test(tick)), [], `${name}: ${ticks}`);
+    for (const tick of ['1k', '10k', '100k']) assert.ok(readOut.pullup.includes(tick) && readOut.rt.includes(tick), name);
+    assert.equal(readOut.legend.length, 3, name);
+    assert.equal(readOut.legend[0], '3600', name);
+    for (const value of readOut.legend.slice(1)) assert.match(value, /^1\.851\d*$/, name);
+    await page.context().close();
+  }
 });

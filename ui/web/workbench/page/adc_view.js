@@ -15,8 +15,6 @@ const kUsualNames = { csv: '', c: 'ntc_adc_table', marlin: 'temptable_998', klip
 // What a downloaded file is called, by format.
 const kExtensions = { c: '.h', marlin: '.h', klipper: '.cfg', reprap: '.g', esphome: '.yaml' };
 
-const numberText = (value, digits) => (Number.isFinite(value) ? String(Number(value.toPrecision(digits))) : '');
-
 class AdcView {
   constructor(root, bench) {
     this.root = root;

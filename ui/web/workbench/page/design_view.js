@@ -17,7 +17,7 @@ class DesignView {
     this.root = root;
     this.bench = bench;
     this.pullupPlot = new Plot(root.querySelector('[data-plot=pullup]'), { title: t('pullupPlot'), xLabel: t('resistorAxis'),
-      yLabel: t('worstAxis'), logX: true, logY: true,
+      yLabel: t('worstAxis'), logX: true, logY: true, ohmsX: true,
       series: [{ label: t('candidates'), kind: 'points' }, { label: t('best'), kind: 'points', flag: true }] });
     // Series 1 and 2 the band's edges (±worst), 3 and 4 the root sum of
     // squares, then each contribution.

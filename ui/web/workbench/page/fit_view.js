@@ -58,7 +58,7 @@ class FitView {
     this.values = root.querySelector('[data-values]');
     this.rows = root.querySelector('[data-rows]');
     this.rtPlot = new Plot(root.querySelector('[data-plot=rt]'), { title: t('rtPlot'), xLabel: t('temperatureAxis'),
-      yLabel: t('resistanceAxis'), logY: true, series: [{ label: t('curve'), kind: 'line' }, { label: t('points'), kind: 'points' },
+      yLabel: t('resistanceAxis'), logY: true, ohmsY: true, series: [{ label: t('curve'), kind: 'line' }, { label: t('points'), kind: 'points' },
         { label: t('flagged'), kind: 'points', flag: true }] });
     this.errorPlot = new Plot(root.querySelector('[data-plot=residual]'), { title: t('residualPlot'), xLabel: t('temperatureAxis'),
       yLabel: t('errorAxis'), series: [{ label: t('error'), kind: 'points' }, { label: t('flagged'), kind: 'points', flag: true }] });

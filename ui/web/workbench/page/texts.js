@@ -233,3 +233,14 @@ function t(key, values = {}) {
 function failureText(kind) {
   return failureTexts[kind][english ? 1 : 0];
 }
+
+// A number the page writes itself (a table's cell, a plot's tick or
+// read-out): `digits` significant digits, no trailing zeros, a point for
+// the decimal mark and no thousands' separator whatever the browser's
+// language ("3600", "1.851").
+const numberText = (value, digits) => (Number.isFinite(value) ? String(Number(value.toPrecision(digits))) : '');
+
+// A resistance on a plot's axis, with the prefix the fields take ("470",
+// "4.7k", "1M"): short enough to stay within the plot at a phone's width.
+const ohmsText = (ohms) => (Math.abs(ohms) >= 1e6 ? `${numberText(ohms / 1e6, 6)}M`
+  : Math.abs(ohms) >= 1e3 ? `${numberText(ohms / 1e3, 6)}k` : numberText(ohms, 6));
