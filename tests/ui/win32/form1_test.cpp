@@ -106,11 +106,32 @@ protected:
         ASSERT_NE(form->hwnd(), nullptr);
         form->showCentred(SW_SHOWNORMAL);
         SetForegroundWindow(form->hwnd());
-        // What waits for the first frame (picture, tips, icons) is due by now.
-        Sleep(2 * USER_TIMER_MINIMUM);
-        pump();
+        // What waits for the first frame (picture, tips, icons): done once
+        // the result label is there, however slow the machine.
+        const ULONGLONG deadline = GetTickCount64() + 5000;
+        while (!form->control(ui::kResultLabel) && GetTickCount64() < deadline) {
+            Sleep(USER_TIMER_MINIMUM);
+            pump();
+        }
+        ASSERT_NE(form->control(ui::kResultLabel), nullptr) << "the first frame's work never ran";
+        ASSERT_EQ(GetForegroundWindow(), form->hwnd()) << "in the foreground: " << foregroundWindow();
     }
-    void TearDown() override { form.reset(); }
+    // The keys a case sends reach the window only while it is in the
+    // foreground: a window another program shows meanwhile takes the focus.
+    void TearDown() override
+    {
+        EXPECT_EQ(GetForegroundWindow(), form->hwnd()) << "in the foreground: " << foregroundWindow();
+        form.reset();
+    }
+
+    static std::string foregroundWindow()
+    {
+        const HWND window = GetForegroundWindow();
+        wchar_t title[128] = {};
+        GetWindowTextW(window, title, 128);
+        const std::wstring text = className(window) + L" \"" + title + L"\"";
+        return std::string(text.begin(), text.end()); // ASCII is enough to tell whose it is
+    }
 
     // Handles what is queued, as the program's message loop would.
     void pump()
