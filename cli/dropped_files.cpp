@@ -3,6 +3,7 @@
 
 #include "cli/input/text_encoding.h"
 #include "cli/messages/findings.h"
+#include "cli/messages/messages.h"
 #include "cli/run.h"
 
 #include <cerrno>
@@ -22,37 +23,6 @@
 namespace cli {
 
 namespace {
-
-struct DropTexts {
-    std::string_view reading, wroteTo, nothingWritten, notAFile, cannotCreate, howTo;
-};
-
-constexpr DropTexts kEnglish{
-    .reading = "B for every row of ",
-    .wroteTo = "Written beside it: ",
-    .nothingWritten = "No results were written for ",
-    .notAFile = " is a folder, not a CSV file.",
-    .cannotCreate = "No new file can be made in the folder of ",
-    .howTo = "Drop CSV files with the columns r1, t1, r2 and t2 on ntc-beta-cli.exe to get\n"
-             "B for each row in a new file beside each. For everything else, run\n"
-             "ntc-beta-cli --help in Command Prompt.",
-};
-
-constexpr DropTexts kChinese{
-    .reading = "逐行计算 B 值：",
-    .wroteTo = "结果已写入同一文件夹中的新文件：",
-    .nothingWritten = "没有写出结果：",
-    .notAFile = " 是文件夹，不是 CSV 文件。",
-    .cannotCreate = "无法在这个文件所在的文件夹中新建文件：",
-    .howTo = "把含 r1、t1、r2、t2 列的 CSV 文件拖到 ntc-beta-cli.exe 上，\n"
-             "每一行的 B 值会写入旁边的新文件。其他用法请在“命令提示符”中\n"
-             "运行 ntc-beta-cli --help。",
-};
-
-const DropTexts& texts(Language language)
-{
-    return language == Language::chinese ? kChinese : kEnglish;
-}
 
 std::filesystem::path pathOf(const std::string& utf8)
 {
@@ -118,15 +88,15 @@ int batchInto(const std::string& file, const std::filesystem::path& output, std:
 // The batch on one file into a new file beside it.
 int runOne(const std::string& file, std::ostream& err, Language language)
 {
-    const DropTexts& t = texts(language);
+    const Messages& m = messages(language);
     const std::filesystem::path input = pathOf(file);
     const std::string shown = utf8Of(input.filename());
     std::error_code ignored;
     if (std::filesystem::is_directory(input, ignored)) {
-        err << shown << t.notAFile << '\n';
+        err << shown << m.droppedNotAFile << '\n';
         return kExitUsage;
     }
-    err << t.reading << shown << '\n';
+    err << m.droppedReading << shown << '\n';
     // The name is taken by creating the file: nothing is written over, not
     // even a file that appears in between.
     std::filesystem::path output;
@@ -137,16 +107,16 @@ int runOne(const std::string& file, std::ostream& err, Language language)
         return creation == Creation::nameTaken;
     });
     if (creation != Creation::created) {
-        err << t.cannotCreate << shown << '\n';
+        err << m.droppedCannotCreate << shown << '\n';
         return kExitComputationFailed;
     }
     const int status = batchInto(file, output, err, language);
     if (std::filesystem::file_size(output, ignored) == 0) {
         std::filesystem::remove(output, ignored);
-        err << t.nothingWritten << shown << '\n';
+        err << m.droppedNothingWritten << shown << '\n';
         return status == kExitSuccess ? kExitComputationFailed : status;
     }
-    err << t.wroteTo << utf8Of(output.filename()) << '\n';
+    err << m.droppedWroteTo << utf8Of(output.filename()) << '\n';
     return status;
 }
 
@@ -181,7 +151,7 @@ int runDroppedFiles(const std::vector<std::string>& files, std::ostream& err, La
         worst = worseStatus(worst, runOne(file, err, language));
         err << '\n';
     }
-    err << texts(language).howTo << '\n';
+    err << messages(language).droppedHowTo << '\n';
     return worst;
 }
 

@@ -110,7 +110,8 @@ constexpr std::string_view Messages::*kMembers[] = {
     &Messages::plotRss,
     &Messages::plotBest,
     &Messages::plotRows,
-    &Messages::pressAnyKey,
+    &Messages::droppedReading, &Messages::droppedWroteTo, &Messages::droppedNothingWritten,
+    &Messages::droppedNotAFile, &Messages::droppedCannotCreate, &Messages::droppedHowTo, &Messages::pressAnyKey,
 };
 static_assert(sizeof(Messages) == std::size(kMembers) * sizeof(std::string_view) + sizeof(Messages::failures),
               "every message of Messages is listed in kMembers");

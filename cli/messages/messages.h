@@ -70,6 +70,10 @@ struct Messages {
         budgetUnreadable, allOnRail;
     std::string_view plotTemperature, plotErrorKelvin, plotResolution, plotResistor, plotWorstResolution,
         fitPlotTitle, adcPlotTitle, pullupPlotTitle, budgetPlotTitle, plotWorst, plotRss, plotBest, plotRows;
+    // Files dropped on the program's icon: each file's batch, then how else
+    // to use the program (the "not a file" text follows the file's name).
+    std::string_view droppedReading, droppedWroteTo, droppedNothingWritten, droppedNotAFile, droppedCannotCreate,
+        droppedHowTo;
     // Before a console opened for the program alone closes.
     std::string_view pressAnyKey;
     // Why a computation stopped, indexed by models::ModelFailureKind.

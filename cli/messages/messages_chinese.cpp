@@ -247,6 +247,14 @@ const Messages chinese{
     .plotRss = "平方和之根（± rss_k）",
     .plotBest = "最佳：{} Ω",
     .plotRows = "表中各行",
+    .droppedReading = "逐行计算 B 值：",
+    .droppedWroteTo = "结果已写入同一文件夹中的新文件：",
+    .droppedNothingWritten = "没有写出结果：",
+    .droppedNotAFile = " 是文件夹，不是 CSV 文件。",
+    .droppedCannotCreate = "无法在这个文件所在的文件夹中新建文件：",
+    .droppedHowTo = "把含 r1、t1、r2、t2 列的 CSV 文件拖到 ntc-beta-cli.exe 上，\n"
+                    "每一行的 B 值会写入旁边的新文件。其他用法请在“命令提示符”中\n"
+                    "运行 ntc-beta-cli --help。",
     .pressAnyKey = "按任意键关闭此窗口。",
     .failures = {
         "两个温度相同",

@@ -289,6 +289,14 @@ const Messages english{
     .plotRss = "root sum of squares (± rss_k)",
     .plotBest = "best: {} Ω",
     .plotRows = "table rows",
+    .droppedReading = "B for every row of ",
+    .droppedWroteTo = "Written beside it: ",
+    .droppedNothingWritten = "No results were written for ",
+    .droppedNotAFile = " is a folder, not a CSV file.",
+    .droppedCannotCreate = "No new file can be made in the folder of ",
+    .droppedHowTo = "Drop CSV files with the columns r1, t1, r2 and t2 on ntc-beta-cli.exe to get\n"
+                    "B for each row in a new file beside each. For everything else, run\n"
+                    "ntc-beta-cli --help in Command Prompt.",
     .pressAnyKey = "Press any key to close this window.",
     .failures = {
         "the two temperatures are equal",
